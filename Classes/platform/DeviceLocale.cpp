@@ -1,0 +1,42 @@
+#include "platform/DeviceLocale.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+#include <unicode/unistr.h>
+
+QString DeviceLocale::localeName()
+{
+    return QString::fromLatin1(icu::Locale::getDefault().getName());
+}
+
+void DeviceLocale::setLocaleName(const QString& name)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale(name.toLatin1().constData()), status);
+}
+
+QString DeviceLocale::timeZoneId()
+{
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createDefault());
+    icu::UnicodeString id;
+    zone->getID(id);
+    std::string utf8;
+    return QString::fromStdString(id.toUTF8String(utf8));
+}
+
+void DeviceLocale::setTimeZoneId(const QString& id)
+{
+    icu::TimeZone::adoptDefault(
+        icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(id.toStdString())));
+    // Keep the C library (and with it Qt's local time) in step with ICU.
+    qputenv("TZ", id.toUtf8());
+    tzset();
+}
+
+bool DeviceLocale::isChinese()
+{
+    return qstrcmp(icu::Locale::getDefault().getLanguage(), "zh") == 0;
+}

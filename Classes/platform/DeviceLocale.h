@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The device's locale and time zone, as every calendar, date pattern and number rule sees them.
+// Both start from the process environment (LANG, TZ); tests set them explicitly.
+class DeviceLocale
+{
+public:
+    // ICU locale identifier, for example "en_US" or "zh_CN".
+    static QString localeName();
+    static void setLocaleName(const QString& name);
+
+    // Olson identifier, for example "Asia/Shanghai".
+    static QString timeZoneId();
+    static void setTimeZoneId(const QString& id);
+
+    // Chinese is the language of the string table's keys, so it needs no translation.
+    static bool isChinese();
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class Oil;
+
+// Class operations shared by the store and the screens: the database file, one-off statements,
+// keys, the currency symbol and the operating system's version.
+class Utility
+{
+public:
+    // oil_db.sqlite inside the documents directory.
+    static QString getDBPath();
+
+    // Puts the seed database in place when the documents directory has none, or has only an
+    // empty file with no tables (left behind by an earlier failed copy). A real database is
+    // never replaced. False, with the reason in errorMessage, when the store cannot be used.
+    static bool copyDatabase(QString* errorMessage = nullptr);
+
+    // Copies a bundled file into the documents directory unless something is already there;
+    // the copy is writable. False when a copy was needed and failed.
+    static bool copyResourceIfMissing(const QString& resourcePath, const QString& destinationPath);
+
+    // Runs one complete statement; true when it ran to completion.
+    static bool executeSQL(const QString& sql);
+
+    // A new key in the canonical 36-character form, upper-case hexadecimal.
+    static QString UUID();
+
+    // The current locale's currency symbol, established once per run.
+    static QString getCurrencySybol();
+    static QString currencySymbolForLocale(const QString& localeName);
+
+    // The operating system's version as a number, scanned from the start of its version text
+    // (4.3 for "4.3.1", 12 for "12"), and the checks that compare against it.
+    static float CurrentIOSVersion();
+    static float versionFromText(const QString& versionText);
+    static bool IOSVersion50Late(float version = CurrentIOSVersion());
+    static bool IOSVersion32Late(float version = CurrentIOSVersion());
+    static bool IOSVersion31Late(float version = CurrentIOSVersion());
+};
+
+// The fill-up date order for std::sort and std::stable_sort: fill-ups without a date first,
+// then by date, earlier first. Two fill-ups of the same date are equivalent.
+bool OilDateCompare(const Oil& a, const Oil& b);

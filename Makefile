@@ -1,0 +1,39 @@
+# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+# Both install what is missing, configure and build; see README.md.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+# As root, Qt complains unless XDG_RUNTIME_DIR names a private folder.
+XDG_RUNTIME_DIR ?= $(CURDIR)/$(BUILD_DIR)/xdg-runtime
+export XDG_RUNTIME_DIR
+
+.PHONY: all deps configure build run test bench format clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPUMPORA_WERROR=ON >/dev/null
+
+build: configure
+	@mkdir -p -m 700 $(XDG_RUNTIME_DIR)
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/Classes/pumpora $(ARGS)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/benchmarks/pumpora_benchmark
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,179 @@
+#include "cli/CommandLineTool.h"
+#include "platform/Clock.h"
+#include "store/Setting.h"
+#include "store/Utility.h"
+#include "support/TestDataDirectory.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    QString m_out;
+    QString m_err;
+
+    int run(const QStringList& arguments)
+    {
+        m_out.clear();
+        m_err.clear();
+        QTextStream out(&m_out);
+        QTextStream err(&m_err);
+        CommandLineTool tool;
+        return tool.run(arguments, out, err);
+    }
+
+private Q_SLOTS:
+    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+    void cleanup() { m_data.reset(); }
+
+    void initCreatesTheStoreAndPrintsItsDirectory()
+    {
+        const QString directory = m_data->filePath(QStringLiteral("log"));
+        QCOMPARE(run({ QStringLiteral("--data-dir"), directory, QStringLiteral("init") }), 0);
+        QCOMPARE(m_out, directory + QLatin1Char('\n'));
+        QVERIFY(QFile::exists(directory + QStringLiteral("/oil_db.sqlite")));
+    }
+
+    void initReportsAStoreItCannotUse()
+    {
+        QFile file(Utility::getDBPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a database");
+        file.close();
+        QCOMPARE(run({ QStringLiteral("init") }), 1);
+        QVERIFY2(m_err.contains(QLatin1String("left untouched")), qPrintable(m_err));
+        QVERIFY(m_out.isEmpty());
+    }
+
+    void prefsPrintsTheFourPreferencesWithTheirDefaults()
+    {
+        Clock::setFixedNow(Date(1306500000.5));
+        QCOMPARE(run({ QStringLiteral("prefs") }), 0);
+        QCOMPARE(m_out,
+            QStringLiteral("DefaultCar=\n"
+                           "CarFilterStartDate=1306500000.5\n"
+                           "_Precision_digits_=2\n"
+                           "GPSFlag=true\n"));
+        // The defaults are stored, as the app's first reads store them.
+        Clock::setFixedNow(Date(1400000000));
+        QCOMPARE(run({ QStringLiteral("prefs") }), 0);
+        QVERIFY(m_out.contains(QLatin1String("CarFilterStartDate=1306500000.5\n")));
+    }
+
+    void prefsSetGoesThroughTheSetters_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("precision") << QStringLiteral("_Precision_digits_") << QStringLiteral("3")
+                                   << QStringLiteral("_Precision_digits_=3");
+        QTest::newRow("precision out of range") << QStringLiteral("_Precision_digits_") << QStringLiteral("5")
+                                                << QStringLiteral("_Precision_digits_=2");
+        QTest::newRow("GPS off") << QStringLiteral("GPSFlag") << QStringLiteral("false")
+                                 << QStringLiteral("GPSFlag=false");
+        QTest::newRow("start date") << QStringLiteral("CarFilterStartDate")
+                                    << QStringLiteral("1306500000.123456")
+                                    << QStringLiteral("CarFilterStartDate=1306500000.123456");
+        QTest::newRow("default car") << QStringLiteral("DefaultCar") << QStringLiteral("ABC")
+                                     << QStringLiteral("DefaultCar=ABC");
+    }
+
+    void prefsSetGoesThroughTheSetters()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, line);
+        QCOMPARE(run({ QStringLiteral("prefs"), QStringLiteral("set"), key, value }), 0);
+        QCOMPARE(m_out, line + QLatin1Char('\n'));
+        QCOMPARE(run({ QStringLiteral("prefs") }), 0);
+        QVERIFY2(m_out.contains(line + QLatin1Char('\n')), qPrintable(m_out));
+    }
+
+    void badCommandLinesAreUsageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown key") << QStringList { "prefs", "set", "Colour", "red" }
+                                     << "unknown preference 'Colour'";
+        QTest::newRow("precision not a number")
+            << QStringList { "prefs", "set", "_Precision_digits_", "two" } << "needs a whole number";
+        QTest::newRow("flag not a flag")
+            << QStringList { "prefs", "set", "GPSFlag", "maybe" } << "needs true or false";
+        QTest::newRow("date not a number") << QStringList { "prefs", "set", "CarFilterStartDate",
+            "yesterday" } << "needs seconds since 1970";
+        QTest::newRow("date not finite")
+            << QStringList { "prefs", "set", "CarFilterStartDate", "inf" } << "needs seconds since 1970";
+        QTest::newRow("set without value") << QStringList { "prefs", "set", "GPSFlag" } << "usage";
+        QTest::newRow("unknown command") << QStringList { "fly" } << "unknown command 'fly'";
+        QTest::newRow("data dir without directory")
+            << QStringList { "--data-dir" } << "--data-dir needs a directory";
+        QTest::newRow("init with arguments") << QStringList { "init", "now" } << "init takes no arguments";
+    }
+
+    void badCommandLinesAreUsageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QCOMPARE(run(arguments), 2);
+        QVERIFY2(m_err.contains(message), qPrintable(m_err));
+        QVERIFY(m_out.isEmpty());
+        QVERIFY(!QFile::exists(Setting::preferencesPath()) || arguments.first() != QLatin1String("prefs"));
+    }
+
+    void helpAndVersion()
+    {
+        QCOMPARE(run({ QStringLiteral("--help") }), 0);
+        QVERIFY(m_out.contains(QLatin1String("prefs [set KEY VALUE]")));
+        QCOMPARE(run({ QStringLiteral("--version") }), 0);
+        QVERIFY(m_out.startsWith(QLatin1String("pumpora ")));
+    }
+
+    void onlyAnEmptyCommandLineStartsTheApp()
+    {
+        QVERIFY(CommandLineTool::startsApp({}));
+        QVERIFY(CommandLineTool::startsApp({ QStringLiteral("--data-dir"), QStringLiteral("/tmp/x") }));
+        QVERIFY(!CommandLineTool::startsApp({ QStringLiteral("prefs") }));
+        QVERIFY(!CommandLineTool::startsApp({ QStringLiteral("--version") }));
+    }
+
+    void withoutADisplayTheAppSaysSoInOneLine()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("PUMPORA_DATA_DIR"), m_data->path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PUMPORA_EXECUTABLE), {});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString message = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(message.count(QLatin1Char('\n')), 1);
+        QVERIFY2(message.contains(QLatin1String("no display")), qPrintable(message));
+    }
+
+    void commandsRunWithoutADisplay()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PUMPORA_EXECUTABLE),
+            { QStringLiteral("--data-dir"), m_data->path(), QStringLiteral("init") });
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), m_data->path());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,264 @@
+#include "platform/DocumentsDirectory.h"
+#include "store/Oil.h"
+#include "store/StoreStatement.h"
+#include "store/Utility.h"
+#include "support/TestDataDirectory.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+class TestUtility : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+
+    static int count(const QString& table)
+    {
+        StoreStatement statement(QStringLiteral("select count(*) from ") + table);
+        return statement.nextRow() ? statement.columnInt(0) : -1;
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private Q_SLOTS:
+    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+    void cleanup() { m_data.reset(); }
+
+    void firstStartCopiesTheEmptySeed()
+    {
+        QVERIFY(!QFile::exists(Utility::getDBPath()));
+        QString error;
+        QVERIFY2(Utility::copyDatabase(&error), qPrintable(error));
+        QCOMPARE(Utility::getDBPath(), m_data->filePath(QStringLiteral("oil_db.sqlite")));
+        QCOMPARE(count(QStringLiteral("car_information")), 0);
+        QCOMPARE(count(QStringLiteral("oil_history")), 0);
+    }
+
+    void copyIsWritableByItsOwner()
+    {
+        QVERIFY(Utility::copyDatabase());
+        // Root can write to a read-only file, so look at the bits rather than try a write.
+        QVERIFY(QFile::permissions(Utility::getDBPath()) & QFile::WriteOwner);
+    }
+
+    void missingDataDirectoryIsCreated()
+    {
+        DocumentsDirectory::setPath(m_data->filePath(QStringLiteral("nested/deeper")));
+        QVERIFY(Utility::copyDatabase());
+        QVERIFY(QFile::exists(m_data->filePath(QStringLiteral("nested/deeper/oil_db.sqlite"))));
+    }
+
+    void secondStartLeavesTheDatabaseAlone()
+    {
+        QVERIFY(Utility::copyDatabase());
+        QVERIFY(Utility::executeSQL(QStringLiteral("insert into car_information (car_id) values ('A')")));
+        QVERIFY(Utility::copyDatabase());
+        QCOMPARE(count(QStringLiteral("car_information")), 1);
+    }
+
+    void emptyFileFromAFailedCopyIsReplacedByTheSeed_data()
+    {
+        QTest::addColumn<bool>("asEmptyDatabase");
+        QTest::newRow("zero-byte file") << false;
+        QTest::newRow("database without tables") << true;
+    }
+
+    void emptyFileFromAFailedCopyIsReplacedByTheSeed()
+    {
+        QFETCH(bool, asEmptyDatabase);
+        writeFile(Utility::getDBPath(), QByteArray());
+        if (asEmptyDatabase)
+            QVERIFY(Utility::executeSQL(QStringLiteral("pragma user_version = 7")));
+        QVERIFY(!Utility::executeSQL(QStringLiteral("delete from car_information")));
+
+        QVERIFY(Utility::copyDatabase());
+        QCOMPARE(count(QStringLiteral("car_information")), 0);
+        QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
+    }
+
+    void foreignFilesAreNeverReplaced_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("setup");
+        QTest::newRow("another program's database")
+            << QByteArray() << QStringLiteral("create table notes (t text)");
+        QTest::newRow("not a database") << QByteArray("my tax return, please keep") << QString();
+    }
+
+    void foreignFilesAreNeverReplaced()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, setup);
+        writeFile(Utility::getDBPath(), contents);
+        if (!setup.isEmpty())
+            QVERIFY(Utility::executeSQL(setup));
+        QFile file(Utility::getDBPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        QString error;
+        QVERIFY(!Utility::copyDatabase(&error));
+        QVERIFY2(error.contains(QLatin1String("left untouched")), qPrintable(error));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    void storeOperationsNeverCreateTheFile()
+    {
+        QVERIFY(!Utility::executeSQL(QStringLiteral("delete from oil_history")));
+        StoreStatement statement(QStringLiteral("select 1"));
+        QVERIFY(!statement.isOpen());
+        QVERIFY(!QFile::exists(Utility::getDBPath()));
+    }
+
+    void executeSQLReportsCompletion()
+    {
+        QVERIFY(Utility::copyDatabase());
+        QVERIFY(Utility::executeSQL(QStringLiteral("delete from oil_history where history_id=42")));
+        QVERIFY(!Utility::executeSQL(QStringLiteral("delete from no_such_table")));
+        QVERIFY(!Utility::executeSQL(QStringLiteral("this is not sql")));
+    }
+
+    void seedHasTheColumnsTheStatementsUse()
+    {
+        QVERIFY(Utility::copyDatabase());
+        StoreStatement insert(QStringLiteral(
+            "INSERT INTO car_information ('car_id','car_name','car_capacity','car_oil_spec','car_init_mile',"
+            "'register_date','update_date','notes','unit','begin_date','end_date','maxvolumn','thumbnail') "
+            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?) "));
+        QVERIFY(insert.isPrepared());
+        StoreStatement fillUp(QStringLiteral(
+            "INSERT INTO oil_history ('car_id','oil_money','oil_price','oil_volumn','oil_spec','oil_date',"
+            "'car_mileage','notes','oil_month','longitude','latitude') VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+        QVERIFY(fillUp.isPrepared());
+        fillUp.bindText(1, QStringLiteral("A"));
+        QVERIFY(fillUp.execute());
+        QCOMPARE(fillUp.lastInsertRowId(), 1);
+        StoreStatement update(QStringLiteral("select update_date from oil_history where history_id=1"));
+        QVERIFY(update.nextRow());
+        QVERIFY(update.isNull(0));
+    }
+
+    void textRoundTripKeepsNullAndEmptyApart()
+    {
+        QVERIFY(Utility::copyDatabase());
+        StoreStatement insert(
+            QStringLiteral("insert into car_information (car_id, car_name, notes) values (?,?,?)"));
+        insert.bindText(1, QStringLiteral("A"));
+        insert.bindText(2, QString(QLatin1String("")));
+        QVERIFY(insert.execute());
+        StoreStatement read(QStringLiteral("select car_name, notes from car_information"));
+        QVERIFY(read.nextRow());
+        QVERIFY(!read.columnText(0).isNull());
+        QVERIFY(read.columnText(0).isEmpty());
+        QVERIFY(read.columnText(1).isNull());
+    }
+
+    void pastedKeysCannotChangeAStatement()
+    {
+        QVERIFY(Utility::copyDatabase());
+        QVERIFY(
+            Utility::executeSQL(QStringLiteral("insert into car_information (car_id) values ('A'), ('B')")));
+        const QString hostile = QStringLiteral("x' or '1'='1");
+        QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information where car_id='%1'")
+                                        .arg(StoreStatement::escapedText(hostile))));
+        QCOMPARE(count(QStringLiteral("car_information")), 2);
+
+        const QString uuid = Utility::UUID();
+        QCOMPARE(StoreStatement::escapedText(uuid), uuid);
+    }
+
+    void uuidIsCanonicalAndFresh()
+    {
+        const QRegularExpression form(
+            QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"));
+        const QString first = Utility::UUID();
+        QVERIFY2(form.match(first).hasMatch(), qPrintable(first));
+        QVERIFY(Utility::UUID() != first);
+    }
+
+    void dateOrderPutsDatelessFillUpsFirst()
+    {
+        const auto fillUp = [](double id, std::optional<double> seconds) {
+            Oil oil;
+            oil.oilID = id;
+            if (seconds)
+                oil.date = Date(*seconds);
+            return oil;
+        };
+        std::vector<Oil> fillUps { fillUp(1, 300), fillUp(2, std::nullopt), fillUp(3, 100),
+            fillUp(4, std::nullopt), fillUp(5, 200), fillUp(6, 100) };
+        std::stable_sort(fillUps.begin(), fillUps.end(), OilDateCompare);
+        std::vector<double> order;
+        for (const Oil& oil : fillUps)
+            order.push_back(oil.oilID);
+        QCOMPARE(order, (std::vector<double> { 2, 4, 3, 6, 5, 1 }));
+
+        QVERIFY(!OilDateCompare(fillUp(1, 100), fillUp(2, 100)));
+        QVERIFY(!OilDateCompare(fillUp(1, std::nullopt), fillUp(2, std::nullopt)));
+    }
+
+    void currencySymbolFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("United States") << QStringLiteral("en_US") << QStringLiteral("$");
+        QTest::newRow("China") << QStringLiteral("zh_CN") << QStringLiteral("¥");
+        QTest::newRow("Germany") << QStringLiteral("de_DE") << QStringLiteral("€");
+        QTest::newRow("United Kingdom") << QStringLiteral("en_GB") << QStringLiteral("£");
+    }
+
+    void currencySymbolFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, symbol);
+        QCOMPARE(Utility::currencySymbolForLocale(locale), symbol);
+    }
+
+    void versionIsScannedFromTheStartOfItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("version");
+        QTest::newRow("three parts") << QStringLiteral("4.3.1") << 4.3f;
+        QTest::newRow("two parts") << QStringLiteral("5.0") << 5.0f;
+        QTest::newRow("Debian major only") << QStringLiteral("12") << 12.0f;
+        QTest::newRow("trailing words") << QStringLiteral("22.04 LTS") << 22.04f;
+        QTest::newRow("no number") << QStringLiteral("unknown") << 0.0f;
+        QTest::newRow("empty") << QString() << 0.0f;
+    }
+
+    void versionIsScannedFromTheStartOfItsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(float, version);
+        QCOMPARE(Utility::versionFromText(text), version);
+    }
+
+    void versionChecksNeedStrictlyLaterVersions()
+    {
+        QVERIFY(Utility::IOSVersion50Late(5.0f));
+        QVERIFY(!Utility::IOSVersion50Late(4.3f));
+        QVERIFY(Utility::IOSVersion32Late(3.2f));
+        QVERIFY(!Utility::IOSVersion32Late(3.19f));
+        QVERIFY(Utility::IOSVersion31Late(3.1f));
+        QVERIFY(!Utility::IOSVersion31Late(3.05f));
+        // Any desktop this runs on counts as later than every threshold.
+        QVERIFY(Utility::IOSVersion50Late());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUtility)
+#include "tst_utility.moc"

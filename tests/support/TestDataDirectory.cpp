@@ -1,0 +1,19 @@
+#include "support/TestDataDirectory.h"
+
+#include "platform/Clock.h"
+#include "platform/DocumentsDirectory.h"
+
+#include <QtTest>
+
+TestDataDirectory::TestDataDirectory()
+{
+    QVERIFY2(m_directory.isValid(), "cannot create a temporary data directory");
+    DocumentsDirectory::setPath(m_directory.path());
+    Clock::setFixedNow(std::nullopt);
+}
+
+TestDataDirectory::~TestDataDirectory()
+{
+    Clock::setFixedNow(std::nullopt);
+    DocumentsDirectory::setPath(QString());
+}
