@@ -1,0 +1,190 @@
+#include "support/PaintRecorder.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+class RecordingPaintEngine : public QPaintEngine
+{
+public:
+    RecordingPaintEngine()
+        : QPaintEngine(AllFeatures)
+    { }
+
+    QList<PaintRecorder::Item> items;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+
+    void updateState(const QPaintEngineState& state) override
+    {
+        const DirtyFlags dirty = state.state();
+        if (dirty & DirtyTransform)
+            m_transform = state.transform();
+        if (dirty & DirtyPen)
+            m_pen = state.pen();
+        if (dirty & DirtyBrush)
+            m_brush = state.brush();
+        if (dirty & DirtyFont)
+            m_font = state.font();
+        if (dirty & DirtyHints)
+            m_antialiased = state.renderHints().testFlag(QPainter::Antialiasing);
+    }
+
+    void drawRects(const QRectF* rects, int rectCount) override
+    {
+        for (int i = 0; i < rectCount; ++i) {
+            PaintRecorder::Item item = current(PaintRecorder::Item::Rect);
+            item.bounds = m_transform.mapRect(rects[i]);
+            items.append(item);
+        }
+    }
+    void drawRects(const QRect* rects, int rectCount) override
+    {
+        for (int i = 0; i < rectCount; ++i) {
+            const QRectF rect(rects[i]);
+            drawRects(&rect, 1);
+        }
+    }
+
+    void drawLines(const QLineF* lines, int lineCount) override
+    {
+        for (int i = 0; i < lineCount; ++i) {
+            PaintRecorder::Item item = current(PaintRecorder::Item::Line);
+            item.line = m_transform.map(lines[i]);
+            item.bounds = QRectF(item.line.p1(), item.line.p2()).normalized();
+            items.append(item);
+        }
+    }
+    void drawLines(const QLine* lines, int lineCount) override
+    {
+        for (int i = 0; i < lineCount; ++i) {
+            const QLineF line(lines[i]);
+            drawLines(&line, 1);
+        }
+    }
+
+    void drawPath(const QPainterPath& path) override
+    {
+        PaintRecorder::Item item = current(PaintRecorder::Item::Path);
+        item.bounds = m_transform.map(path).boundingRect();
+        items.append(item);
+    }
+
+    void drawPolygon(const QPointF* points, int pointCount, PolygonDrawMode) override
+    {
+        PaintRecorder::Item item = current(PaintRecorder::Item::Path);
+        item.bounds = m_transform.map(QPolygonF(QList<QPointF>(points, points + pointCount))).boundingRect();
+        items.append(item);
+    }
+
+    void drawTextItem(const QPointF& p, const QTextItem& textItem) override
+    {
+        PaintRecorder::Item item = current(PaintRecorder::Item::Text);
+        item.text = textItem.text();
+        item.font = textItem.font();
+        item.bounds = QRectF(m_transform.map(p), QSizeF());
+        items.append(item);
+    }
+
+    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override { image(r); }
+    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+    {
+        image(r);
+    }
+
+private:
+    PaintRecorder::Item current(PaintRecorder::Item::Kind kind) const
+    {
+        PaintRecorder::Item item;
+        item.kind = kind;
+        item.font = m_font;
+        item.penColor = m_pen.color();
+        item.penStyle = m_pen.style();
+        item.dashPattern = m_pen.style() == Qt::SolidLine ? QList<qreal>() : m_pen.dashPattern();
+        item.brush = m_brush;
+        item.antialiased = m_antialiased;
+        item.transform = m_transform;
+        return item;
+    }
+
+    void image(const QRectF& rect)
+    {
+        PaintRecorder::Item item = current(PaintRecorder::Item::Image);
+        item.bounds = m_transform.mapRect(rect);
+        items.append(item);
+    }
+
+    QTransform m_transform;
+    QPen m_pen;
+    QBrush m_brush;
+    QFont m_font;
+    bool m_antialiased = false;
+};
+
+qreal PaintRecorder::Item::rotation() const
+{
+    return -qRadiansToDegrees(std::atan2(transform.m12(), transform.m11()));
+}
+
+PaintRecorder::PaintRecorder(const QSize& size)
+    : m_size(size)
+    , m_engine(std::make_unique<RecordingPaintEngine>())
+{ }
+
+PaintRecorder::~PaintRecorder() = default;
+
+QPaintEngine* PaintRecorder::paintEngine() const
+{
+    return m_engine.get();
+}
+
+const QList<PaintRecorder::Item>& PaintRecorder::items() const
+{
+    return m_engine->items;
+}
+
+QList<PaintRecorder::Item> PaintRecorder::itemsOfKind(Item::Kind kind) const
+{
+    QList<Item> found;
+    for (const Item& item : m_engine->items) {
+        if (item.kind == kind)
+            found.append(item);
+    }
+    return found;
+}
+
+void PaintRecorder::clear()
+{
+    m_engine->items.clear();
+}
+
+int PaintRecorder::metric(PaintDeviceMetric metric) const
+{
+    switch (metric) {
+    case PdmWidth:
+        return m_size.width();
+    case PdmHeight:
+        return m_size.height();
+    case PdmWidthMM:
+        return qRound(m_size.width() * 25.4 / 72);
+    case PdmHeightMM:
+        return qRound(m_size.height() * 25.4 / 72);
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return 72;
+    case PdmDepth:
+        return 32;
+    case PdmNumColors:
+        return INT_MAX;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return qRound(devicePixelRatioFScale());
+    }
+    return 0;
+}

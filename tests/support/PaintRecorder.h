@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QPaintDevice>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+
+#include <memory>
+
+class RecordingPaintEngine;
+
+// A paint device that shows nothing but records what is painted on it, so a drawing can be
+// checked shape by shape: each rectangle, line, path, text and image with the painter's pen,
+// brush, font and transform at that moment. Resolution 72 dpi, as a PDF page.
+class PaintRecorder : public QPaintDevice
+{
+public:
+    struct Item
+    {
+        enum Kind
+        {
+            Rect,
+            Line,
+            Path,
+            Text,
+            Image
+        };
+        Kind kind = Rect;
+        QRectF bounds; // in device coordinates; for a text, where its line starts (baseline)
+        QLineF line; // a line, in device coordinates
+        QString text;
+        QFont font;
+        QColor penColor;
+        QBrush brush;
+        Qt::PenStyle penStyle = Qt::SolidLine;
+        QList<qreal> dashPattern;
+        bool antialiased = false;
+        QTransform transform;
+
+        // The angle of the transform's x axis, in degrees, counter-clockwise on screen positive.
+        qreal rotation() const;
+    };
+
+    explicit PaintRecorder(const QSize& size = QSize(612, 792));
+    ~PaintRecorder() override;
+
+    QPaintEngine* paintEngine() const override;
+
+    const QList<Item>& items() const;
+    QList<Item> itemsOfKind(Item::Kind kind) const;
+    void clear();
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    QSize m_size;
+    std::unique_ptr<RecordingPaintEngine> m_engine;
+};
