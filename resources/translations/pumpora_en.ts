@@ -31,5 +31,13 @@
         <source>ODO_DESC</source>
         <translation>The odometer reading when this car entered the log. Distances of later fill-ups are measured from their own readings.</translation>
     </message>
+    <message>
+        <source>费用图表</source>
+        <translation>Cost Chart</translation>
+    </message>
+    <message>
+        <source>平均油耗</source>
+        <translation>Average Consumption</translation>
+    </message>
 </context>
 </TS>
