@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/DocumentsDirectory.h"
+#include "store/OilInfo.h"
+#include "store/Unit.h"
 
 #include <QtTest>
 
@@ -10,6 +12,8 @@ TestDataDirectory::TestDataDirectory()
     QVERIFY2(m_directory.isValid(), "cannot create a temporary data directory");
     DocumentsDirectory::setPath(m_directory.path());
     Clock::setFixedNow(std::nullopt);
+    OilInfo::resetForTesting();
+    Unit::resetForTesting();
 }
 
 TestDataDirectory::~TestDataDirectory()

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 // A fresh, empty documents directory for one test, made the app's data directory for as long
-// as it lives. Everything the app keeps per run for a data directory (the pinned clock among
-// it) starts afresh with it, so no test sees another's state or the user's real data.
+// as it lives. Everything the app keeps per run for a data directory (the pinned clock, the
+// grade and unit lists) starts afresh with it, so no test sees another's state or the user's real data.
 class TestDataDirectory
 {
 public:
