@@ -64,7 +64,6 @@ ViewController* AppWindow::visibleViewController() const
 void AppWindow::makeKeyAndVisible()
 {
     show();
-    raise();
     activateWindow();
     if (ViewController* visible = visibleViewController()) {
         visible->beginAppearanceTransition(true);

@@ -89,7 +89,7 @@ QSize PickerView::sizeHint() const
     return QSize(qMax(width, 200), kRowHeight * kVisibleRows + 8);
 }
 
-QRect PickerView::columnRect(int component) const
+QRect PickerView::rectForComponent(int component) const
 {
     // Columns share the width in proportion to their widest title.
     QList<int> widths;
@@ -112,7 +112,7 @@ QRect PickerView::columnRect(int component) const
 int PickerView::componentAt(const QPoint& point) const
 {
     for (int i = 0; i < numberOfComponents(); ++i) {
-        if (columnRect(i).contains(point))
+        if (rectForComponent(i).contains(point))
             return i;
     }
     return -1;
@@ -164,7 +164,7 @@ void PickerView::paintEvent(QPaintEvent*)
 
     for (int c = 0; c < numberOfComponents(); ++c) {
         const Column& column = m_columns.at(c);
-        const QRect area = columnRect(c);
+        const QRect area = rectForComponent(c);
         if (hasFocus() && c == m_focusColumn) {
             painter.setPen(QPen(QColor(0x3c, 0xc8, 0xce), 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);

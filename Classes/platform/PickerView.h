@@ -28,6 +28,9 @@ public:
     int selectedRowInComponent(int component) const;
     void selectRow(int row, int component, bool animated);
 
+    // Where the column is drawn.
+    QRect rectForComponent(int component) const;
+
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -51,7 +54,6 @@ private:
         QVariantAnimation* animation = nullptr;
     };
 
-    QRect columnRect(int component) const;
     int componentAt(const QPoint& point) const;
     // Settles the wheel on the row and reports it when it changed by the user's hand.
     void turnTo(int component, int row, bool byUser);
