@@ -233,9 +233,10 @@ void PickerView::mouseReleaseEvent(QMouseEvent* event)
     if (m_dragged) {
         turnTo(component, int(std::lround(column.position)), true);
     } else {
-        // A click on a row above or below the band turns the wheel to it.
+        // A click on a row above or below the band turns the wheel to it, counted from the row
+        // the wheel is settling on.
         const double offset = (event->position().y() - height() / 2.0) / kRowHeight;
-        turnTo(component, int(std::lround(column.position + offset)), true);
+        turnTo(component, column.selected + int(std::lround(offset)), true);
     }
 }
 

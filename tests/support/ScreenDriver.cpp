@@ -59,6 +59,17 @@ void ScreenDriver::tap(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
+void ScreenDriver::type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = c.unicode() < 0x80 ? QKeySequence(QString(c))[0].key() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 bool ScreenDriver::pressLeftButton(const NavigationBar* bar)
 {
     return press(bar->leftButton());

@@ -24,6 +24,9 @@ public:
     // A click in the middle of the widget.
     static void tap(QWidget* widget);
 
+    // Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
+    static void type(QWidget* widget, const QString& text);
+
     // Presses the bar's left, right or back button; false when it shows none.
     static bool pressLeftButton(const NavigationBar* bar);
     static bool pressRightButton(const NavigationBar* bar);
