@@ -1,7 +1,9 @@
 #include "cli/CommandLineTool.h"
 
+#include "cli/CarsCommand.h"
 #include "cli/InitCommand.h"
 #include "cli/PrefsCommand.h"
+#include "cli/ReportCommand.h"
 #include "platform/DocumentsDirectory.h"
 
 namespace {
@@ -14,6 +16,8 @@ CommandLineTool::CommandLineTool()
 {
     m_commands.push_back(std::make_unique<InitCommand>());
     m_commands.push_back(std::make_unique<PrefsCommand>());
+    m_commands.push_back(std::make_unique<CarsCommand>());
+    m_commands.push_back(std::make_unique<ReportCommand>());
 }
 
 CommandLineTool::~CommandLineTool() = default;

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class CarInfo;
+
 // One subcommand of the pumpora executable; it runs without a display.
 class HeadlessCommand
 {
@@ -25,4 +27,14 @@ public:
     // Runs with the arguments after the name; returns the exit status. Results go to out,
     // errors to err.
     virtual int run(const QStringList& arguments, QTextStream& out, QTextStream& err) = 0;
+
+protected:
+    // What the app does at launch before it shows anything: puts the seed database in place
+    // and makes the stored default car current. False, with the reason on err, when the log
+    // cannot be opened.
+    static bool openLog(QTextStream& err);
+
+    // The car with that key, or the current car for a null key. nullptr, with the reason on
+    // err and the exit status in status, when there is no such car.
+    static CarInfo* chooseCar(const QString& key, QTextStream& err, int& status);
 };

@@ -41,15 +41,21 @@ QString PrefsCommand::summary() const
 
 int PrefsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    if (arguments.isEmpty()) {
+    const bool show = arguments.isEmpty();
+    const bool store = arguments.size() == 3 && arguments.first() == QLatin1String("set");
+    if (!show && !store) {
+        err << "pumpora: usage: pumpora prefs [set KEY VALUE]\n";
+        return UsageError;
+    }
+    // The start date's first read takes its default from the current car, as in the app.
+    if (!openLog(err))
+        return Failure;
+    if (show) {
         for (const QString& key : preferenceKeys())
             out << line(key) << '\n';
         return Success;
     }
-    if (arguments.size() == 3 && arguments.first() == QLatin1String("set"))
-        return set(arguments.at(1), arguments.at(2), out, err);
-    err << "pumpora: usage: pumpora prefs [set KEY VALUE]\n";
-    return UsageError;
+    return set(arguments.at(1), arguments.at(2), out, err);
 }
 
 int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out, QTextStream& err)

@@ -24,4 +24,12 @@ public:
     QString notes; // a null string when there is no note
     double dlongitude = 0;
     double dlatitude = 0;
+
+    // Rewrites the fill-up's row (the car key and the position stay as inserted); true when the
+    // statement completed, also for a fill-up never inserted, which matches no row.
+    bool update();
+    // Deletes the fill-up's row; true when the statement completed.
+    bool remove();
+    // A diagnostic text of the record, for logs.
+    QString description() const;
 };

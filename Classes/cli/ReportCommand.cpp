@@ -1,0 +1,130 @@
+#include "cli/ReportCommand.h"
+
+#include "reports/StringFormat.h"
+#include "store/CarInfo.h"
+#include "store/Unit.h"
+#include "store/Utility.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QJsonObject reportObject(const CarAllReport& report)
+{
+    return QJsonObject {
+        { QStringLiteral("mRPtotalMoney"), report.mRPtotalMoney },
+        { QStringLiteral("mRPtotalMiles"), report.mRPtotalMiles },
+        { QStringLiteral("mRPtotalVolumn"), report.mRPtotalVolumn },
+        { QStringLiteral("mAvgMoneyString"), report.mAvgMoneyString },
+        { QStringLiteral("mAvgVolumnString"), report.mAvgVolumnString },
+        { QStringLiteral("mRPTVolumnString"), report.mRPTVolumnString },
+        { QStringLiteral("mRPTMilesString"), report.mRPTMilesString },
+        { QStringLiteral("mRPTMoneyString"), report.mRPTMoneyString },
+    };
+}
+
+QJsonObject monthObject(const OilReportItem& month)
+{
+    return QJsonObject {
+        { QStringLiteral("monthInteger"), month.monthInteger },
+        { QStringLiteral("monthString"), month.getMonthString() },
+        { QStringLiteral("totalMoney"), month.totalMoney },
+        { QStringLiteral("totalVolumn"), month.totalVolumn },
+        { QStringLiteral("totalMiles"), month.totalMiles },
+        { QStringLiteral("maxMiles"), month.maxMiles },
+        { QStringLiteral("minMiles"), month.minMiles },
+    };
+}
+
+void printReport(QTextStream& out, const QString& caption, const CarAllReport& report)
+{
+    out << caption << '\n'
+        << "  money        " << report.mRPTMoneyString << '\n'
+        << "  volume       " << report.mRPTVolumnString << '\n'
+        << "  distance     " << report.mRPTMilesString << '\n'
+        << "  consumption  " << report.mAvgVolumnString << '\n'
+        << "  cost         " << report.mAvgMoneyString << '\n';
+}
+
+// The month rows as the report screen's cells write them.
+void printMonths(QTextStream& out, const CarInfo& car, const QList<OilReportItem>& months)
+{
+    static const Unit none;
+    const Unit& unit = car.unit ? *car.unit : none;
+    out << QStringLiteral("%1 %2 %3 %4\n")
+               .arg(QStringLiteral("Month"), -12)
+               .arg(QStringLiteral("Distance"), 14)
+               .arg(QStringLiteral("Volume"), 14)
+               .arg(QStringLiteral("Money"), 14);
+    for (const OilReportItem& month : months) {
+        const QString distance
+            = StringFormat::format(QStringLiteral("%.0f %@"), { month.totalMiles, unit.MileageUnit });
+        const QString volume = StringFormat::format(QStringLiteral("%@ %@"),
+            { StringFormat::CIStringFromDoubleValue(month.totalVolumn), unit.VolumnUnit });
+        const QString money = StringFormat::format(QStringLiteral("%@%@"),
+            { Utility::getCurrencySybol(), StringFormat::CIStringFromDoubleValue(month.totalMoney) });
+        out << QStringLiteral("%1 %2 %3 %4\n")
+                   .arg(month.getMonthString(), -12)
+                   .arg(distance, 14)
+                   .arg(volume, 14)
+                   .arg(money, 14);
+    }
+}
+
+} // namespace
+
+QString ReportCommand::summary() const
+{
+    return QStringLiteral("A car's figures (default: the current car): the overview's totals, the\n"
+                          "report's totals and month lines.");
+}
+
+int ReportCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QString key;
+    bool json = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--json")) {
+            json = true;
+        } else if (arguments.at(i) == QLatin1String("--car") && i + 1 < arguments.size()) {
+            key = arguments.at(++i);
+        } else {
+            err << "pumpora: usage: pumpora report [--car KEY] [--json]\n";
+            return UsageError;
+        }
+    }
+    if (!openLog(err))
+        return Failure;
+    int status = Success;
+    const CarInfo* car = chooseCar(key, err, status);
+    if (!car)
+        return status;
+
+    const CarAllReport overview = car->getCarAllReport(true);
+    const CarAllReport report = car->getCarAllReport(false);
+    QList<OilReportItem> months = car->getMonthReportData();
+    car->correctNewestMonthVolumn(months);
+
+    if (json) {
+        QJsonArray monthLines;
+        for (const OilReportItem& month : months)
+            monthLines.append(monthObject(month));
+        const QJsonObject document {
+            { QStringLiteral("carID"), car->carID },
+            { QStringLiteral("mCarName"), car->mCarName },
+            { QStringLiteral("overview"), reportObject(overview) },
+            { QStringLiteral("report"), reportObject(report) },
+            { QStringLiteral("months"), monthLines },
+        };
+        out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+        return Success;
+    }
+    out << car->mCarName << " (" << car->carID << ")\n\n";
+    printReport(out, QStringLiteral("Overview, every fill-up:"), overview);
+    printReport(out, QStringLiteral("Report, without the latest fill-up:"), report);
+    out << '\n';
+    printMonths(out, *car, months);
+    return Success;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "store/CarInfo.h"
+
+#include <QList>
+
+#include <memory>
+#include <vector>
+
+// The single owner of the cars and of the current car, which every screen shows and every
+// statistic is computed for. The car list is read from the store once per run and then kept in
+// step with inserts and deletes. Screens hold plain pointers to the cars it owns; a car taken
+// out of the list stays alive until the manager goes, so no such pointer ever dangles.
+class CarManage
+{
+public:
+    static CarManage* sharedCarManage();
+    // Tests start every data directory with a fresh manager.
+    static void resetForTesting();
+
+    ~CarManage();
+    CarManage(const CarManage&) = delete;
+    CarManage& operator=(const CarManage&) = delete;
+
+    // Every car of the store in the store's order; read once, later calls never reread.
+    QList<CarInfo*> getAllCars();
+
+    // The current car: nullptr before the first load, a blank car without key when the store
+    // has no car.
+    CarInfo* mCurrentCarInfo() const { return m_currentCar; }
+    // The car being created, not yet saved; nullptr before createNewCar.
+    CarInfo* mNewCarInfo() const { return m_newCar; }
+
+    // Makes the stored default car current; a stale default is replaced by the first car.
+    void loadDefaultCar();
+    // Stores the car's key as the default and makes it current; nullptr is ignored.
+    void setDefaultCar(CarInfo* car);
+    // The default car's position in the list; 0 without a default or when it is not there.
+    int getDefaultCarIndex();
+
+    // A fresh car with the defaults of a new car becomes mNewCarInfo.
+    void createNewCar();
+    // Inserts mNewCarInfo and, when asked, makes it the default car. False when there is no new
+    // car or its insert failed: then nothing changed and the car can be saved again.
+    bool saveNewCar(bool makeDefault);
+    // Inserts the car made by createNewCar under a fresh key and appends it to the list. False
+    // when the insert failed: the car keeps its previous key and is not listed.
+    bool addNewCar(CarInfo* car);
+    // Deletes the car's fill-ups and the car, takes it out of the list and reloads the default.
+    bool removeCar(CarInfo* car);
+
+private:
+    CarManage();
+
+    std::vector<std::unique_ptr<CarInfo>> m_cars;
+    bool m_loaded = false;
+    std::unique_ptr<CarInfo> m_blankCar; // current while the store has no car
+    std::unique_ptr<CarInfo> m_unsavedCar; // made by createNewCar, owned until inserted
+    std::vector<std::unique_ptr<CarInfo>> m_retiredCars; // no longer listed, kept for the pointers held
+    CarInfo* m_currentCar = nullptr;
+    CarInfo* m_newCar = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh data directory with two cars of the same number of fill-ups, spread evenly over
+// twenty years, made the app's documents directory while it lives.
+class BenchmarkLog
+{
+public:
+    explicit BenchmarkLog(int fillUpsPerCar);
+
+    QString carID() const { return m_carID; }
+    QString databasePath() const;
+    double startSeconds() const { return m_start; }
+
+private:
+    QTemporaryDir m_directory;
+    QString m_carID;
+    double m_start = 0;
+};

@@ -1,0 +1,151 @@
+// Times each user-visible refresh of a large log, beside a baseline that computes the same
+// figures over one open connection, and prints Pumpora/baseline for each.
+//   build/benchmarks/pumpora_benchmark [--benchmark_filter=...]
+#include "Baseline.h"
+#include "BenchmarkLog.h"
+#include "platform/DeviceLocale.h"
+#include "store/CarManage.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+const int kSizes[] = { 2000, 100000 };
+
+struct Workload
+{
+    std::unique_ptr<BenchmarkLog> log;
+    std::unique_ptr<Baseline> baseline;
+};
+
+// One log at a time: the data directory, like the app's, is process-wide.
+Workload& workload(int fillUps)
+{
+    static int current = 0;
+    static Workload loaded;
+    if (current != fillUps) {
+        loaded.baseline.reset();
+        loaded.log.reset();
+        loaded.log = std::make_unique<BenchmarkLog>(fillUps);
+        loaded.baseline = std::make_unique<Baseline>(
+            loaded.log->databasePath(), loaded.log->carID(), loaded.log->startSeconds());
+        current = fillUps;
+    }
+    return loaded;
+}
+
+CarInfo* currentCar()
+{
+    return CarManage::sharedCarManage()->mCurrentCarInfo();
+}
+
+void overview(benchmark::State& state)
+{
+    workload(int(state.range(0)));
+    for (auto _ : state) {
+        CarInfo* car = currentCar();
+        benchmark::DoNotOptimize(car->getCarAllReport(true));
+        benchmark::DoNotOptimize(car->getLastOil());
+        benchmark::DoNotOptimize(car->getTopFiveOil());
+    }
+}
+
+void overviewBaseline(benchmark::State& state)
+{
+    Baseline& baseline = *workload(int(state.range(0))).baseline;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(baseline.overview());
+}
+
+void reportTab(benchmark::State& state)
+{
+    workload(int(state.range(0)));
+    for (auto _ : state) {
+        CarInfo* car = currentCar();
+        QList<OilReportItem> months = car->getMonthReportData();
+        car->correctNewestMonthVolumn(months);
+        benchmark::DoNotOptimize(months);
+        benchmark::DoNotOptimize(car->getCarAllReport(false));
+    }
+}
+
+void reportTabBaseline(benchmark::State& state)
+{
+    Baseline& baseline = *workload(int(state.range(0))).baseline;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(baseline.report());
+}
+
+void history(benchmark::State& state)
+{
+    workload(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(currentCar()->getAllOil());
+}
+
+void historyBaseline(benchmark::State& state)
+{
+    Baseline& baseline = *workload(int(state.range(0))).baseline;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(baseline.history());
+}
+
+// Collects each run's time per iteration to print the ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+
+    void printRatios() const
+    {
+        std::printf("\n%-28s %12s\n", "refresh", "Pumpora/baseline");
+        for (const auto& [name, time] : m_seconds) {
+            const std::string::size_type slash = name.find('/');
+            const std::string refresh = name.substr(0, slash);
+            if (refresh.size() > 8 && refresh.compare(refresh.size() - 8, 8, "Baseline") == 0)
+                continue;
+            const auto baseline = m_seconds.find(refresh + "Baseline" + name.substr(slash));
+            if (baseline != m_seconds.end())
+                std::printf("%-28s %12.2f\n", name.c_str(), time / baseline->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+    for (const int size : kSizes) {
+        benchmark::RegisterBenchmark("overview", overview)->Arg(size)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("overviewBaseline", overviewBaseline)
+            ->Arg(size)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("reportTab", reportTab)->Arg(size)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("reportTabBaseline", reportTabBaseline)
+            ->Arg(size)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("history", history)->Arg(size)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("historyBaseline", historyBaseline)
+            ->Arg(size)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios();
+    benchmark::Shutdown();
+    return 0;
+}

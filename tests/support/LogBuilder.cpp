@@ -1,0 +1,66 @@
+#include "support/LogBuilder.h"
+
+#include "store/StoreStatement.h"
+#include "store/Utility.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+#include <QtTest>
+
+double LogBuilder::at(int year, int month, int day, int hour, int minute, const char* zone)
+{
+    const QDateTime moment(QDate(year, month, day), QTime(hour, minute), QTimeZone(QByteArray(zone)));
+    return double(moment.toSecsSinceEpoch());
+}
+
+bool LogBuilder::createStore()
+{
+    return Utility::copyDatabase();
+}
+
+QString LogBuilder::addCar(const QString& name, int unit, int grade, double initialReading)
+{
+    const QString key = Utility::UUID();
+    exec(QStringLiteral(
+        "insert into car_information (car_id, car_name, car_capacity, car_oil_spec, car_init_mile, "
+        "register_date, update_date, unit, maxvolumn) values ('%1', '%2', 1.6, %3, %4, 1300000000, "
+        "1300000000, %5, 60)")
+             .arg(key, name)
+             .arg(grade)
+             .arg(initialReading)
+             .arg(unit));
+    return key;
+}
+
+qint64 LogBuilder::addFillUp(const QString& carID, const FillUp& fillUp)
+{
+    StoreStatement insert(
+        QStringLiteral("insert into oil_history (car_id, oil_money, oil_price, oil_volumn, oil_spec, "
+                       "oil_date, car_mileage, oil_month, longitude, latitude) values "
+                       "(?,?,?,?,?,?,?,?,0,0)"));
+    insert.bindText(1, carID);
+    insert.bindDouble(2, fillUp.money);
+    insert.bindDouble(3, fillUp.price);
+    insert.bindDouble(4, fillUp.volumn);
+    insert.bindInt(5, fillUp.grade);
+    insert.bindDouble(6, fillUp.date);
+    insert.bindDouble(7, fillUp.mileage);
+    insert.bindInt(8, fillUp.month);
+    if (!insert.execute())
+        qFatal("LogBuilder: cannot insert a fill-up");
+    return insert.lastInsertRowId();
+}
+
+void LogBuilder::exec(const QString& sql)
+{
+    if (!Utility::executeSQL(sql))
+        qFatal("LogBuilder: statement failed: %s", qPrintable(sql));
+}
+
+QString LogBuilder::value(const QString& sql)
+{
+    StoreStatement statement(sql);
+    if (!statement.nextRow())
+        return QString();
+    return statement.isNull(0) ? QStringLiteral("NULL") : statement.columnText(0);
+}
