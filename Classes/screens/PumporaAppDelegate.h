@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/AppWindow.h"
 #include "platform/ApplicationDelegate.h"
+#include "platform/NavigationController.h"
+#include "platform/TabBarController.h"
 
 #include <QGeoCoordinate>
 #include <QGeoPositionInfoSource>
@@ -10,12 +13,8 @@
 #include <memory>
 #include <mutex>
 
-class AppWindow;
 class CarInfo;
-class NavigationController;
 class Notification;
-class TabBarController;
-class ViewController;
 
 // The application's delegate: it prepares the store on launch, shows the setup wizard at the
 // first start and the main tabs otherwise, turns a finished wizard into a stored car, and keeps
