@@ -63,6 +63,15 @@ AlertView::AlertView(
         row->addWidget(button);
     }
     layout->addLayout(row);
+    // The bottom buttons follow the card's rounded corners when pressed or focused.
+    if (buttons.size() == 2) {
+        buttons.first()->setStyleSheet(QStringLiteral("border-bottom-left-radius: 12px;"));
+        buttons.last()->setStyleSheet(QStringLiteral("border-bottom-left-radius: 0; border-bottom-right-radius: 12px;"
+                                                     " border-left: 1px solid #cfd4d8;"));
+    } else if (!buttons.isEmpty()) {
+        buttons.last()->setStyleSheet(
+            QStringLiteral("border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;"));
+    }
 }
 
 AlertView* AlertView::showAlertWithTitle(const QString& title, const QString& message, const QString& buttonTitle)

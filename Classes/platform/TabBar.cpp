@@ -50,11 +50,11 @@ protected:
         if (isChecked())
             painter.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 255, 22));
         if (!m_icon.isNull()) {
-            const QRect iconRect((width() - kIconSize) / 2, 4, kIconSize, kIconSize);
+            const QRect iconRect((width() - kIconSize) / 2, 3, kIconSize, kIconSize);
             painter.drawImage(iconRect, tinted(m_icon, colour));
         }
         painter.setPen(colour);
-        painter.drawText(QRect(0, height() - 17, width(), 15), Qt::AlignHCenter | Qt::AlignBottom,
+        painter.drawText(QRect(0, height() - 19, width(), 15), Qt::AlignHCenter | Qt::AlignBottom,
             fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4));
     }
 
