@@ -58,9 +58,11 @@ int CKeyHelpView::keyCount() const
 
 QAbstractButton* CKeyHelpView::addDecimalKey()
 {
-    QToolButton* key = makeKey(QStringLiteral("."), this);
-    layout()->addWidget(key);
-    return key;
+    if (!m_decimalKey) {
+        m_decimalKey = makeKey(QStringLiteral("."), this);
+        layout()->addWidget(m_decimalKey);
+    }
+    return m_decimalKey;
 }
 
 void CKeyHelpView::itemAction(QAbstractButton* key)

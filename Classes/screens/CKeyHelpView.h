@@ -23,6 +23,7 @@ public:
 
     // A "." key at the bar's right end, for editors whose keyboard has no decimal point.
     QAbstractButton* addDecimalKey();
+    QAbstractButton* decimalKey() const { return m_decimalKey; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,4 +33,5 @@ private:
 
     CKeyHelpViewActionDelegate* m_actionDelegate = nullptr;
     QButtonGroup* m_keys;
+    QAbstractButton* m_decimalKey = nullptr;
 };
