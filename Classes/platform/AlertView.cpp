@@ -25,8 +25,8 @@ QLabel* makeLabel(const QString& text, const QFont& font, QWidget* parent)
 
 } // namespace
 
-AlertView::AlertView(
-    const QString& title, const QString& message, const QString& cancelButtonTitle, const QStringList& otherButtonTitles)
+AlertView::AlertView(const QString& title, const QString& message, const QString& cancelButtonTitle,
+    const QStringList& otherButtonTitles)
     : PopupView(title)
     , m_message(message)
 {
@@ -66,15 +66,17 @@ AlertView::AlertView(
     // The bottom buttons follow the card's rounded corners when pressed or focused.
     if (buttons.size() == 2) {
         buttons.first()->setStyleSheet(QStringLiteral("border-bottom-left-radius: 12px;"));
-        buttons.last()->setStyleSheet(QStringLiteral("border-bottom-left-radius: 0; border-bottom-right-radius: 12px;"
-                                                     " border-left: 1px solid #cfd4d8;"));
+        buttons.last()->setStyleSheet(
+            QStringLiteral("border-bottom-left-radius: 0; border-bottom-right-radius: 12px;"
+                           " border-left: 1px solid #cfd4d8;"));
     } else if (!buttons.isEmpty()) {
         buttons.last()->setStyleSheet(
             QStringLiteral("border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;"));
     }
 }
 
-AlertView* AlertView::showAlertWithTitle(const QString& title, const QString& message, const QString& buttonTitle)
+AlertView* AlertView::showAlertWithTitle(
+    const QString& title, const QString& message, const QString& buttonTitle)
 {
     auto* alert = new AlertView(title, message, buttonTitle);
     alert->present();

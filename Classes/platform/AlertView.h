@@ -16,7 +16,8 @@ public:
 
     // Shortcuts for one-button notices; they show the alert and return at once, and nothing
     // needs handling when it is dismissed.
-    static AlertView* showAlertWithTitle(const QString& title, const QString& message, const QString& buttonTitle);
+    static AlertView* showAlertWithTitle(
+        const QString& title, const QString& message, const QString& buttonTitle);
     // With the button "确定" (OK).
     static AlertView* showOKWithTitle(const QString& title, const QString& message);
     // Titled "失败" (failure), with the error's description as the message.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/ViewController.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include "platform/ViewController.h"
 
 // The app's one window, shaped like a phone by default and freely resizable. It shows its root
 // screen, and on top of it the screens presented modally and the alerts, each covering it all.

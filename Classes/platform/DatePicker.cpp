@@ -98,8 +98,9 @@ DatePicker::DatePicker(QWidget* parent)
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::DateTimePatternGenerator> generator(
         icu::DateTimePatternGenerator::createInstance(icu::Locale::getDefault(), status));
-    const QString pattern
-        = U_SUCCESS(status) ? toQString(generator->getBestPattern(icu::UnicodeString(u"yMMMd"), status)) : QString();
+    const QString pattern = U_SUCCESS(status)
+        ? toQString(generator->getBestPattern(icu::UnicodeString(u"yMMMd"), status))
+        : QString();
     bool quoted = false;
     for (const QChar c : pattern) {
         if (c == QLatin1Char('\''))

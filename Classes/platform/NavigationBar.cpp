@@ -59,7 +59,8 @@ NavigationBar::NavigationBar(QWidget* parent)
 {
     setFixedHeight(kHeight);
     setStyleSheet(QStringLiteral(
-        "QToolButton { color: white; background: rgba(255, 255, 255, 30); border: 1px solid rgba(0, 0, 0, 90);"
+        "QToolButton { color: white; background: rgba(255, 255, 255, 30); border: 1px solid rgba(0, 0, 0, "
+        "90);"
         " border-radius: 5px; padding: 4px 9px; }"
         "QToolButton:pressed { background: rgba(0, 0, 0, 60); }"
         "QToolButton#icon, QToolButton#back { background: transparent; border: none; padding: 0; }"

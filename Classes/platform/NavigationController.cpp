@@ -71,7 +71,8 @@ QList<ViewController*> NavigationController::visibleChildViewControllers() const
     return {};
 }
 
-void NavigationController::switchTop(ViewController* from, ViewController* to, Direction direction, bool animated)
+void NavigationController::switchTop(
+    ViewController* from, ViewController* to, Direction direction, bool animated)
 {
     const bool onScreen = isAppearing();
     if (onScreen) {

@@ -17,7 +17,8 @@ void NotificationCenter::addObserver(QObject* observer, const QString& name, Han
 
 void NotificationCenter::removeObserver(QObject* observer)
 {
-    m_observations.removeIf([observer](const Observation& observation) { return observation.observer == observer; });
+    m_observations.removeIf(
+        [observer](const Observation& observation) { return observation.observer == observer; });
 }
 
 void NotificationCenter::postNotificationName(const QString& name, QObject* object)

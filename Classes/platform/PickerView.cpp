@@ -138,12 +138,13 @@ void PickerView::animate(int component, double to)
         column.animation = new QVariantAnimation(this);
         column.animation->setDuration(180);
         column.animation->setEasingCurve(QEasingCurve::OutCubic);
-        connect(column.animation, &QVariantAnimation::valueChanged, this, [this, component](const QVariant& value) {
-            if (component < m_columns.size()) {
-                m_columns[component].position = value.toDouble();
-                update();
-            }
-        });
+        connect(column.animation, &QVariantAnimation::valueChanged, this,
+            [this, component](const QVariant& value) {
+                if (component < m_columns.size()) {
+                    m_columns[component].position = value.toDouble();
+                    update();
+                }
+            });
     }
     column.animation->stop();
     column.animation->setStartValue(column.position);
@@ -168,10 +169,12 @@ void PickerView::paintEvent(QPaintEvent*)
         if (hasFocus() && c == m_focusColumn) {
             painter.setPen(QPen(QColor(0x3c, 0xc8, 0xce), 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(QRectF(area.left() + 2, band.top() + 2, area.width() - 4, band.height() - 4), 5, 5);
+            painter.drawRoundedRect(
+                QRectF(area.left() + 2, band.top() + 2, area.width() - 4, band.height() - 4), 5, 5);
         }
         const int first = qMax(0, int(std::floor(column.position - kVisibleRows / 2.0 - 1)));
-        const int last = qMin(int(column.rows.size()) - 1, int(std::ceil(column.position + kVisibleRows / 2.0 + 1)));
+        const int last
+            = qMin(int(column.rows.size()) - 1, int(std::ceil(column.position + kVisibleRows / 2.0 + 1)));
         for (int row = first; row <= last; ++row) {
             const double distance = row - column.position;
             const double y = middle + distance * kRowHeight;
@@ -179,8 +182,8 @@ void PickerView::paintEvent(QPaintEvent*)
             QColor colour = std::abs(distance) < 0.5 ? QColor(0x1f, 0x23, 0x26) : QColor(0x5b, 0x63, 0x6b);
             colour.setAlphaF(0.25 + 0.75 * fade);
             painter.setPen(colour);
-            painter.drawText(QRectF(area.left(), y - kRowHeight / 2.0, area.width(), kRowHeight), Qt::AlignCenter,
-                column.rows.at(row));
+            painter.drawText(QRectF(area.left(), y - kRowHeight / 2.0, area.width(), kRowHeight),
+                Qt::AlignCenter, column.rows.at(row));
         }
     }
     // The wheel's curve: rows fade into the edges.

@@ -126,7 +126,8 @@ void TextField::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
+    const bool printable
+        = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
     if (printable) {
         const QString allowed = typeable(typed);
         if (allowed != typed || !mayInsert(allowed)) {

@@ -1,6 +1,7 @@
 #include "screens/AmountEntryRule.h"
 
-bool AmountEntryRule::accepts(const QString& currentText, const QString& replacement, int maxLength, int maxDecimals)
+bool AmountEntryRule::accepts(
+    const QString& currentText, const QString& replacement, int maxLength, int maxDecimals)
 {
     const QLatin1Char point('.');
     if (currentText.isEmpty() && replacement == QLatin1String("0"))

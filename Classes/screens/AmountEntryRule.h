@@ -8,5 +8,6 @@
 class AmountEntryRule
 {
 public:
-    static bool accepts(const QString& currentText, const QString& replacement, int maxLength, int maxDecimals);
+    static bool accepts(
+        const QString& currentText, const QString& replacement, int maxLength, int maxDecimals);
 };

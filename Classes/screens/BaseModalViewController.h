@@ -21,9 +21,9 @@ public:
     void setDissDelegate(BaseModalViewControllerDelegate* delegate) { m_dissDelegate = delegate; }
     BaseModalViewControllerDelegate* dissDelegate() const { return m_dissDelegate; }
 
-    // Leaves the navigation stack (only when it is the shown screen of one), telling navDelegate before and after; the
-    // status tells it whether the screen saved. The screen stays alive until the event loop
-    // turns, so the calls after the pop are safe.
+    // Leaves the navigation stack (only when it is the shown screen of one), telling navDelegate before and
+    // after; the status tells it whether the screen saved. The screen stays alive until the event loop turns,
+    // so the calls after the pop are safe.
     void popViewControllerAnimated(bool animated, bool status);
     void popViewControllerAnimated(bool animated);
     // Tells dissDelegate (will, then did); the delegate dismisses this screen.

@@ -67,7 +67,8 @@ void BaseNumberEditViewController::viewWillAppear()
 {
     BaseModalViewController::viewWillAppear();
     // The keyboard is watched only while the editor is on screen.
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &BaseNumberEditViewController::focusMoved);
+    m_focusWatch
+        = connect(qApp, &QApplication::focusChanged, this, &BaseNumberEditViewController::focusMoved);
     focusMoved();
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "screens/BaseModalViewController.h"
+#include "screens/CKeyHelpView.h"
 #include "screens/CKeyHelpViewActionDelegate.h"
 
 #include <QPointer>
-
-class CKeyHelpView;
 
 // The base of every editor. Its navigation bar gets a cancel button on the left and a save
 // button on the right when the editor names them (hooks below). While one of its text inputs

@@ -2,10 +2,9 @@
 
 #include "platform/DatePicker.h"
 #include "screens/CKeyHelpViewActionDelegate.h"
+#include "screens/TopHelpView.h"
 
 #include <QPointer>
-
-class TopHelpView;
 
 // The date picker of the editors, with a bar of year and month keys directly above it. A key
 // moves the date by a year or a month and reports valueChanged, as a turn of the wheels does.

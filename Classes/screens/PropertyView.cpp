@@ -157,7 +157,8 @@ void PropertyView::mouseReleaseEvent(QMouseEvent* event)
 
 void PropertyView::layoutLabel()
 {
-    const QRect area(m_offset.x(), m_offset.y(), qMax(0, width() - m_offset.x()), qMax(0, height() - m_offset.y()));
+    const QRect area(
+        m_offset.x(), m_offset.y(), qMax(0, width() - m_offset.x()), qMax(0, height() - m_offset.y()));
     m_label->setGeometry(area);
     // One line shrinks the font until the text fits, down to 14 points; wrapped text keeps its size.
     QFont font = m_font;

@@ -37,7 +37,8 @@ PumporaAppDelegate* PumporaAppDelegate::appDelegate()
 QList<ViewController*> PumporaAppDelegate::makeTabScreens()
 {
     const char* const titles[] = { "油耗概述", "油耗报表", "历史记录", "偏好设置" };
-    const char* const icons[] = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
+    const char* const icons[]
+        = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
         auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
@@ -89,7 +90,8 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
 void PumporaAppDelegate::showLaunchFailure(const QString& reason)
 {
     std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(reason));
-    m_mainNavController->setViewControllers({ new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
+    m_mainNavController->setViewControllers(
+        { new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
     m_window->makeKeyAndVisible();
     AlertView* alert = AlertView::showAlertWithTitle(
         MainBundle::localizedString("无法打开油耗记录"), reason, MainBundle::localizedString("退出"));
@@ -118,7 +120,8 @@ void PumporaAppDelegate::setupDone(const Notification& notification)
     if (auto* wizard = qobject_cast<ViewController*>(notification.object()))
         wizard->dismissModalViewControllerAnimated(true);
     AlertView::showAlertWithTitle(MainBundle::localizedString("确定"),
-        MainBundle::localizedString("车辆添加成功!\n请到油耗概述页面切换车辆"), MainBundle::localizedString("确定"));
+        MainBundle::localizedString("车辆添加成功!\n请到油耗概述页面切换车辆"),
+        MainBundle::localizedString("确定"));
 }
 
 double PumporaAppDelegate::currentLatitude() const

@@ -79,9 +79,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5," << "45";
-        QTest::newRow("decimal pad") << int(TextField::KeyboardType::DecimalPad) << "4a.5," << "4.5";
-        QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1") << "A-1";
+        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5,"
+                                    << "45";
+        QTest::newRow("decimal pad") << int(TextField::KeyboardType::DecimalPad) << "4a.5,"
+                                     << "4.5";
+        QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
+                               << "A-1";
         QTest::newRow("default") << int(TextField::KeyboardType::Default) << QStringLiteral("Aé 1") << "Aé 1";
     }
 

@@ -79,7 +79,8 @@ private Q_SLOTS:
         m_log.clear();
         host.navigationController()->pushViewController(next, true);
         QCOMPARE(m_log,
-            QStringList({ "root:willDisappear", "next:load", "next:willAppear", "root:didDisappear", "next:didAppear" }));
+            QStringList({ "root:willDisappear", "next:load", "next:willAppear", "root:didDisappear",
+                "next:didAppear" }));
     }
 
     void pushShowsTheTitleAndABackButtonThatPops()
@@ -170,8 +171,9 @@ private Q_SLOTS:
         m_log.clear();
         ScreenDriver::tap(tabs->tabBar()->button(2));
         QCOMPARE(tabs->selectedIndex(), 2);
-        QCOMPARE(m_log, QStringList({ "zero:willDisappear", "two:load", "two:willAppear", "zero:didDisappear",
-                            "two:didAppear" }));
+        QCOMPARE(m_log,
+            QStringList({ "zero:willDisappear", "two:load", "two:willAppear", "zero:didDisappear",
+                "two:didAppear" }));
         QVERIFY(tabs->viewControllers().at(2)->isVisible());
         QVERIFY(!tabs->viewControllers().at(0)->isVisible());
     }
@@ -191,16 +193,18 @@ private Q_SLOTS:
         QCOMPARE(host.window()->visibleViewController(), editor.data());
         QCOMPARE(editor->geometry(), host.window()->rect().translated(editor->pos()));
         // The screens below learn that they left the screen, down to the shown tab.
-        QCOMPARE(m_log, QStringList({ "overview:willDisappear", "editor:load", "editor:willAppear",
-                            "overview:didDisappear", "editor:didAppear" }));
+        QCOMPARE(m_log,
+            QStringList({ "overview:willDisappear", "editor:load", "editor:willAppear",
+                "overview:didDisappear", "editor:didAppear" }));
 
         m_log.clear();
         // Asked on the presented screen, the presenter dismisses it.
         editor->dismissModalViewControllerAnimated(true);
         QVERIFY(!overview->modalViewController());
         QCOMPARE(host.window()->visibleViewController(), host.navigationController());
-        QCOMPARE(m_log, QStringList({ "editor:willDisappear", "overview:willAppear", "editor:didDisappear",
-                            "overview:didAppear" }));
+        QCOMPARE(m_log,
+            QStringList({ "editor:willDisappear", "overview:willAppear", "editor:didDisappear",
+                "overview:didAppear" }));
         QTRY_VERIFY(editor.isNull());
     }
 

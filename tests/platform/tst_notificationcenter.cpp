@@ -60,7 +60,8 @@ private Q_SLOTS:
             heard << QStringLiteral("first");
             centre->removeObserver(&second);
         });
-        centre->addObserver(&second, QStringLiteral("N"), [&](const Notification&) { heard << QStringLiteral("second"); });
+        centre->addObserver(
+            &second, QStringLiteral("N"), [&](const Notification&) { heard << QStringLiteral("second"); });
         centre->postNotificationName(QStringLiteral("N"), nullptr);
         QCOMPARE(heard, QStringList({ "first" }));
         centre->removeObserver(&first);

@@ -88,8 +88,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, pressed);
         QFETCH(int, index);
-        auto* alert = new AlertView(QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"),
-            { QStringLiteral("Confirm") });
+        auto* alert = new AlertView(
+            QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
         alert->present();
         QCOMPARE(alert->cancelButtonIndex(), 0);
@@ -100,8 +100,8 @@ private Q_SLOTS:
 
     void escapeCancels()
     {
-        auto* alert = new AlertView(QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"),
-            { QStringLiteral("Confirm") });
+        auto* alert = new AlertView(
+            QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
         alert->present();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -143,15 +143,16 @@ private Q_SLOTS:
         QCOMPARE(shown->buttonTitles(), QStringList({ "PDF", "Preview", "Cancel" }));
         QCOMPARE(shown->cancelButtonIndex(), 2);
         // The panel sits at the bottom of the window, as wide as it.
-        QCOMPARE(shown->findChild<QFrame*>(QStringLiteral("card"))->geometry().bottom(), m_host->window()->height() - 1);
+        QCOMPARE(shown->findChild<QFrame*>(QStringLiteral("card"))->geometry().bottom(),
+            m_host->window()->height() - 1);
         QVERIFY(ScreenDriver::pressButton(shown, QStringLiteral("Preview")));
         QCOMPARE(clicked.at(0).at(0).toInt(), 1);
     }
 
     void aDestructiveButtonComesFirst()
     {
-        auto* sheet = new ActionSheet(QString(), QStringLiteral("Cancel"), QStringLiteral("Delete"),
-            { QStringLiteral("Keep a copy") });
+        auto* sheet = new ActionSheet(
+            QString(), QStringLiteral("Cancel"), QStringLiteral("Delete"), { QStringLiteral("Keep a copy") });
         sheet->present();
         QCOMPARE(sheet->buttonTitles(), QStringList({ "Delete", "Keep a copy", "Cancel" }));
         sheet->dismissWithClickedButtonIndex(2);

@@ -15,7 +15,8 @@ namespace {
 // Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
 double shanghai(int year, int month, int day, int hour, int minute, int second = 0)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch() - 8 * 3600.0;
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch()
+        - 8 * 3600.0;
 }
 
 } // namespace
@@ -55,8 +56,10 @@ private Q_SLOTS:
         QTest::newRow("a year on") << 1 << start << shanghai(2013, 1, 15, 10, 20);
         QTest::newRow("a month back into last year") << 2 << start << shanghai(2011, 12, 15, 10, 20);
         QTest::newRow("a month on") << 3 << start << shanghai(2012, 2, 15, 10, 20);
-        QTest::newRow("29 February a year on") << 1 << shanghai(2012, 2, 29, 9, 0) << shanghai(2013, 3, 1, 9, 0);
-        QTest::newRow("31 January a month on") << 3 << shanghai(2012, 1, 31, 9, 0) << shanghai(2012, 3, 2, 9, 0);
+        QTest::newRow("29 February a year on")
+            << 1 << shanghai(2012, 2, 29, 9, 0) << shanghai(2013, 3, 1, 9, 0);
+        QTest::newRow("31 January a month on")
+            << 3 << shanghai(2012, 1, 31, 9, 0) << shanghai(2012, 3, 2, 9, 0);
     }
 
     void keysStepAYearOrAMonthLikeATurn()

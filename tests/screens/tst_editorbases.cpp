@@ -28,7 +28,9 @@ namespace {
 
 // An editor built the way the app's editors are: a display field shows what is typed into the
 // screen's hidden input, under the amount entry rule, with the key bar while typing.
-class AmountEditor : public BaseNumberEditViewController, public PropertyViewDelegate, public TextFieldDelegate
+class AmountEditor : public BaseNumberEditViewController,
+                     public PropertyViewDelegate,
+                     public TextFieldDelegate
 {
 public:
     bool decimalKey = false;
@@ -195,7 +197,8 @@ private Q_SLOTS:
         QVERIFY(keys);
         QVERIFY(keys->isVisible());
         QVERIFY(!keys->decimalKey());
-        QCOMPARE(keys->geometry(), QRect(0, editor->height() - CKeyHelpView::kHeight, editor->width(), CKeyHelpView::kHeight));
+        QCOMPARE(keys->geometry(),
+            QRect(0, editor->height() - CKeyHelpView::kHeight, editor->width(), CKeyHelpView::kHeight));
         QTest::keyClicks(editor->hiddenField, QStringLiteral("42"));
         // Key 0 clears; pressing it leaves the keyboard where it was.
         ScreenDriver::tap(keys->key(0));

@@ -28,10 +28,11 @@ const char* const kSecondCar = "0A1B2C3D-0000-4000-8000-00000000000B";
 void insertCar(const char* key, const char* name)
 {
     QVERIFY(Utility::copyDatabase());
-    QVERIFY(Utility::executeSQL(QStringLiteral(
-        "insert into car_information (car_id, car_name, car_capacity, car_oil_spec, car_init_mile, register_date,"
-        " update_date, notes, unit, begin_date, end_date, maxvolumn) values ('%1', '%2', 1.4, 1, 0, 1300000000,"
-        " 1300000000, '', 1, 1300000000, 0, 50)")
+    QVERIFY(Utility::executeSQL(QStringLiteral("insert into car_information (car_id, car_name, car_capacity, "
+                                               "car_oil_spec, car_init_mile, register_date,"
+                                               " update_date, notes, unit, begin_date, end_date, maxvolumn) "
+                                               "values ('%1', '%2', 1.4, 1, 0, 1300000000,"
+                                               " 1300000000, '', 1, 1300000000, 0, 50)")
                                     .arg(QLatin1String(key), QLatin1String(name))));
 }
 
@@ -163,7 +164,8 @@ private Q_SLOTS:
         cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
         QPointer<NavigationController> wizard = new NavigationController(
             new PlaceholderViewController(MainBundle::localizedString("Setup Wizard")));
-        ViewController* settings = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
+        ViewController* settings
+            = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
         app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
         settings->presentModalViewController(wizard, true);
         QCOMPARE(app->window()->visibleViewController(), wizard.data());
@@ -261,7 +263,8 @@ private Q_SLOTS:
         AlertView* alert = ScreenDriver::shownAlert();
         QVERIFY(alert);
         QCOMPARE(alert->title(), QStringLiteral("The fuel log cannot be opened"));
-        QVERIFY2(alert->message().contains(QLatin1String("cannot be opened as a database")), qPrintable(alert->message()));
+        QVERIFY2(alert->message().contains(QLatin1String("cannot be opened as a database")),
+            qPrintable(alert->message()));
         QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
         QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
     }
@@ -273,7 +276,8 @@ private Q_SLOTS:
         // Losing the focus on a desktop changes nothing.
         m_application->applicationStateChanged(Qt::ApplicationInactive);
         m_application->applicationStateChanged(Qt::ApplicationActive);
-        QTimer::singleShot(0, qApp, [this] { m_application->applicationStateChanged(Qt::ApplicationSuspended); });
+        QTimer::singleShot(
+            0, qApp, [this] { m_application->applicationStateChanged(Qt::ApplicationSuspended); });
         QCOMPARE(exitStatusOfTheRun(), EXIT_SUCCESS);
     }
 };
