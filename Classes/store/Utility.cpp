@@ -10,6 +10,8 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <unicode/dcfmtsym.h>
@@ -79,6 +81,30 @@ std::optional<float> scanVersion(const QString& versionText)
     if (end == 0)
         return std::nullopt;
     return text.left(end).toFloat();
+}
+
+// Truncates towards zero; values beyond the 64-bit range saturate and NaN gives 0, where a
+// plain conversion would be undefined.
+qint64 truncatedToInt64(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 9223372036854775808.0)
+        return std::numeric_limits<qint64>::max();
+    if (value < -9223372036854775808.0)
+        return std::numeric_limits<qint64>::min();
+    return qint64(value);
+}
+
+int decimalDigits(qint64 wholePart)
+{
+    quint64 magnitude = wholePart < 0 ? 0 - quint64(wholePart) : quint64(wholePart);
+    int digits = 0;
+    while (magnitude != 0) {
+        magnitude /= 10;
+        ++digits;
+    }
+    return digits;
 }
 
 void setError(QString* errorMessage, const QString& text)
@@ -195,6 +221,54 @@ bool Utility::IOSVersion32Late(float version)
 bool Utility::IOSVersion31Late(float version)
 {
     return version > 3.05f;
+}
+
+qint64 Utility::ChartYAxisSetOff(
+    double range, quint16 markTicks, const quint64* qiwangBeisBuffers, quint8 qiwangbeisLens)
+{
+    const quint16 count = markTicks;
+    // Checked in every build: a zero count would otherwise divide by zero below.
+    if (count == 0)
+        qt_assert("count != 0", __FILE__, __LINE__);
+
+    if (qiwangBeisBuffers == nullptr || qiwangbeisLens == 0) {
+        if (!std::isfinite(range))
+            return 1;
+        return truncatedToInt64(range * 1.2 / count);
+    }
+
+    const int digits = decimalDigits(truncatedToInt64(range));
+
+    // Small ranges read best with these steps, whatever the multiples.
+    if (range < 5.0)
+        return 1;
+    if (range <= 10.0)
+        return 2;
+    if (range <= 20.0)
+        return 4;
+    if (range <= 25.0)
+        return 5;
+    if (range <= 30.0)
+        return 6;
+    if (digits == 0)
+        return 1;
+
+    qint64 result = 1;
+    double best = 0.0;
+    for (int exponent = digits; exponent >= 1; --exponent) {
+        const double power = std::pow(10.0, exponent);
+        for (int i = 0; i < qiwangbeisLens; ++i) {
+            const double step = double(qiwangBeisBuffers[i]) * power;
+            const double quotient = range / step;
+            if (quotient > double(count))
+                break;
+            if (quotient > best) {
+                result = truncatedToInt64(step);
+                best = quotient;
+            }
+        }
+    }
+    return result;
 }
 
 bool OilDateCompare(const Oil& a, const Oil& b)

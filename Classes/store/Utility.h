@@ -38,6 +38,13 @@ public:
     static bool IOSVersion50Late(float version = CurrentIOSVersion());
     static bool IOSVersion32Late(float version = CurrentIOSVersion());
     static bool IOSVersion31Late(float version = CurrentIOSVersion());
+
+    // The step between two major ticks of a value axis that starts at 0 and must reach range
+    // in at most markTicks steps: the smallest multiple (tried in the given order) times a
+    // power of ten that does so, with fixed steps for ranges up to 30. Without multiples the
+    // step is range * 1.2 / markTicks. markTicks must not be 0.
+    static qint64 ChartYAxisSetOff(
+        double range, quint16 markTicks, const quint64* qiwangBeisBuffers, quint8 qiwangbeisLens);
 };
 
 // The fill-up date order for std::sort and std::stable_sort: fill-ups without a date first,

@@ -1,0 +1,7 @@
+#include "charts/CPColorSpace.h"
+
+const CPColorSpace& CPColorSpace::genericRGBSpace()
+{
+    static const CPColorSpace space(QColor::Rgb);
+    return space;
+}

@@ -1,0 +1,496 @@
+#include "charts/ChartBase.h"
+#include "support/PixelMatch.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+using PixelMatch::describe;
+using PixelMatch::near;
+
+struct LabelCall
+{
+    QPointF point;
+    unsigned index;
+    unsigned count;
+    bool isOrigin;
+
+    bool operator==(const LabelCall& other) const
+    {
+        return point == other.point && index == other.index && count == other.count
+            && isOrigin == other.isOrigin;
+    }
+};
+
+char* toString(const LabelCall& call)
+{
+    return qstrdup(QStringLiteral("(%1,%2) #%3/%4%5")
+                       .arg(call.point.x())
+                       .arg(call.point.y())
+                       .arg(call.index)
+                       .arg(call.count)
+                       .arg(call.isOrigin ? QStringLiteral(" origin") : QString())
+                       .toUtf8()
+                       .constData());
+}
+
+// Answers the hooks from its fields and records what the frame asks of it.
+class RecordingChart : public ChartBase
+{
+public:
+    unsigned xTicks = 5;
+    unsigned yTicks = 5;
+    bool longTicks = true;
+    QList<QPointF> placedPoints;
+    bool reloadWhileDrawing = false;
+
+    QList<LabelCall> xLabels;
+    QList<LabelCall> yLabels;
+    QList<QPointF> pointsOnEntry;
+    int startCalls = 0;
+
+    void draw(QPainter& painter)
+    {
+        xLabels.clear();
+        yLabels.clear();
+        pointsOnEntry.clear();
+        renderInContext(painter);
+    }
+
+protected:
+    unsigned xMajorTickNumber() override { return xTicks; }
+    unsigned yMajorTickNumber() override { return yTicks; }
+    bool xMajorTickMax() override { return longTicks; }
+    bool yMajorTickMax() override { return longTicks; }
+
+    void drawChartTextContext(
+        QPainter&, const QPointF& toPoint, XAxisMajorTick tick, unsigned all, bool isOriginPoint) override
+    {
+        xLabels.append({ toPoint, unsigned(tick), all, isOriginPoint });
+    }
+    void drawChartTextContext(
+        QPainter&, const QPointF& toPoint, YAxisMajorTick tick, unsigned all, bool isOriginPoint) override
+    {
+        yLabels.append({ toPoint, unsigned(tick), all, isOriginPoint });
+    }
+
+    void startDrawXYCrossPoint() override
+    {
+        ++startCalls;
+        if (reloadWhileDrawing)
+            reload();
+    }
+
+    QString loadCrossXAxis(float& xAxis, float& yAxis, unsigned atIndex) override
+    {
+        pointsOnEntry.append(QPointF(xAxis, yAxis));
+        if (atIndex < placedPoints.size()) {
+            xAxis = float(placedPoints.at(atIndex).x());
+            yAxis = float(placedPoints.at(atIndex).y());
+        }
+        return QString::number(atIndex);
+    }
+};
+
+QImage grab(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QList<qreal> tickRows(const ChartBase& chart)
+{
+    QList<qreal> rows;
+    const QList<QLineF> lines = chart.horizontalLines();
+    for (qsizetype k = 1; k < lines.size(); ++k)
+        rows.append(lines.at(k).p1().y());
+    return rows;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(LabelCall)
+Q_DECLARE_METATYPE(std::optional<QList<double>>)
+
+class TestChartBase : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<RecordingChart> m_chart;
+
+    // Draws the chart as on screen, through its paint event.
+    QImage drawOnScreen()
+    {
+        m_chart->xLabels.clear();
+        m_chart->yLabels.clear();
+        m_chart->pointsOnEntry.clear();
+        return grab(*m_chart);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_chart = std::make_unique<RecordingChart>();
+        m_chart->resize(300, 200);
+    }
+    void cleanup() { m_chart.reset(); }
+
+    void plotAreaLeavesBandsOnTheOriginsSide_data()
+    {
+        QTest::addColumn<int>("originType");
+        QTest::addColumn<QRectF>("plotArea");
+        QTest::addColumn<QPointF>("origin");
+        QTest::newRow("0 bottom-left") << 0 << QRectF(25, 25, 270, 160) << QPointF(25, 185);
+        QTest::newRow("1 bottom-right") << 1 << QRectF(5, 25, 270, 160) << QPointF(275, 185);
+        QTest::newRow("2 top-right") << 2 << QRectF(5, 35, 270, 160) << QPointF(275, 35);
+        QTest::newRow("3 top-left") << 3 << QRectF(25, 35, 270, 160) << QPointF(25, 35);
+        QTest::newRow("unknown counts as 0") << 7 << QRectF(25, 25, 270, 160) << QPointF(25, 185);
+    }
+
+    void plotAreaLeavesBandsOnTheOriginsSide()
+    {
+        QFETCH(int, originType);
+        QFETCH(QRectF, plotArea);
+        QFETCH(QPointF, origin);
+        QCOMPARE(m_chart->mOriginType, 1);
+        m_chart->mOriginType = originType;
+        QCOMPARE(m_chart->drawContextRect(), QRectF(5, 5, 290, 190));
+        QCOMPARE(m_chart->drawXYRect(), plotArea);
+        QCOMPARE(m_chart->originPoint(), origin);
+        drawOnScreen();
+        QCOMPARE(m_chart->verticalLines().first().p1(), origin);
+        QCOMPARE(m_chart->horizontalLines().first().p1(), origin);
+    }
+
+    void defaultsGiveFiveTickRowsOf32()
+    {
+        drawOnScreen();
+        QCOMPARE(m_chart->myMajorTickNumber(), 5u);
+        QCOMPARE(m_chart->fYMajorTickSetoff(), 32.0f);
+        QCOMPARE(m_chart->fXMajorTickSetoff(), 54.0f);
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 153, 121, 89, 57, 25 }));
+        const QList<QLineF> rows = m_chart->horizontalLines();
+        QCOMPARE(rows.size(), 6);
+        QCOMPARE(rows.at(0), QLineF(275, 185, 5, 185));
+        QCOMPARE(rows.at(1), QLineF(275, 153, 5, 153));
+    }
+
+    void tickLinesForEachOrigin_data()
+    {
+        QTest::addColumn<int>("originType");
+        QTest::addColumn<bool>("longTicks");
+        QTest::addColumn<QLineF>("verticalAxis");
+        QTest::addColumn<QLineF>("horizontalAxis");
+        QTest::addColumn<QLineF>("firstXTick");
+        QTest::addColumn<QLineF>("firstYTick");
+        QTest::newRow("0 grid") << 0 << true << QLineF(25, 185, 25, 25) << QLineF(25, 185, 295, 185)
+                                << QLineF(79, 185, 79, 25) << QLineF(25, 153, 295, 153);
+        QTest::newRow("1 grid") << 1 << true << QLineF(275, 185, 275, 25) << QLineF(275, 185, 5, 185)
+                                << QLineF(221, 185, 221, 25) << QLineF(275, 153, 5, 153);
+        QTest::newRow("2 grid") << 2 << true << QLineF(275, 35, 275, 195) << QLineF(275, 35, 5, 35)
+                                << QLineF(221, 35, 221, 195) << QLineF(275, 67, 5, 67);
+        QTest::newRow("3 grid") << 3 << true << QLineF(25, 35, 25, 195) << QLineF(25, 35, 295, 35)
+                                << QLineF(79, 35, 79, 195) << QLineF(25, 67, 295, 67);
+        QTest::newRow("0 marks") << 0 << false << QLineF(25, 185, 25, 25) << QLineF(25, 185, 295, 185)
+                                 << QLineF(79, 185, 79, 180) << QLineF(25, 153, 30, 153);
+        QTest::newRow("1 marks") << 1 << false << QLineF(275, 185, 275, 25) << QLineF(275, 185, 5, 185)
+                                 << QLineF(221, 185, 221, 180) << QLineF(275, 153, 270, 153);
+        QTest::newRow("2 marks") << 2 << false << QLineF(275, 35, 275, 195) << QLineF(275, 35, 5, 35)
+                                 << QLineF(221, 35, 221, 40) << QLineF(275, 67, 270, 67);
+        QTest::newRow("3 marks") << 3 << false << QLineF(25, 35, 25, 195) << QLineF(25, 35, 295, 35)
+                                 << QLineF(79, 35, 79, 40) << QLineF(25, 67, 30, 67);
+    }
+
+    void tickLinesForEachOrigin()
+    {
+        QFETCH(int, originType);
+        QFETCH(bool, longTicks);
+        QFETCH(QLineF, verticalAxis);
+        QFETCH(QLineF, horizontalAxis);
+        QFETCH(QLineF, firstXTick);
+        QFETCH(QLineF, firstYTick);
+        m_chart->mOriginType = originType;
+        m_chart->longTicks = longTicks;
+        drawOnScreen();
+        QCOMPARE(m_chart->verticalLines().at(0), verticalAxis);
+        QCOMPARE(m_chart->horizontalLines().at(0), horizontalAxis);
+        QCOMPARE(m_chart->verticalLines().at(1), firstXTick);
+        QCOMPARE(m_chart->horizontalLines().at(1), firstYTick);
+    }
+
+    void anchorsKeepTheFarEndFreeOfTicks()
+    {
+        m_chart->xAnchorWidth = 20;
+        m_chart->yAnchorHeight = 10;
+        drawOnScreen();
+        QCOMPARE(m_chart->fXMajorTickSetoff(), 50.0f);
+        QCOMPARE(m_chart->fYMajorTickSetoff(), 30.0f);
+        // The last x tick stops short of the left end; the grid lines stop short of the top.
+        QCOMPARE(m_chart->verticalLines().at(5), QLineF(25, 185, 25, 35));
+        QCOMPARE(m_chart->horizontalLines().at(5), QLineF(275, 35, 25, 35));
+        QCOMPARE(m_chart->xMinMajorTickPoint(), QPointF(25, 185));
+        QCOMPARE(m_chart->yMinMajorTickPoint(), QPointF(275, 185));
+    }
+
+    void cornerPointsOfTheFirstTicks_data()
+    {
+        QTest::addColumn<int>("originType");
+        QTest::addColumn<QPointF>("xMin");
+        QTest::addColumn<QPointF>("yMin");
+        QTest::newRow("0") << 0 << QPointF(25, 185) << QPointF(25, 185);
+        QTest::newRow("1") << 1 << QPointF(25, 185) << QPointF(275, 185);
+        QTest::newRow("2") << 2 << QPointF(25, 35) << QPointF(275, 185);
+        QTest::newRow("3") << 3 << QPointF(25, 35) << QPointF(25, 185);
+    }
+
+    void cornerPointsOfTheFirstTicks()
+    {
+        QFETCH(int, originType);
+        QFETCH(QPointF, xMin);
+        QFETCH(QPointF, yMin);
+        m_chart->mOriginType = originType;
+        m_chart->xAnchorWidth = 20;
+        m_chart->yAnchorHeight = 10;
+        QCOMPARE(m_chart->xMinMajorTickPoint(), xMin);
+        QCOMPARE(m_chart->yMinMajorTickPoint(), yMin);
+    }
+
+    void labelsCountFromTheLeftAndFromTheBottom_data()
+    {
+        QTest::addColumn<int>("originType");
+        QTest::addColumn<QList<LabelCall>>("xLabels");
+        QTest::addColumn<QList<LabelCall>>("yLabels");
+        // Only the first and last calls; each axis has 6 points.
+        QTest::newRow("1: x from the far end, y from the origin")
+            << 1 << QList<LabelCall> { { QPointF(5, 185), 0, 6, false }, { QPointF(275, 185), 5, 6, false } }
+            << QList<LabelCall> { { QPointF(275, 185), 0, 6, true }, { QPointF(275, 25), 5, 6, false } };
+        QTest::newRow("0: both from the origin")
+            << 0 << QList<LabelCall> { { QPointF(25, 185), 0, 6, true }, { QPointF(295, 185), 5, 6, false } }
+            << QList<LabelCall> { { QPointF(25, 185), 0, 6, true }, { QPointF(25, 25), 5, 6, false } };
+        QTest::newRow("2: both from the far end")
+            << 2 << QList<LabelCall> { { QPointF(5, 35), 0, 6, false }, { QPointF(275, 35), 5, 6, false } }
+            << QList<LabelCall> { { QPointF(275, 195), 0, 6, false }, { QPointF(275, 35), 5, 6, false } };
+        QTest::newRow("3: y from the far end")
+            << 3 << QList<LabelCall> { { QPointF(25, 35), 0, 6, true }, { QPointF(295, 35), 5, 6, false } }
+            << QList<LabelCall> { { QPointF(25, 195), 0, 6, false }, { QPointF(25, 35), 5, 6, false } };
+    }
+
+    void labelsCountFromTheLeftAndFromTheBottom()
+    {
+        QFETCH(int, originType);
+        QFETCH(QList<LabelCall>, xLabels);
+        QFETCH(QList<LabelCall>, yLabels);
+        m_chart->mOriginType = originType;
+        drawOnScreen();
+        QCOMPARE(m_chart->xLabels.size(), 6);
+        QCOMPARE(m_chart->yLabels.size(), 6);
+        QCOMPARE(m_chart->xLabels.first(), xLabels.first());
+        QCOMPARE(m_chart->xLabels.last(), xLabels.last());
+        QCOMPARE(m_chart->yLabels.first(), yLabels.first());
+        QCOMPARE(m_chart->yLabels.last(), yLabels.last());
+        for (qsizetype j = 0; j < 6; ++j) {
+            QCOMPARE(m_chart->xLabels.at(j).index, unsigned(j));
+            QCOMPARE(m_chart->yLabels.at(j).index, unsigned(j));
+        }
+        // Left to right and bottom to top.
+        for (qsizetype j = 1; j < 6; ++j) {
+            QVERIFY(m_chart->xLabels.at(j).point.x() > m_chart->xLabels.at(j - 1).point.x());
+            QVERIFY(m_chart->yLabels.at(j).point.y() < m_chart->yLabels.at(j - 1).point.y());
+        }
+    }
+
+    void zeroTicksLeaveTheAxesAndTheOriginLabel()
+    {
+        m_chart->xTicks = 0;
+        m_chart->yTicks = 0;
+        m_chart->mXYLineColor = QColor(Qt::red);
+        m_chart->mXYMajorTickColor = QColor(Qt::blue);
+        const QImage image = drawOnScreen();
+        QVERIFY(std::isinf(m_chart->fYMajorTickSetoff()));
+        QCOMPARE(m_chart->horizontalLines().size(), 1);
+        QCOMPARE(m_chart->verticalLines().size(), 1);
+        QCOMPARE(m_chart->xLabels, (QList<LabelCall> { { QPointF(275, 185), 0, 1, false } }));
+        QCOMPARE(m_chart->yLabels, (QList<LabelCall> { { QPointF(275, 185), 0, 1, true } }));
+        QCOMPARE(image.pixel(275, 100), qRgb(255, 0, 0));
+        for (int y = 26; y < 185; ++y)
+            QVERIFY2(image.pixel(100, y) != qRgb(0, 0, 255), "no tick line expected");
+    }
+
+    void linesAreReusedUntilReload()
+    {
+        drawOnScreen();
+        m_chart->marginTop = 25;
+        drawOnScreen();
+        // The spacing follows at once, the lines only after a reload.
+        QCOMPARE(m_chart->fYMajorTickSetoff(), 28.0f);
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 153, 121, 89, 57, 25 }));
+        QVERIFY(!m_chart->isChanged());
+        m_chart->reload();
+        QVERIFY(m_chart->isChanged());
+        drawOnScreen();
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 157, 129, 101, 73, 45 }));
+    }
+
+    void newTickCountNeverReadsPastTheLines()
+    {
+        drawOnScreen();
+        m_chart->yTicks = 8;
+        drawOnScreen();
+        QCOMPARE(m_chart->horizontalLines().size(), 9);
+        QCOMPARE(m_chart->yLabels.size(), 9);
+        QCOMPARE(m_chart->yLabels.last().point, QPointF(275, 25));
+    }
+
+    void resizingRecomputesTheLines()
+    {
+        drawOnScreen();
+        m_chart->resize(300, 360);
+        drawOnScreen();
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 281, 217, 153, 89, 25 }));
+    }
+
+    void renderIntoARectangleThenOnScreen()
+    {
+        m_chart->mXYLineColor = QColor(Qt::red);
+        drawOnScreen();
+        QImage page(700, 500, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            m_chart->renderInContext(painter, QRectF(100, 50, 600, 400));
+        }
+        QVERIFY(!m_chart->isDrawing());
+        // Drawn for the page rectangle: plot area x 105 … 675, y 75 … 435.
+        QCOMPARE(m_chart->mRenderRect(), QRectF(100, 50, 600, 400));
+        QCOMPARE(m_chart->fYMajorTickSetoff(), 72.0f);
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 363, 291, 219, 147, 75 }));
+        QCOMPARE(page.pixel(675, 300), qRgb(255, 0, 0));
+        QCOMPARE(page.pixel(99, 300), qRgb(255, 255, 255));
+        QCOMPARE(m_chart->autoBounds(), QRectF(0, 0, 300, 200));
+        QVERIFY(!m_chart->isChanged());
+
+        // The queued reload brings the screen's own lines back.
+        QCoreApplication::processEvents();
+        QVERIFY(m_chart->isChanged());
+        const QImage screen = drawOnScreen();
+        QCOMPARE(tickRows(*m_chart), (QList<qreal> { 153, 121, 89, 57, 25 }));
+        QCOMPARE(screen.pixel(275, 100), qRgb(255, 0, 0));
+    }
+
+    void renderOverTheBoundsQueuesAReloadToo()
+    {
+        drawOnScreen();
+        QImage image(300, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        m_chart->draw(painter);
+        QVERIFY(!m_chart->isChanged());
+        QCOMPARE(m_chart->yLabels.size(), 6);
+        QCoreApplication::processEvents();
+        QVERIFY(m_chart->isChanged());
+    }
+
+    void reloadIsIgnoredWhileDrawing()
+    {
+        m_chart->reloadWhileDrawing = true;
+        drawOnScreen();
+        QCOMPARE(m_chart->startCalls, 1);
+        QVERIFY(!m_chart->isChanged());
+    }
+
+    void axesAndTicksInTheirColours()
+    {
+        m_chart->mXYLineColor = QColor(Qt::red);
+        m_chart->mXYMajorTickColor = QColor(Qt::blue);
+        const QImage image = drawOnScreen();
+        QCOMPARE(image.pixel(275, 100), qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(100, 185), qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(100, 153), qRgb(0, 0, 255));
+        QCOMPARE(image.pixel(221, 100), qRgb(0, 0, 255));
+        // Nothing but background between the lines.
+        const QRgb between = image.pixel(100, 140);
+        QVERIFY2(near(between, QColor(127, 152, 179)), describe(between));
+    }
+
+    void defaultLinesAreTranslucentWhite()
+    {
+        const QImage image = drawOnScreen();
+        const QRgb axis = image.pixel(275, 100);
+        const QRgb beside = image.pixel(270, 100);
+        const QColor expected(qRound(0.8 * 255 + 0.2 * qRed(beside)),
+            qRound(0.8 * 255 + 0.2 * qGreen(beside)), qRound(0.8 * 255 + 0.2 * qBlue(beside)));
+        QVERIFY2(near(axis, expected), describe(axis) + " beside " + describe(beside));
+    }
+
+    void curveAndMarkersInTheirColours()
+    {
+        m_chart->mxLogicValue = QList<double> { 1, 2, 3 };
+        m_chart->myLogicValue = QList<double> { 1, 2, 3 };
+        m_chart->placedPoints = { QPointF(40, 100), QPointF(140, 100), QPointF(200, 60) };
+        const QImage image = drawOnScreen();
+
+        QCOMPARE(m_chart->mCurvePoints().size(), 3);
+        QCOMPARE(m_chart->mCurvePoints().at(1).mPoint, QPointF(140, 100));
+        QCOMPARE(m_chart->mCurvePoints().at(2).mLable, QStringLiteral("2"));
+        // Each placement starts from the previous point.
+        QCOMPARE(
+            m_chart->pointsOnEntry, (QList<QPointF> { QPointF(0, 0), QPointF(40, 100), QPointF(140, 100) }));
+
+        QVERIFY2(near(image.pixel(90, 100), QColor(255, 172, 0)), describe(image.pixel(90, 100)));
+        QVERIFY2(near(image.pixel(90, 99), QColor(255, 172, 0)), describe(image.pixel(90, 99)));
+        QVERIFY2(near(image.pixel(140, 100), QColor(255, 243, 196)), describe(image.pixel(140, 100)));
+        QVERIFY2(near(image.pixel(200, 60), QColor(255, 243, 196)), describe(image.pixel(200, 60)));
+    }
+
+    void mismatchedDataDrawsNoCurve_data()
+    {
+        QTest::addColumn<std::optional<QList<double>>>("xValues");
+        QTest::addColumn<std::optional<QList<double>>>("yValues");
+        QTest::newRow("one x value more")
+            << std::optional<QList<double>>({ 1, 2, 3 }) << std::optional<QList<double>>({ 1, 2 });
+        QTest::newRow("no y values") << std::optional<QList<double>>({ 1, 2 })
+                                     << std::optional<QList<double>>();
+        QTest::newRow("no data") << std::optional<QList<double>>() << std::optional<QList<double>>();
+    }
+
+    void mismatchedDataDrawsNoCurve()
+    {
+        QFETCH(std::optional<QList<double>>, xValues);
+        QFETCH(std::optional<QList<double>>, yValues);
+        m_chart->mxLogicValue = xValues;
+        m_chart->myLogicValue = yValues;
+        m_chart->placedPoints = { QPointF(40, 100), QPointF(140, 100), QPointF(200, 60) };
+        const QImage image = drawOnScreen();
+        QVERIFY(m_chart->mCurvePoints().isEmpty());
+        QVERIFY(m_chart->pointsOnEntry.isEmpty());
+        QCOMPARE(m_chart->startCalls, 1);
+        for (int x = 0; x < 300; ++x)
+            for (int y = 0; y < 200; ++y)
+                QVERIFY(!near(image.pixel(x, y), QColor(255, 172, 0), 30)
+                    && !near(image.pixel(x, y), QColor(255, 243, 196), 30));
+        // The grid is still there.
+        QCOMPARE(m_chart->horizontalLines().size(), 6);
+    }
+
+    void roundedCornersOnScreenOnly()
+    {
+        QImage screen(300, 200, QImage::Format_ARGB32_Premultiplied);
+        screen.fill(Qt::transparent);
+        m_chart->render(&screen, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(qAlpha(screen.pixel(0, 0)), 0);
+        QVERIFY2(near(screen.pixel(150, 0), QColor(128, 128, 128), 10), describe(screen.pixel(150, 0)));
+
+        QImage page(300, 200, QImage::Format_ARGB32_Premultiplied);
+        page.fill(Qt::transparent);
+        QPainter painter(&page);
+        m_chart->renderInContext(painter, QRectF(0, 0, 300, 200));
+        painter.end();
+        QCOMPARE(qAlpha(page.pixel(0, 0)), 255);
+    }
+};
+
+QTEST_MAIN(TestChartBase)
+#include "tst_chartbase.moc"
