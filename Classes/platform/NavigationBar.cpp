@@ -97,17 +97,17 @@ QString NavigationBar::title() const
 
 QToolButton* NavigationBar::backButton() const
 {
-    return m_back->isVisible() ? m_back : nullptr;
+    return m_back->isHidden() ? nullptr : m_back;
 }
 
 QToolButton* NavigationBar::leftButton() const
 {
-    return m_left->isVisible() ? m_left : nullptr;
+    return m_left->isHidden() ? nullptr : m_left;
 }
 
 QToolButton* NavigationBar::rightButton() const
 {
-    return m_right->isVisible() ? m_right : nullptr;
+    return m_right->isHidden() ? nullptr : m_right;
 }
 
 void NavigationBar::refresh()
