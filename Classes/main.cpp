@@ -1,8 +1,9 @@
 #include "cli/CommandLineTool.h"
+#include "platform/Application.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
-#include "store/Utility.h"
+#include "screens/PumporaAppDelegate.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -54,15 +55,11 @@ int startApp(int argc, char* argv[])
     FontCatalog::install();
     MainBundle::installTranslator();
 
-    QString error;
-    if (!Utility::copyDatabase(&error)) {
-        std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(error));
-        return EXIT_FAILURE;
-    }
-    Utility::getCurrencySybol();
-    std::fprintf(stdout, "pumpora: the store is ready in %s; the screens are not built yet.\n",
-        qPrintable(DocumentsDirectory::path()));
-    return EXIT_SUCCESS;
+    Application app(std::make_unique<PumporaAppDelegate>());
+    // A store that cannot be used is shown in the window; the run then ends with a failure status.
+    const bool launched = app.launch();
+    const int status = QApplication::exec();
+    return launched ? status : EXIT_FAILURE;
 }
 
 } // namespace

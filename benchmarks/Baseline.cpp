@@ -59,6 +59,31 @@ sqlite3_stmt* Baseline::prepare(const char* sql)
     return statement;
 }
 
+namespace {
+
+// The columns history_id, oil_money, oil_volumn, oil_date, oil_price, oil_spec, car_mileage
+// and, when selected, notes, longitude and latitude.
+Oil oilFromRow(sqlite3_stmt* row)
+{
+    Oil oil;
+    oil.oilID = sqlite3_column_double(row, 0);
+    oil.dTotal = sqlite3_column_double(row, 1);
+    oil.oilVolumn = sqlite3_column_double(row, 2);
+    oil.date = Date(sqlite3_column_double(row, 3));
+    oil.dUnitPrice = sqlite3_column_double(row, 4);
+    oil.mOilInfo = OilInfo::infoAtPosition(sqlite3_column_int(row, 5));
+    oil.dCarDisplacement = sqlite3_column_double(row, 6);
+    if (sqlite3_column_count(row) > 9) {
+        if (const auto* notes = sqlite3_column_text(row, 7))
+            oil.notes = QString::fromUtf8(reinterpret_cast<const char*>(notes));
+        oil.dlongitude = sqlite3_column_double(row, 8);
+        oil.dlatitude = sqlite3_column_double(row, 9);
+    }
+    return oil;
+}
+
+} // namespace
+
 Baseline::Totals Baseline::totals(QList<Oil>* topFive)
 {
     Totals totals;
@@ -70,17 +95,8 @@ Baseline::Totals Baseline::totals(QList<Oil>* topFive)
     sqlite3_reset(m_totals);
 
     QList<Oil> newest;
-    while (sqlite3_step(m_topFive) == SQLITE_ROW) {
-        Oil oil;
-        oil.oilID = sqlite3_column_double(m_topFive, 0);
-        oil.dTotal = sqlite3_column_double(m_topFive, 1);
-        oil.oilVolumn = sqlite3_column_double(m_topFive, 2);
-        oil.date = Date(sqlite3_column_double(m_topFive, 3));
-        oil.dUnitPrice = sqlite3_column_double(m_topFive, 4);
-        oil.mOilInfo = OilInfo::infoAtPosition(sqlite3_column_int(m_topFive, 5));
-        oil.dCarDisplacement = sqlite3_column_double(m_topFive, 6);
-        newest.append(oil);
-    }
+    while (sqlite3_step(m_topFive) == SQLITE_ROW)
+        newest.append(oilFromRow(m_topFive));
     sqlite3_reset(m_topFive);
 
     const double lastMoney = newest.isEmpty() ? 0 : newest.first().dTotal;
@@ -154,21 +170,8 @@ Baseline::Report Baseline::report()
 QList<Oil> Baseline::history()
 {
     QList<Oil> oils;
-    while (sqlite3_step(m_history) == SQLITE_ROW) {
-        Oil oil;
-        oil.oilID = sqlite3_column_double(m_history, 0);
-        oil.dTotal = sqlite3_column_double(m_history, 1);
-        oil.oilVolumn = sqlite3_column_double(m_history, 2);
-        oil.date = Date(sqlite3_column_double(m_history, 3));
-        oil.dUnitPrice = sqlite3_column_double(m_history, 4);
-        oil.mOilInfo = OilInfo::infoAtPosition(sqlite3_column_int(m_history, 5));
-        oil.dCarDisplacement = sqlite3_column_double(m_history, 6);
-        if (const auto* notes = sqlite3_column_text(m_history, 7))
-            oil.notes = QString::fromUtf8(reinterpret_cast<const char*>(notes));
-        oil.dlongitude = sqlite3_column_double(m_history, 8);
-        oil.dlatitude = sqlite3_column_double(m_history, 9);
-        oils.append(oil);
-    }
+    while (sqlite3_step(m_history) == SQLITE_ROW)
+        oils.append(oilFromRow(m_history));
     sqlite3_reset(m_history);
     return oils;
 }

@@ -118,12 +118,7 @@ bool OilInfo::updateOilInfoDList()
 
 OilInfo* OilInfo::infoAtPosition(qint64 position)
 {
-    const List& grades = OilInfoDList();
-    if (grades.empty())
-        return nullptr;
-    if (position < 0 || position >= qint64(grades.size()))
-        return grades.front().get();
-    return grades[size_t(position)].get();
+    return ReferenceListFile::recordAtPosition(OilInfoDList(), position);
 }
 
 QString OilInfo::listProblem()

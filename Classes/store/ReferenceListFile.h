@@ -5,7 +5,9 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 // The documents directory's copy of one of the reference lists (fuel grades, unit systems):
 // NAME.plist, seeded from the bundled NAME.plist on first use, a dictionary whose KEY holds the
@@ -34,6 +36,18 @@ public:
     static std::optional<unsigned> numberField(const QVariantMap& record, const QString& key);
     static std::optional<float> realField(const QVariantMap& record, const QString& key);
     static std::optional<QString> textField(const QVariantMap& record, const QString& key);
+
+    // The record a stored number names: records are found by position, and a position outside
+    // the list names the first record. nullptr for an empty list.
+    template <typename Record>
+    static Record* recordAtPosition(const std::vector<std::unique_ptr<Record>>& records, qint64 position)
+    {
+        if (records.empty())
+            return nullptr;
+        if (position < 0 || position >= qint64(records.size()))
+            return records.front().get();
+        return records[size_t(position)].get();
+    }
 
 private:
     QString m_name;

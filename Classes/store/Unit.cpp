@@ -106,12 +106,7 @@ Unit::List& Unit::UnitList()
 
 Unit* Unit::unitAtPosition(qint64 position)
 {
-    const List& units = UnitList();
-    if (units.empty())
-        return nullptr;
-    if (position < 0 || position >= qint64(units.size()))
-        return units.front().get();
-    return units[size_t(position)].get();
+    return ReferenceListFile::recordAtPosition(UnitList(), position);
 }
 
 QString Unit::listProblem()

@@ -32,6 +32,68 @@
         <translation>The odometer reading when this car entered the log. Distances of later fill-ups are measured from their own readings.</translation>
     </message>
     <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>上一年</source>
+        <translation>Year −</translation>
+    </message>
+    <message>
+        <source>下一年</source>
+        <translation>Year +</translation>
+    </message>
+    <message>
+        <source>上个月</source>
+        <translation>Month −</translation>
+    </message>
+    <message>
+        <source>下个月</source>
+        <translation>Month +</translation>
+    </message>
+    <message>
+        <source>油耗概述</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>油耗报表</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>历史记录</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>无法打开油耗记录</source>
+        <translation>The fuel log cannot be opened</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>车辆无法保存，请再试一次。</source>
+        <translation>The car could not be saved. Please try again.</translation>
+    </message>
+    <message>
+        <source>车辆添加成功!
+请到油耗概述页面切换车辆</source>
+        <translation>Car added!
+Switch cars on the Overview page.</translation>
+    </message>
+    <message>
         <source>费用图表</source>
         <translation>Cost Chart</translation>
     </message>

@@ -1,4 +1,5 @@
 #include "charts/ChartBase.h"
+#include "support/PixelMatch.h"
 
 #include <QImage>
 #include <QPainter>
@@ -7,6 +8,9 @@
 #include <cmath>
 
 namespace {
+
+using PixelMatch::describe;
+using PixelMatch::near;
 
 struct LabelCall
 {
@@ -95,19 +99,6 @@ protected:
 QImage grab(QWidget& widget)
 {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-bool near(QRgb pixel, const QColor& expected, int tolerance = 2)
-{
-    return qAbs(qRed(pixel) - expected.red()) <= tolerance
-        && qAbs(qGreen(pixel) - expected.green()) <= tolerance
-        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
-}
-
-QByteArray describe(QRgb pixel)
-{
-    return QByteArray::number(qRed(pixel)) + "," + QByteArray::number(qGreen(pixel)) + ","
-        + QByteArray::number(qBlue(pixel));
 }
 
 QList<qreal> tickRows(const ChartBase& chart)

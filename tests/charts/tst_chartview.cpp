@@ -6,6 +6,7 @@
 #include "platform/FontCatalog.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
+#include "support/PixelMatch.h"
 #include "support/TestDataDirectory.h"
 
 #include <QDir>
@@ -17,6 +18,9 @@
 #include <optional>
 
 namespace {
+
+using PixelMatch::describe;
+using PixelMatch::near;
 
 // An owner that answers the chart like a car page: dates along x, volumes up y.
 class ChartOwner : public ChartViewDrawDelegate, public ChartViewDrawDataDelegate
@@ -83,19 +87,6 @@ class BubbleChart : public ChartView
 public:
     using ChartView::drawPopMessageInContext;
 };
-
-bool near(QRgb pixel, const QColor& expected, int tolerance = 2)
-{
-    return qAbs(qRed(pixel) - expected.red()) <= tolerance
-        && qAbs(qGreen(pixel) - expected.green()) <= tolerance
-        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
-}
-
-QByteArray describe(QRgb pixel)
-{
-    return QByteArray::number(qRed(pixel)) + "," + QByteArray::number(qGreen(pixel)) + ","
-        + QByteArray::number(qBlue(pixel));
-}
 
 QRect pixelsWhere(const QImage& image, const QRect& area, bool (*test)(QRgb))
 {

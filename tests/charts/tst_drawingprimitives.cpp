@@ -5,6 +5,7 @@
 #include "charts/CTextStyleExtensions.h"
 #include "charts/GradientView.h"
 #include "platform/FontCatalog.h"
+#include "support/PixelMatch.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,6 +14,9 @@
 #include <cmath>
 
 namespace {
+
+using PixelMatch::describe;
+using PixelMatch::near;
 
 QImage whiteImage(int width, int height)
 {
@@ -39,19 +43,6 @@ QImage paintedAlone(QWidget& widget)
     image.fill(Qt::transparent);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
-}
-
-bool near(QRgb pixel, const QColor& expected, int tolerance = 2)
-{
-    return qAbs(qRed(pixel) - expected.red()) <= tolerance
-        && qAbs(qGreen(pixel) - expected.green()) <= tolerance
-        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
-}
-
-QByteArray describe(QRgb pixel)
-{
-    return QByteArray::number(qRed(pixel)) + "," + QByteArray::number(qGreen(pixel)) + ","
-        + QByteArray::number(qBlue(pixel));
 }
 
 CTextStyle redStyle(float size = 12.0f)

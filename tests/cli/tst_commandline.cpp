@@ -1,3 +1,4 @@
+#include "CommandLineRun.h"
 #include "cli/CommandLineTool.h"
 #include "platform/Clock.h"
 #include "store/Setting.h"
@@ -16,18 +17,7 @@ class TestCommandLine : public QObject
 
 private:
     std::unique_ptr<TestDataDirectory> m_data;
-    QString m_out;
-    QString m_err;
-
-    int run(const QStringList& arguments)
-    {
-        m_out.clear();
-        m_err.clear();
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        CommandLineTool tool;
-        return tool.run(arguments, out, err);
-    }
+    CommandLineRun run;
 
 private Q_SLOTS:
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
@@ -37,7 +27,7 @@ private Q_SLOTS:
     {
         const QString directory = m_data->filePath(QStringLiteral("log"));
         QCOMPARE(run({ QStringLiteral("--data-dir"), directory, QStringLiteral("init") }), 0);
-        QCOMPARE(m_out, directory + QLatin1Char('\n'));
+        QCOMPARE(run.out, directory + QLatin1Char('\n'));
         QVERIFY(QFile::exists(directory + QStringLiteral("/oil_db.sqlite")));
     }
 
@@ -48,15 +38,15 @@ private Q_SLOTS:
         file.write("not a database");
         file.close();
         QCOMPARE(run({ QStringLiteral("init") }), 1);
-        QVERIFY2(m_err.contains(QLatin1String("left untouched")), qPrintable(m_err));
-        QVERIFY(m_out.isEmpty());
+        QVERIFY2(run.err.contains(QLatin1String("left untouched")), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
     }
 
     void prefsPrintsTheFourPreferencesWithTheirDefaults()
     {
         Clock::setFixedNow(Date(1306500000.5));
         QCOMPARE(run({ QStringLiteral("prefs") }), 0);
-        QCOMPARE(m_out,
+        QCOMPARE(run.out,
             QStringLiteral("DefaultCar=\n"
                            "CarFilterStartDate=1306500000.5\n"
                            "_Precision_digits_=2\n"
@@ -64,7 +54,7 @@ private Q_SLOTS:
         // The defaults are stored, as the app's first reads store them.
         Clock::setFixedNow(Date(1400000000));
         QCOMPARE(run({ QStringLiteral("prefs") }), 0);
-        QVERIFY(m_out.contains(QLatin1String("CarFilterStartDate=1306500000.5\n")));
+        QVERIFY(run.out.contains(QLatin1String("CarFilterStartDate=1306500000.5\n")));
     }
 
     void prefsSetGoesThroughTheSetters_data()
@@ -91,9 +81,9 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, line);
         QCOMPARE(run({ QStringLiteral("prefs"), QStringLiteral("set"), key, value }), 0);
-        QCOMPARE(m_out, line + QLatin1Char('\n'));
+        QCOMPARE(run.out, line + QLatin1Char('\n'));
         QCOMPARE(run({ QStringLiteral("prefs") }), 0);
-        QVERIFY2(m_out.contains(line + QLatin1Char('\n')), qPrintable(m_out));
+        QVERIFY2(run.out.contains(line + QLatin1Char('\n')), qPrintable(run.out));
     }
 
     void badCommandLinesAreUsageErrors_data()
@@ -122,17 +112,17 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QCOMPARE(run(arguments), 2);
-        QVERIFY2(m_err.contains(message), qPrintable(m_err));
-        QVERIFY(m_out.isEmpty());
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
         QVERIFY(!QFile::exists(Setting::preferencesPath()) || arguments.first() != QLatin1String("prefs"));
     }
 
     void helpAndVersion()
     {
         QCOMPARE(run({ QStringLiteral("--help") }), 0);
-        QVERIFY(m_out.contains(QLatin1String("prefs [set KEY VALUE]")));
+        QVERIFY(run.out.contains(QLatin1String("prefs [set KEY VALUE]")));
         QCOMPARE(run({ QStringLiteral("--version") }), 0);
-        QVERIFY(m_out.startsWith(QLatin1String("pumpora ")));
+        QVERIFY(run.out.startsWith(QLatin1String("pumpora ")));
     }
 
     void onlyAnEmptyCommandLineStartsTheApp()

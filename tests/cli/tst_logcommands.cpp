@@ -1,3 +1,4 @@
+#include "CommandLineRun.h"
 #include "cli/CommandLineTool.h"
 #include "platform/DeviceLocale.h"
 #include "store/Setting.h"
@@ -18,19 +19,9 @@ class TestLogCommands : public QObject
 
 private:
     std::unique_ptr<TestDataDirectory> m_data;
-    QString m_out;
-    QString m_err;
+    CommandLineRun run;
 
-    int run(const QStringList& arguments)
-    {
-        m_out.clear();
-        m_err.clear();
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        return CommandLineTool().run(arguments, out, err);
-    }
-
-    QJsonDocument json() const { return QJsonDocument::fromJson(m_out.toUtf8()); }
+    QJsonDocument json() const { return QJsonDocument::fromJson(run.out.toUtf8()); }
 
 private Q_SLOTS:
     void initTestCase() { DeviceLocale::setLocaleName(QStringLiteral("en_US")); }
@@ -68,8 +59,8 @@ private Q_SLOTS:
         QCOMPARE(Setting::getDefaultCarID(), golf);
 
         QCOMPARE(run({ QStringLiteral("cars") }), 0);
-        QVERIFY2(m_out.contains(QLatin1String("* ") + golf), qPrintable(m_out));
-        QVERIFY(m_out.contains(QLatin1String("Zoe")));
+        QVERIFY2(run.out.contains(QLatin1String("* ") + golf), qPrintable(run.out));
+        QVERIFY(run.out.contains(QLatin1String("Zoe")));
     }
 
     void carsOfAnEmptyLog()
@@ -77,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(run({ QStringLiteral("cars"), QStringLiteral("--json") }), 0);
         QCOMPARE(json().array().size(), 0);
         QCOMPARE(run({ QStringLiteral("cars") }), 0);
-        QCOMPARE(m_out, QStringLiteral("No cars yet.\n"));
+        QCOMPARE(run.out, QStringLiteral("No cars yet.\n"));
     }
 
     void reportGivesTheScreensFigures()
@@ -117,20 +108,20 @@ private Q_SLOTS:
         QCOMPARE(months.at(0).toObject().value(QStringLiteral("totalMiles")).toDouble(), 600.0);
 
         QCOMPARE(run({ QStringLiteral("report"), QStringLiteral("--car"), key }), 0);
-        QVERIFY2(m_out.contains(QLatin1String("Jun 2011")), qPrintable(m_out));
-        QVERIFY(m_out.contains(QLatin1String("400 km")));
-        QVERIFY(m_out.contains(QLatin1String("$830.00")));
+        QVERIFY2(run.out.contains(QLatin1String("Jun 2011")), qPrintable(run.out));
+        QVERIFY(run.out.contains(QLatin1String("400 km")));
+        QVERIFY(run.out.contains(QLatin1String("$830.00")));
     }
 
     void reportErrors()
     {
         QCOMPARE(run({ QStringLiteral("report") }), 1);
-        QVERIFY2(m_err.contains(QLatin1String("no car yet")), qPrintable(m_err));
+        QVERIFY2(run.err.contains(QLatin1String("no car yet")), qPrintable(run.err));
         LogBuilder::addCar(QStringLiteral("Golf"));
         QCOMPARE(run({ QStringLiteral("report"), QStringLiteral("--car"), QStringLiteral("NOPE") }), 2);
-        QVERIFY2(m_err.contains(QLatin1String("'NOPE'")), qPrintable(m_err));
+        QVERIFY2(run.err.contains(QLatin1String("'NOPE'")), qPrintable(run.err));
         QCOMPARE(run({ QStringLiteral("report"), QStringLiteral("--car") }), 2);
-        QVERIFY(m_out.isEmpty());
+        QVERIFY(run.out.isEmpty());
     }
 };
 

@@ -40,8 +40,9 @@ private Q_SLOTS:
     void imagesAreBundledByName_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name : { "tab.png", "vehicle.png", "report_car.png", "fuel.png", "DoneUp.png",
-                 "DoneDown.png", "back.png" })
+        for (const char* name :
+            { "tab.png", "vehicle.png", "report_car.png", "fuel.png", "DoneUp.png", "DoneDown.png",
+                "back.png", "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" })
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 

@@ -1,0 +1,221 @@
+#include "platform/Application.h"
+#include "platform/ApplicationDelegate.h"
+#include "platform/DatePicker.h"
+#include "platform/DeviceLocale.h"
+#include "platform/PickerView.h"
+#include "platform/TextField.h"
+#include "platform/TextFieldDelegate.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Refuses every change that would make the text longer than three characters.
+class AtMostThree : public TextFieldDelegate
+{
+public:
+    bool textField(TextField* field, int, int length, const QString& replacement) override
+    {
+        return field->text().size() - length + replacement.size() <= 3;
+    }
+};
+
+class LifecycleLog : public ApplicationDelegate
+{
+public:
+    explicit LifecycleLog(QStringList* log)
+        : m_log(log)
+    { }
+    bool didFinishLaunchingWithOptions() override { return true; }
+    void applicationWillResignActive() override { m_log->append(QStringLiteral("resign")); }
+    void applicationDidEnterBackground() override { m_log->append(QStringLiteral("background")); }
+    void applicationWillEnterForeground() override { m_log->append(QStringLiteral("foreground")); }
+    void applicationDidBecomeActive() override { m_log->append(QStringLiteral("active")); }
+
+private:
+    QStringList* m_log;
+};
+
+// Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
+double shanghai(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC).toSecsSinceEpoch() - 8 * 3600.0;
+}
+
+} // namespace
+
+class TestInputs : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+
+    QWidget* page() const { return m_host->window()->rootViewController(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        m_host = std::make_unique<ScreenHost>(new ViewController);
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    void keyboardKindsLimitWhatIsTyped_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5,"
+                                    << "45";
+        QTest::newRow("decimal pad") << int(TextField::KeyboardType::DecimalPad) << "4a.5,"
+                                     << "4.5";
+        QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
+                               << "A-1";
+        QTest::newRow("default") << int(TextField::KeyboardType::Default) << QStringLiteral("Aé 1") << "Aé 1";
+    }
+
+    void keyboardKindsLimitWhatIsTyped()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        auto* field = new TextField(page());
+        field->show();
+        field->setKeyboardType(TextField::KeyboardType(kind));
+        field->becomeFirstResponder();
+        ScreenDriver::type(field, typed);
+        QCOMPARE(field->text(), text);
+    }
+
+    void theDelegateMayRefuseAChange()
+    {
+        AtMostThree delegate;
+        TextField* field = TextField::hiddenInput(page());
+        field->show();
+        field->setDelegate(&delegate);
+        field->becomeFirstResponder();
+        QVERIFY(field->isFirstResponder());
+        QTest::keyClicks(field, QStringLiteral("12345"));
+        QCOMPARE(field->text(), QStringLiteral("123"));
+        // The hidden input has no cursor to move: typing goes on at the end.
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, QStringLiteral("9"));
+        QCOMPARE(field->text(), QStringLiteral("129"));
+        QCOMPARE(field->size(), QSize(0, 0));
+    }
+
+    void userTurnsReportTheRowButCodeDoesNot()
+    {
+        auto* picker = new PickerView(page());
+        picker->setComponents({ { "E10", "RON 92", "RON 95", "RON 98" } });
+        picker->resize(300, picker->sizeHint().height());
+        picker->show();
+        QSignalSpy selected(picker, &PickerView::didSelectRow);
+        picker->selectRow(2, 0, false);
+        QCOMPARE(picker->selectedRowInComponent(0), 2);
+        QCOMPARE(selected.count(), 0);
+
+        ScreenDriver::turnWheel(picker, 0, 3);
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.at(0), QVariantList({ 3, 0 }));
+
+        // A click on the row above the band turns the wheel to it.
+        const QRect column = picker->rectForComponent(0);
+        QTest::mouseClick(picker, Qt::LeftButton, Qt::NoModifier,
+            QPoint(column.center().x(), picker->height() / 2 - PickerView::kRowHeight));
+        QCOMPARE(picker->selectedRowInComponent(0), 2);
+        // Past the ends the wheel stops at the first or last row.
+        ScreenDriver::turnWheel(picker, 0, 0);
+        QWheelEvent up(QPointF(column.center()), picker->mapToGlobal(QPointF(column.center())), QPoint(),
+            QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picker, &up);
+        QCOMPARE(picker->selectedRowInComponent(0), 0);
+    }
+
+    void digitWheelsTurnEachOnTheirOwn()
+    {
+        auto* picker = new PickerView(page());
+        const QStringList digits { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" };
+        picker->setComponents(QList<QStringList>(6, digits));
+        picker->resize(360, picker->sizeHint().height());
+        picker->show();
+        picker->setFocus();
+        ScreenDriver::turnWheel(picker, 4, 7);
+        QTest::keyClick(picker, Qt::Key_Right);
+        QTest::keyClick(picker, Qt::Key_Down);
+        QCOMPARE(picker->selectedRowInComponent(4), 7);
+        QCOMPARE(picker->selectedRowInComponent(5), 1);
+        QCOMPARE(picker->selectedRowInComponent(0), 0);
+    }
+
+    void theDatePickerShowsTheLocalDay()
+    {
+        auto* picker = new DatePicker(page());
+        picker->resize(360, picker->sizeHint().height());
+        picker->show();
+        // 31 December 2011 23:30 in Shanghai is still 31 December 15:30 in UTC.
+        picker->setDate(Date(shanghai(2011, 12, 31, 23, 30)), false);
+        PickerView* wheels = picker->wheels();
+        // English writes month, day, year.
+        QCOMPARE(wheels->titleForRow(wheels->selectedRowInComponent(0), 0), QStringLiteral("Dec"));
+        QCOMPARE(wheels->titleForRow(wheels->selectedRowInComponent(1), 1), QStringLiteral("31"));
+        QCOMPARE(wheels->titleForRow(wheels->selectedRowInComponent(2), 2), QStringLiteral("2011"));
+    }
+
+    void turningADayWheelKeepsTheTimeOfDay()
+    {
+        auto* picker = new DatePicker(page());
+        picker->resize(360, picker->sizeHint().height());
+        picker->show();
+        picker->setDate(Date(shanghai(2012, 1, 31, 8, 15) + 0.25), false);
+        QSignalSpy changed(picker, &DatePicker::valueChanged);
+        // January to February: the 31st does not exist, the day becomes the 29th (a leap year).
+        ScreenDriver::turnWheel(picker->wheels(), 0, 1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2012, 2, 29, 8, 15) + 0.25);
+        QCOMPARE(picker->wheels()->selectedRowInComponent(1), 28);
+    }
+
+    void chineseWritesYearMonthDay()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
+        DatePicker picker;
+        picker.setDate(Date(shanghai(2011, 5, 27, 12, 0)), false);
+        PickerView* wheels = picker.wheels();
+        QCOMPARE(wheels->titleForRow(wheels->selectedRowInComponent(0), 0), QStringLiteral("2011"));
+        QCOMPARE(wheels->titleForRow(wheels->selectedRowInComponent(2), 2), QStringLiteral("27"));
+    }
+
+    void onlySuspensionSendsTheAppToTheBackground()
+    {
+        QStringList log;
+        Application application(std::make_unique<LifecycleLog>(&log));
+        QCOMPARE(Application::sharedApplication(), &application);
+        // A desktop losing the focus or being minimised.
+        application.applicationStateChanged(Qt::ApplicationInactive);
+        application.applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(log, QStringList({ "resign", "active" }));
+        log.clear();
+        // A phone sending the app away.
+        application.applicationStateChanged(Qt::ApplicationSuspended);
+        QCOMPARE(log, QStringList({ "resign", "background" }));
+    }
+};
+
+QTEST_MAIN(TestInputs)
+#include "tst_inputs.moc"

@@ -1,0 +1,286 @@
+#include "platform/AlertView.h"
+#include "platform/Application.h"
+#include "platform/DeviceLocale.h"
+#include "platform/DocumentsDirectory.h"
+#include "platform/MainBundle.h"
+#include "platform/NavigationBar.h"
+#include "platform/Notification.h"
+#include "platform/NotificationCenter.h"
+#include "platform/TabBar.h"
+#include "screens/PlaceholderViewController.h"
+#include "screens/PumporaAppDelegate.h"
+#include "store/CarManage.h"
+#include "store/Setting.h"
+#include "store/Utility.h"
+#include "support/ScreenDriver.h"
+#include "support/TestDataDirectory.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char* const kFirstCar = "6F9619FF-8B86-D011-B42D-00C04FC964FF";
+const char* const kSecondCar = "0A1B2C3D-0000-4000-8000-00000000000B";
+
+void insertCar(const char* key, const char* name)
+{
+    QVERIFY(Utility::copyDatabase());
+    QVERIFY(Utility::executeSQL(QStringLiteral("insert into car_information (car_id, car_name, car_capacity, "
+                                               "car_oil_spec, car_init_mile, register_date,"
+                                               " update_date, notes, unit, begin_date, end_date, maxvolumn) "
+                                               "values ('%1', '%2', 1.4, 1, 0, 1300000000,"
+                                               " 1300000000, '', 1, 1300000000, 0, 50)")
+                                    .arg(QLatin1String(key), QLatin1String(name))));
+}
+
+// Runs the event loop until something ends it, and answers its exit status; 99 when nothing did.
+int exitStatusOfTheRun()
+{
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class TestPumporaAppDelegate : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<Application> m_application;
+
+    PumporaAppDelegate* launch(bool expectedResult = true)
+    {
+        m_application = std::make_unique<Application>(std::make_unique<PumporaAppDelegate>());
+        [&] { QCOMPARE(m_application->launch(), expectedResult); }();
+        return PumporaAppDelegate::appDelegate();
+    }
+
+    static QString rootTitle(PumporaAppDelegate* app)
+    {
+        return app->mainNavController()->viewControllers().constFirst()->title();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QVERIFY(MainBundle::installTranslator());
+    }
+
+    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+
+    void cleanup()
+    {
+        m_application.reset();
+        m_data.reset();
+    }
+
+    void anEmptyStoreStartsTheWizardOnANewCar()
+    {
+        PumporaAppDelegate* app = launch();
+        QVERIFY(app);
+        QVERIFY(QFile::exists(Utility::getDBPath()));
+        QCOMPARE(app->mainNavController()->viewControllers().size(), 1);
+        QCOMPARE(rootTitle(app), QStringLiteral("Setup Wizard"));
+        QCOMPARE(app->mainNavController()->navigationBar()->title(), QStringLiteral("Setup Wizard"));
+        CarInfo* newCar = CarManage::sharedCarManage()->mNewCarInfo();
+        QVERIFY(newCar);
+        QVERIFY(newCar->carID.isEmpty());
+        QVERIFY(app->window()->isVisible());
+        QCOMPARE(app->window()->size(), QSize(390, 780));
+        QVERIFY(!app->mainTabBarController()->isVisible());
+    }
+
+    void aStoredCarStartsOnTheTabs_data()
+    {
+        QTest::addColumn<bool>("storedDefault");
+        QTest::newRow("stored default") << true;
+        QTest::newRow("no default: the first car") << false;
+    }
+
+    void aStoredCarStartsOnTheTabs()
+    {
+        QFETCH(bool, storedDefault);
+        insertCar(kFirstCar, "Golf");
+        insertCar(kSecondCar, "Polo");
+        if (storedDefault)
+            Setting::setDefaultCarID(QLatin1String(kSecondCar));
+        PumporaAppDelegate* app = launch();
+        TabBarController* tabs = app->mainTabBarController();
+        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
+        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID,
+            QLatin1String(storedDefault ? kSecondCar : kFirstCar));
+        QVERIFY(!CarManage::sharedCarManage()->mNewCarInfo());
+
+        QCOMPARE(tabs->selectedIndex(), int(PumporaAppDelegate::OverviewTab));
+        QCOMPARE(tabs->tabBar()->count(), 4);
+        QCOMPARE(tabs->tabBar()->backgroundImage(), MainBundle::imageNamed(QStringLiteral("tab.png")));
+        // Each tab shows its title in the shared navigation bar when it appears.
+        NavigationBar* bar = app->mainNavController()->navigationBar();
+        QCOMPARE(bar->title(), QStringLiteral("Overview"));
+        const QStringList titles { "Overview", "Report", "History", "Settings" };
+        for (int tab = PumporaAppDelegate::ReportTab; tab <= PumporaAppDelegate::SettingsTab; ++tab) {
+            ScreenDriver::tap(tabs->tabBar()->button(tab));
+            QCOMPARE(bar->title(), titles.at(tab));
+            QCOMPARE(tabs->tabBar()->button(tab)->text(), titles.at(tab));
+        }
+    }
+
+    void theFirstRunWizardEndsOnTheTabs()
+    {
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        cars->mNewCarInfo()->mCarName = QStringLiteral("Golf");
+        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
+
+        QCOMPARE(cars->getAllCars().size(), 1);
+        CarInfo* saved = cars->getAllCars().constFirst();
+        QCOMPARE(saved->mCarName, QStringLiteral("Golf"));
+        QCOMPARE(cars->mCurrentCarInfo(), saved);
+        QCOMPARE(Setting::getDefaultCarID(), saved->carID);
+        QCOMPARE(app->mainNavController()->viewControllers(),
+            QList<ViewController*>({ app->mainTabBarController() }));
+        QVERIFY(app->mainTabBarController()->isVisible());
+        QVERIFY(!ScreenDriver::shownAlert());
+        QTRY_VERIFY(wizard.isNull());
+    }
+
+    void aWizardShownOverTheTabsAddsANonCurrentCar()
+    {
+        insertCar(kFirstCar, "Golf");
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        CarInfo* current = cars->mCurrentCarInfo();
+        // As the settings screen starts it: a new car, the wizard in a navigation controller of
+        // its own, presented over the tabs.
+        cars->createNewCar();
+        cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
+        QPointer<NavigationController> wizard = new NavigationController(
+            new PlaceholderViewController(MainBundle::localizedString("Setup Wizard")));
+        ViewController* settings
+            = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
+        app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
+        settings->presentModalViewController(wizard, true);
+        QCOMPARE(app->window()->visibleViewController(), wizard.data());
+
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), wizard);
+
+        QCOMPARE(cars->getAllCars().size(), 2);
+        QCOMPARE(cars->getAllCars().at(1)->mCarName, QStringLiteral("Polo"));
+        QCOMPARE(cars->mCurrentCarInfo(), current);
+        QVERIFY(Setting::getDefaultCarID() != cars->getAllCars().at(1)->carID);
+        QCOMPARE(app->window()->visibleViewController(), app->mainNavController());
+        QCOMPARE(app->mainNavController()->viewControllers(),
+            QList<ViewController*>({ app->mainTabBarController() }));
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("OK"));
+        QCOMPARE(alert->message(), QStringLiteral("Car added!\nSwitch cars on the Overview page."));
+        QCOMPARE(alert->buttonTitles(), QStringList({ "OK" }));
+        QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("OK")));
+        QTRY_VERIFY(wizard.isNull());
+    }
+
+    void aCarTheStoreRefusesKeepsTheWizardOpen_data()
+    {
+        QTest::addColumn<bool>("firstRun");
+        QTest::newRow("first run") << true;
+        QTest::newRow("added from the settings") << false;
+    }
+
+    void aCarTheStoreRefusesKeepsTheWizardOpen()
+    {
+        QFETCH(bool, firstRun);
+        if (!firstRun)
+            insertCar(kFirstCar, "Golf");
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        const int carsBefore = int(cars->getAllCars().size());
+        if (!firstRun)
+            cars->createNewCar();
+        CarInfo* newCar = cars->mNewCarInfo();
+        newCar->mCarName = QStringLiteral("Polo");
+        NavigationController* wizard = app->mainNavController();
+        if (!firstRun) {
+            wizard = new NavigationController(new PlaceholderViewController(QStringLiteral("Setup Wizard")));
+            app->mainTabBarController()->selectedViewController()->presentModalViewController(wizard, false);
+        }
+        // The store cannot take the car.
+        QVERIFY(Utility::executeSQL(QStringLiteral("drop table car_information")));
+
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), wizard);
+
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("Failure"));
+        QCOMPARE(alert->message(), QStringLiteral("The car could not be saved. Please try again."));
+        QCOMPARE(cars->getAllCars().size(), carsBefore);
+        QCOMPARE(cars->mNewCarInfo(), newCar);
+        QCOMPARE(newCar->mCarName, QStringLiteral("Polo"));
+        QCOMPARE(app->window()->visibleViewController(), wizard);
+        QCOMPARE(wizard->viewControllers().constFirst()->title(), QStringLiteral("Setup Wizard"));
+    }
+
+    void theCoordinateCache()
+    {
+        PumporaAppDelegate* app = launch();
+        QCOMPARE(app->currentLatitude(), 0.0);
+        QCOMPARE(app->currentlongitude(), 0.0);
+        app->setMCoord({ 31.2, 121.5 });
+        app->setMCoord({ 31.2, 121.5 });
+        QCOMPARE(app->currentLatitude(), 31.2);
+        QCOMPARE(app->currentlongitude(), 121.5);
+        // One member differs: both are taken.
+        app->setMCoord({ 31.2, 121.6 });
+        QCOMPARE(app->currentLatitude(), 31.2);
+        QCOMPARE(app->currentlongitude(), 121.6);
+        app->Location(QGeoCoordinate(39.9, 116.4), QGeoCoordinate(31.2, 121.6));
+        QCOMPARE(app->currentLatitude(), 39.9);
+        QCOMPARE(app->currentlongitude(), 116.4);
+        app->clearCoord();
+        QCOMPARE(app->currentLatitude(), 0.0);
+        QCOMPARE(app->currentlongitude(), 0.0);
+    }
+
+    void aStoreThatCannotBeUsedIsShownAndEndsTheRunWithFailure()
+    {
+        QVERIFY(DocumentsDirectory::ensureExists());
+        QFile notADatabase(Utility::getDBPath());
+        QVERIFY(notADatabase.open(QIODevice::WriteOnly));
+        notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
+        notADatabase.close();
+        PumporaAppDelegate* app = launch(false);
+        QVERIFY(app->window()->isVisible());
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("The fuel log cannot be opened"));
+        QVERIFY2(alert->message().contains(QLatin1String("cannot be opened as a database")),
+            qPrintable(alert->message()));
+        QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
+        QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
+    }
+
+    void sentToTheBackgroundTheAppEndsWithSuccess()
+    {
+        insertCar(kFirstCar, "Golf");
+        launch();
+        // Losing the focus on a desktop changes nothing.
+        m_application->applicationStateChanged(Qt::ApplicationInactive);
+        m_application->applicationStateChanged(Qt::ApplicationActive);
+        QTimer::singleShot(
+            0, qApp, [this] { m_application->applicationStateChanged(Qt::ApplicationSuspended); });
+        QCOMPARE(exitStatusOfTheRun(), EXIT_SUCCESS);
+    }
+};
+
+QTEST_MAIN(TestPumporaAppDelegate)
+#include "tst_pumporaappdelegate.moc"

@@ -1,0 +1,96 @@
+#include "support/ScreenDriver.h"
+
+#include "platform/ActionSheet.h"
+#include "platform/AlertView.h"
+#include "platform/NavigationBar.h"
+#include "platform/PickerView.h"
+
+#include <QPushButton>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace {
+
+template <typename Popup>
+Popup* newest()
+{
+    const QList<PopupView*> shown = PopupView::shownPopups();
+    for (qsizetype i = shown.size() - 1; i >= 0; --i) {
+        if (auto* popup = qobject_cast<Popup*>(shown.at(i)))
+            return popup;
+    }
+    return nullptr;
+}
+
+bool press(QToolButton* button)
+{
+    if (!button)
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+} // namespace
+
+AlertView* ScreenDriver::shownAlert()
+{
+    return newest<AlertView>();
+}
+
+ActionSheet* ScreenDriver::shownActionSheet()
+{
+    return newest<ActionSheet>();
+}
+
+bool ScreenDriver::pressButton(PopupView* popup, const QString& title)
+{
+    if (!popup)
+        return false;
+    const int index = int(popup->buttonTitles().indexOf(title));
+    if (index < 0)
+        return false;
+    QTest::mouseClick(popup->buttonAtIndex(index), Qt::LeftButton);
+    return true;
+}
+
+void ScreenDriver::tap(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void ScreenDriver::type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = c.unicode() < 0x80 ? QKeySequence(QString(c))[0].key() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+bool ScreenDriver::pressLeftButton(const NavigationBar* bar)
+{
+    return press(bar->leftButton());
+}
+
+bool ScreenDriver::pressRightButton(const NavigationBar* bar)
+{
+    return press(bar->rightButton());
+}
+
+bool ScreenDriver::pressBackButton(const NavigationBar* bar)
+{
+    return press(bar->backButton());
+}
+
+void ScreenDriver::turnWheel(PickerView* picker, int component, int row)
+{
+    const int steps = picker->selectedRowInComponent(component) - row;
+    const QPointF at = QRectF(picker->rectForComponent(component)).center();
+    QWheelEvent wheel(at, picker->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picker, &wheel);
+    QCOMPARE(picker->selectedRowInComponent(component), row);
+}

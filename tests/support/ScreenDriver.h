@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class ActionSheet;
+class AlertView;
+class NavigationBar;
+class PickerView;
+class PopupView;
+class QWidget;
+
+// What a user does to the screens, for tests: tapping, pressing bar buttons and popup buttons,
+// turning wheels. Each goes through the real widgets' input events.
+class ScreenDriver
+{
+public:
+    // The newest popup shown, or null.
+    static AlertView* shownAlert();
+    static ActionSheet* shownActionSheet();
+
+    // Presses the popup's button of that title; false when it has none.
+    static bool pressButton(PopupView* popup, const QString& title);
+
+    // A click in the middle of the widget.
+    static void tap(QWidget* widget);
+
+    // Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
+    static void type(QWidget* widget, const QString& text);
+
+    // Presses the bar's left, right or back button; false when it shows none.
+    static bool pressLeftButton(const NavigationBar* bar);
+    static bool pressRightButton(const NavigationBar* bar);
+    static bool pressBackButton(const NavigationBar* bar);
+
+    // Turns the wheel with the mouse wheel until the row is selected.
+    static void turnWheel(PickerView* picker, int component, int row);
+};
