@@ -101,5 +101,69 @@ Switch cars on the Overview page.</translation>
         <source>平均油耗</source>
         <translation>Average Consumption</translation>
     </message>
+    <message>
+        <source>车辆名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>车辆型号:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>车辆注册日期</source>
+        <translation>Registered</translation>
+    </message>
+    <message>
+        <source>油箱容积</source>
+        <translation>Tank volume</translation>
+    </message>
+    <message>
+        <source>汽车排量</source>
+        <translation>Engine displacement</translation>
+    </message>
+    <message>
+        <source>缺省汽油标号</source>
+        <translation>Default fuel grade</translation>
+    </message>
+    <message>
+        <source>统计开始时间</source>
+        <translation>Statistics start</translation>
+    </message>
+    <message>
+        <source>车辆累计加油</source>
+        <translation>Total fuel</translation>
+    </message>
+    <message>
+        <source>车辆累计行驶</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>车辆累计油费</source>
+        <translation>Total fuel cost</translation>
+    </message>
+    <message>
+        <source>车辆平均油耗</source>
+        <translation>Average consumption</translation>
+    </message>
+    <message>
+        <source>暂无数据</source>
+        <translation>No data yet</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>行驶里程</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>耗油</source>
+        <translation>Fuel used</translation>
+    </message>
+    <message>
+        <source>费用</source>
+        <translation>Cost</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "reports/OilReportItem.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+class CarInfo;
+class QPainter;
+class QPdfWriter;
+class RPChartView;
+
+// Writes the current car's fuel report as a PDF of US Letter pages (612 x 792 points): page one
+// holds the car's summary table, the monthly cost bars and, when the report screen hands it
+// over, its consumption line chart; the following pages list every month with its totals and
+// fill-ups. Every position, font and colour is fixed; drawing coordinates are points from the
+// page's top left corner.
+//
+// A writer serves one export: setMRPCell(), then generatePDF().
+class ExportPDF
+{
+public:
+    ExportPDF();
+    ~ExportPDF();
+    ExportPDF(const ExportPDF&) = delete;
+    ExportPDF& operator=(const ExportPDF&) = delete;
+
+    // The report screen's line chart, drawn onto page one. Not owned; none when it goes away.
+    void setMRPCell(RPChartView* chartView) { m_mRPCell = chartView; }
+    RPChartView* mRPCell() const { return m_mRPCell; }
+
+    // Where the report goes: gas_report.pdf in the documents directory unless set otherwise.
+    QString pdfPath() const { return m_pdfPath; }
+    void setPdfPath(const QString& path) { m_pdfPath = path; }
+
+    // Writes the report of the month lines (oldest first) over any earlier file and returns its
+    // path. Without months the report is one page with the page header and footer. An empty
+    // path when no report could be written, with the reason in errorString(); no earlier report
+    // is left behind then either, so it cannot be taken for this one.
+    QString generatePDF(const QList<OilReportItem>& months);
+    QString errorString() const { return m_errorString; }
+
+private:
+    // The drawing steps; each returns the height it took, the page breaks happen at y 723.
+    int drawPage(QPainter& context);
+    int drawChart(QPainter& context, const QList<OilReportItem>& dataArray, int offset);
+    int drawColumn(QPainter& context, int offset);
+    int drawGroup(QPainter& context, const OilReportItem& item, int yOffset);
+    void drawFoot(QPainter& context);
+
+    void beginPage(QPainter& context);
+    void fail(const QString& reason);
+
+    QPointer<RPChartView> m_mRPCell;
+    QString m_pdfPath;
+    QString m_errorString;
+    // While a report is written: its car, its writer and the number of pages begun.
+    const CarInfo* m_car = nullptr;
+    QPdfWriter* m_writer = nullptr;
+    int m_pageCount = 0;
+};
