@@ -1,6 +1,7 @@
 #include "cli/CommandLineTool.h"
 
 #include "cli/CarsCommand.h"
+#include "cli/ExportPdfCommand.h"
 #include "cli/InitCommand.h"
 #include "cli/PrefsCommand.h"
 #include "cli/ReportCommand.h"
@@ -18,6 +19,7 @@ CommandLineTool::CommandLineTool()
     m_commands.push_back(std::make_unique<PrefsCommand>());
     m_commands.push_back(std::make_unique<CarsCommand>());
     m_commands.push_back(std::make_unique<ReportCommand>());
+    m_commands.push_back(std::make_unique<ExportPdfCommand>());
 }
 
 CommandLineTool::~CommandLineTool() = default;
