@@ -3,8 +3,15 @@
 //   build/benchmarks/pumpora_benchmark [--benchmark_filter=...]
 #include "Baseline.h"
 #include "BenchmarkLog.h"
+#include "charts/BarChart.h"
+#include "charts/MoneyChartCell.h"
+#include "charts/RPChartView.h"
 #include "platform/DeviceLocale.h"
+#include "platform/FontCatalog.h"
+#include "screens/ExportPDF.h"
 #include "store/CarManage.h"
+
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -94,6 +101,30 @@ void historyBaseline(benchmark::State& state)
         benchmark::DoNotOptimize(baseline.history());
 }
 
+// The report screen's export of the current car: the month lines and the chart row are what the
+// screen already shows; the export writes every month with its fill-ups and draws the charts.
+void exportPDF(benchmark::State& state)
+{
+    workload(int(state.range(0)));
+    CarInfo* car = currentCar();
+    QList<OilReportItem> months = car->getMonthReportData();
+    car->correctNewestMonthVolumn(months);
+    BarChart barChart;
+    RPChartView lineChart;
+    MoneyChartCell chartRow(barChart, lineChart);
+    chartRow.initRPChartView();
+    chartRow.setDataArray(months);
+    chartRow.update();
+    ExportPDF writer;
+    writer.setMRPCell(&lineChart);
+    for (auto _ : state) {
+        if (writer.generatePDF(months).isEmpty()) {
+            state.SkipWithError(qPrintable(writer.errorString()));
+            break;
+        }
+    }
+}
+
 // Collects each run's time per iteration to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter
 {
@@ -117,6 +148,13 @@ public:
             if (baseline != m_seconds.end())
                 std::printf("%-28s %12.2f\n", name.c_str(), time / baseline->second);
         }
+        // The export has no baseline of its own; it is set against the refresh of the screen it
+        // starts from.
+        const auto exported = m_seconds.find("exportPDF/2000");
+        const auto refreshed = m_seconds.find("reportTab/2000");
+        if (exported != m_seconds.end() && refreshed != m_seconds.end())
+            std::printf(
+                "\n%-28s %12.2f\n", "exportPDF/reportTab (2000)", exported->second / refreshed->second);
     }
 
 private:
@@ -127,6 +165,11 @@ private:
 
 int main(int argc, char* argv[])
 {
+    // The export draws text and charts, which needs a GUI application but no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int applicationArgc = 1;
+    QApplication application(applicationArgc, argv);
+    FontCatalog::install();
     DeviceLocale::setLocaleName(QStringLiteral("en_US"));
     for (const int size : kSizes) {
         benchmark::RegisterBenchmark("overview", overview)->Arg(size)->Unit(benchmark::kMillisecond);
@@ -141,6 +184,8 @@ int main(int argc, char* argv[])
         benchmark::RegisterBenchmark("historyBaseline", historyBaseline)
             ->Arg(size)
             ->Unit(benchmark::kMillisecond);
+        if (size == 2000)
+            benchmark::RegisterBenchmark("exportPDF", exportPDF)->Arg(size)->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

@@ -61,9 +61,9 @@ void drawRule(QPainter& context, qreal y, qreal fromX, qreal toX)
     context.restore();
 }
 
-void drawImageNamed(QPainter& context, const QString& name, const QRectF& rect)
+// A missing icon is left out.
+void drawImage(QPainter& context, const QImage& image, const QRectF& rect)
 {
-    const QImage image = MainBundle::imageNamed(name);
     if (!image.isNull())
         context.drawImage(rect, image);
 }
@@ -133,6 +133,10 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
     context.setRenderHint(QPainter::Antialiasing);
     m_writer = &writer;
     m_pageCount = 0;
+    m_firstOilDate = dateText(m_car->getFirstOilDate());
+    m_lastOilDate = dateText(m_car->getLastOilDate());
+    m_printDate = DateEx::mediumDateString(Clock::now());
+    m_fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
 
     qsizetype i = 0;
     int y = 0;
@@ -171,6 +175,7 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
 
     m_writer = nullptr;
     m_car = nullptr;
+    m_fuelImage = QImage();
     if (!context.end()) {
         QFile::remove(m_pdfPath);
         fail(QStringLiteral("%1 could not be completed").arg(m_pdfPath));
@@ -196,8 +201,8 @@ int ExportPDF::drawPage(QPainter& context)
     drawText(context, QStringLiteral("TO:"), QRectF(20, 36, 200, 20), font, kBlack);
     drawText(context, MainBundle::localizedString("车辆名称:"), QRectF(350, 23, 100, 20), font, kBlack);
     drawText(context, MainBundle::localizedString("车辆型号:"), QRectF(350, 36, 100, 20), font, kBlack);
-    drawText(context, dateText(m_car->getFirstOilDate()), QRectF(65, 23, 200, 20), font, kLightGrey);
-    drawText(context, dateText(m_car->getLastOilDate()), QRectF(65, 36, 200, 20), font, kLightGrey);
+    drawText(context, m_firstOilDate, QRectF(65, 23, 200, 20), font, kLightGrey);
+    drawText(context, m_lastOilDate, QRectF(65, 36, 200, 20), font, kLightGrey);
     drawText(context, m_car->mCarName, QRectF(410, 23, 200, 20), font, kLightGrey);
     drawText(context, m_car->strRemark, QRectF(410, 36, 200, 20), font, kLightGrey);
     drawRule(context, 50, 20, 592);
@@ -207,8 +212,7 @@ int ExportPDF::drawPage(QPainter& context)
 void ExportPDF::drawFoot(QPainter& context)
 {
     drawText(context, QStringLiteral("PRINT DATE"), QRectF(20, 745, 100, 20), systemFont(12), kLightGrey);
-    drawText(context, DateEx::mediumDateString(Clock::now()), QRectF(20, 760, 200, 20), systemFont(12),
-        kLightGrey);
+    drawText(context, m_printDate, QRectF(20, 760, 200, 20), systemFont(12), kLightGrey);
     drawText(context, QStringLiteral("Pumpora\u2122 www.pumpora.example"), QRectF(0, 745, 612, 20),
         systemFont(6), kLightGrey, Qt::AlignHCenter);
     drawRule(context, 742, 20, 592);
@@ -219,7 +223,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
     const qreal t = offset;
 
     // The money block: the cost bars of the last months and the consumption line chart.
-    drawImageNamed(context, QStringLiteral("report_car.png"), QRectF(20, t + 430, 32, 32));
+    drawImage(context, MainBundle::imageNamed(QStringLiteral("report_car.png")), QRectF(20, t + 430, 32, 32));
     drawRule(context, t + 463, 54, 582);
     quint64 top = 0;
     for (const OilReportItem& month : dataArray) {
@@ -257,7 +261,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
         { MainBundle::localizedString("车辆平均油耗"), consumption },
     };
     TableChart::TableChartDraw(context, QRectF(60, t + 50, 508, 350), 9, 2, rows);
-    drawImageNamed(context, QStringLiteral("vehicle.png"), QRectF(20, t, 32, 32));
+    drawImage(context, MainBundle::imageNamed(QStringLiteral("vehicle.png")), QRectF(20, t, 32, 32));
     drawRule(context, t + 33, 54, 578);
     return height;
 }
@@ -311,7 +315,7 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
     for (const Oil& oil : oils) {
         drawText(context, StringFormat::format(QStringLiteral("%d"), { int(oil.dCarDisplacement) }),
             QRectF(40, r + 4, 80, 20), odometerFont, kGrey);
-        drawImageNamed(context, QStringLiteral("fuel.png"), QRectF(110, r + 2, 12, 10));
+        drawImage(context, m_fuelImage, QRectF(110, r + 2, 12, 10));
         drawText(context, dateText(oil.date), QRectF(130, r, 100, 20), rowFont, kBlack);
         drawText(context, oil.mOilInfo ? oil.mOilInfo->specName : QString(), QRectF(220, r, 60, 20), rowFont,
             kBlack);

@@ -2,6 +2,7 @@
 
 #include "reports/OilReportItem.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -55,8 +56,14 @@ private:
     QPointer<RPChartView> m_mRPCell;
     QString m_pdfPath;
     QString m_errorString;
-    // While a report is written: its car, its writer and the number of pages begun.
+    // While a report is written: its car, its writer and the number of pages begun; what every
+    // page repeats, read once: the period's first and last fill-up dates and today's date; and the
+    // icon of every fill-up row, loaded once so that the document holds it once.
     const CarInfo* m_car = nullptr;
     QPdfWriter* m_writer = nullptr;
     int m_pageCount = 0;
+    QString m_firstOilDate;
+    QString m_lastOilDate;
+    QString m_printDate;
+    QImage m_fuelImage;
 };
