@@ -126,6 +126,7 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
     writer.setCreator(QStringLiteral("Pumpora"));
     QPainter context;
     if (!context.begin(&writer)) {
+        QFile::remove(m_pdfPath);
         fail(QStringLiteral("%1 cannot be written").arg(m_pdfPath));
         m_car = nullptr;
         return QString();
