@@ -90,16 +90,6 @@ private Q_SLOTS:
         QCOMPARE(OilInfo::infoAtPosition(0), first);
     }
 
-    void laterRunReadsTheCopyNotTheSeed()
-    {
-        writeFile(copyPath(),
-            gradeDocument(grade(0, QStringLiteral("Home-made 91"), QStringLiteral("1.23"))
-                + QStringLiteral("<dict><key>id</key><integer>1</integer><key>name</key>"
-                                 "<string>汽油 95#</string><key>price</key><integer>2</integer></dict>")));
-        QCOMPARE(describe(OilInfo::OilInfoDList()),
-            QStringList({ QStringLiteral("0 Home-made 91 1.23"), QStringLiteral("1 汽油 95# 2") }));
-    }
-
     void editSaveReloadKeepsEveryGradeInOrder()
     {
         OilInfo::List& grades = OilInfo::OilInfoDList();
@@ -119,15 +109,6 @@ private Q_SLOTS:
         const QVariantMap third = onDisk->value(QStringLiteral("OilSpec")).toList().value(2).toMap();
         QCOMPARE(third.value(QStringLiteral("id")).toLongLong(), 2);
         QCOMPARE(third.value(QStringLiteral("price")).toDouble(), 2.19);
-    }
-
-    void positionsOutsideTheListGiveTheFirstGrade()
-    {
-        const OilInfo::List& grades = OilInfo::OilInfoDList();
-        const qint64 last = qint64(grades.size()) - 1;
-        QCOMPARE(OilInfo::infoAtPosition(last), grades.back().get());
-        for (const qint64 outside : { last + 1, qint64(-1), qint64(1) << 32 })
-            QCOMPARE(OilInfo::infoAtPosition(outside), grades.front().get());
     }
 
     void malformedGradeIsLeftOut_data()

@@ -85,10 +85,6 @@ private Q_SLOTS:
         QTest::newRow("UnitID as real") << unitElement(QStringLiteral("<real>1</real>"), km, km);
         QTest::newRow("UnitName as integer") << unitElement(
             QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"), km);
-        QTest::newRow("no VolumnUnit")
-            << QStringLiteral("<dict><key>UnitID</key><integer>1</integer><key>UnitName</key>%1"
-                              "<key>MileageUnit</key>%1</dict>")
-                   .arg(km);
     }
 
     void malformedUnitIsLeftOut()
