@@ -102,7 +102,6 @@ private Q_SLOTS:
         QTest::addColumn<CPColor>("color");
         QTest::addColumn<quint32>("hash");
         QTest::newRow("red only") << CPColor(1, 0, 0, 0) << 256u;
-        QTest::newRow("green only") << CPColor(0, 1, 0, 0) << 65536u;
         QTest::newRow("blue only") << CPColor(0, 0, 1, 0) << 16777216u;
         QTest::newRow("opaque black saturates") << CPColor::blackColor() << 4294967295u;
         QTest::newRow("no components") << CPColor(QColor()) << 0u;
@@ -216,15 +215,6 @@ private Q_SLOTS:
             style, LineBreakMode::WordWrap, Qt::AlignLeft);
         QVERIFY2(wrapped.height() > 2 * size.height(), "three lines expected");
         QVERIFY(wrapped.right() <= size.width() + 4);
-    }
-
-    void truncationKeepsOneLineInsideTheRectangle()
-    {
-        const CTextStyle style = redStyle();
-        const QRect ink = inkInRect(QStringLiteral("2011年12月 2011年12月 2011年12月"),
-            QRectF(20, 20, 60, 12), style, LineBreakMode::TailTruncation, Qt::AlignRight);
-        QVERIFY(ink.left() >= 20 && ink.right() < 80);
-        QVERIFY(ink.height() <= CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("2"), style).height());
     }
 
     void rotatedTextTurnsAboutItsPoint()
