@@ -45,6 +45,29 @@ QImage paintedAlone(QWidget& widget)
     return image;
 }
 
+// The ink of text drawn at a point (turned by the angle) or in a rectangle, on a white image.
+QRect inkAtPoint(const QString& text, const QPointF& point, const CTextStyle& style, double angle = 0)
+{
+    QImage image = whiteImage(300, 200);
+    QPainter painter(&image);
+    if (angle == 0)
+        CTextStyleExtensions::drawAtPoint(text, point, style, painter);
+    else
+        CTextStyleExtensions::drawAtPoint(text, point, style, painter, angle);
+    painter.end();
+    return inkBounds(image);
+}
+
+QRect inkInRect(const QString& text, const QRectF& rect, const CTextStyle& style, LineBreakMode mode,
+    Qt::Alignment alignment)
+{
+    QImage image = whiteImage(300, 200);
+    QPainter painter(&image);
+    CTextStyleExtensions::drawInRect(text, rect, style, mode, alignment, painter);
+    painter.end();
+    return inkBounds(image);
+}
+
 CTextStyle redStyle(float size = 12.0f)
 {
     CTextStyle style = CTextStyle::textStyle();
@@ -64,47 +87,23 @@ class TestDrawingPrimitives : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(FontCatalog::install()); }
 
-    void namedColours_data()
-    {
-        QTest::addColumn<CPColor>("color");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("clear") << CPColor::clearColor() << QColor::fromRgbF(0, 0, 0, 0);
-        QTest::newRow("white") << CPColor::whiteColor() << QColor::fromRgbF(1, 1, 1);
-        QTest::newRow("light gray") << CPColor::lightGrayColor()
-                                    << QColor::fromRgbF(2 / 3.f, 2 / 3.f, 2 / 3.f);
-        QTest::newRow("gray") << CPColor::grayColor() << QColor::fromRgbF(0.5, 0.5, 0.5);
-        QTest::newRow("dark gray") << CPColor::darkGrayColor() << QColor::fromRgbF(1 / 3.f, 1 / 3.f, 1 / 3.f);
-        QTest::newRow("black") << CPColor::blackColor() << QColor::fromRgbF(0, 0, 0);
-        QTest::newRow("red") << CPColor::redColor() << QColor::fromRgbF(1, 0, 0);
-        QTest::newRow("green") << CPColor::greenColor() << QColor::fromRgbF(0, 1, 0);
-        QTest::newRow("blue") << CPColor::blueColor() << QColor::fromRgbF(0, 0, 1);
-        QTest::newRow("cyan") << CPColor::cyanColor() << QColor::fromRgbF(0, 1, 1);
-        QTest::newRow("yellow") << CPColor::yellowColor() << QColor::fromRgbF(1, 1, 0);
-        QTest::newRow("magenta") << CPColor::magentaColor() << QColor::fromRgbF(1, 0, 1);
-        QTest::newRow("orange") << CPColor::orangeColor() << QColor::fromRgbF(1, 0.5, 0);
-        QTest::newRow("purple") << CPColor::purpleColor() << QColor::fromRgbF(0.5, 0, 0.5);
-        QTest::newRow("brown") << CPColor::brownColor() << QColor::fromRgbF(0.6, 0.4, 0.2);
-    }
-
+    // The colours whose components are not plain 0 and 1, and the space every colour is made in.
     void namedColours()
     {
-        QFETCH(CPColor, color);
-        QFETCH(QColor, expected);
-        QCOMPARE(color.cgColor(), expected);
-        QCOMPARE(color.cgColor().spec(), CPColorSpace::genericRGBSpace().cgColorSpace());
+        QCOMPARE(CPColor::lightGrayColor().cgColor(), QColor::fromRgbF(2 / 3.f, 2 / 3.f, 2 / 3.f));
+        QCOMPARE(CPColor::orangeColor().cgColor(), QColor::fromRgbF(1, 0.5, 0));
+        QCOMPARE(CPColor::brownColor().cgColor(), QColor::fromRgbF(0.6, 0.4, 0.2));
+        QCOMPARE(CPColor::clearColor().cgColor(), QColor::fromRgbF(0, 0, 0, 0));
+        QCOMPARE(CPColor::brownColor().cgColor().spec(), CPColorSpace::genericRGBSpace().cgColorSpace());
     }
 
     void hashWeighsComponentsInTheirOrder_data()
     {
         QTest::addColumn<CPColor>("color");
         QTest::addColumn<quint32>("hash");
-        QTest::newRow("clear") << CPColor::clearColor() << 0u;
         QTest::newRow("red only") << CPColor(1, 0, 0, 0) << 256u;
-        QTest::newRow("green only") << CPColor(0, 1, 0, 0) << 65536u;
         QTest::newRow("blue only") << CPColor(0, 0, 1, 0) << 16777216u;
-        QTest::newRow("white, transparent") << CPColor(1, 1, 1, 0) << 16843008u;
         QTest::newRow("opaque black saturates") << CPColor::blackColor() << 4294967295u;
-        QTest::newRow("opaque orange saturates") << CPColor::orangeColor() << 4294967295u;
         QTest::newRow("no components") << CPColor(QColor()) << 0u;
     }
 
@@ -124,36 +123,21 @@ private Q_SLOTS:
 
         const CPColor faded = CPColor::redColor().colorWithAlphaComponent(0.25f);
         QVERIFY(!(faded == CPColor::redColor()));
-        QVERIFY(qAbs(faded.cgColor().alphaF() - 0.25f) < 1e-4f);
-        QCOMPARE(faded.cgColor().redF(), 1.0f);
         QVERIFY(faded == CPColor(1.0f, 0.0f, 0.0f, 0.25f));
-        QCOMPARE(faded.hash(), CPColor(1.0f, 0.0f, 0.0f, 0.25f).hash());
 
         // The same colour made in another space is another colour.
         QVERIFY(!(CPColor(QColor::fromHsvF(0.0f, 1.0f, 1.0f)) == CPColor::redColor()));
-    }
-
-    void textStyleDefaults()
-    {
-        const CTextStyle style = CTextStyle::textStyle();
-        QCOMPARE(style.fontName, QStringLiteral("Helvetica"));
-        QCOMPARE(style.fontSize, 12.0f);
-        QVERIFY(style.color == CPColor::blackColor());
     }
 
     void styleWithoutColourDrawsNothing()
     {
         CTextStyle style = CTextStyle::textStyle();
         style.color.reset();
-        QImage image = whiteImage(200, 100);
-        QPainter painter(&image);
-        CTextStyleExtensions::drawAtPoint(QStringLiteral("40.20"), QPointF(10, 10), style, painter);
-        CTextStyleExtensions::drawAtPoint(
-            QStringLiteral("40.20"), QPointF(100, 50), style, painter, M_PI / 4);
-        CTextStyleExtensions::drawInRect(QStringLiteral("40.20"), QRectF(0, 0, 200, 100), style,
-            LineBreakMode::WordWrap, Qt::AlignHCenter, painter);
-        painter.end();
-        QCOMPARE(inkBounds(image), QRect());
+        const QString text = QStringLiteral("40.20");
+        QCOMPARE(inkAtPoint(text, QPointF(10, 10), style), QRect());
+        QCOMPARE(inkAtPoint(text, QPointF(100, 50), style, M_PI / 4), QRect());
+        QCOMPARE(inkInRect(text, QRectF(0, 0, 200, 100), style, LineBreakMode::WordWrap, Qt::AlignHCenter),
+            QRect());
     }
 
     void textHangsBelowItsPointInItsColour()
@@ -167,12 +151,7 @@ private Q_SLOTS:
 
         const QRect ink = inkBounds(image);
         const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("Wg"), redStyle());
-        QVERIFY2(QRectF(49, 39, size.width() + 2, size.height() + 2).contains(QRectF(ink)),
-            qPrintable(QStringLiteral("ink %1,%2 %3x%4")
-                           .arg(ink.x())
-                           .arg(ink.y())
-                           .arg(ink.width())
-                           .arg(ink.height())));
+        QVERIFY(QRectF(49, 39, size.width() + 2, size.height() + 2).contains(QRectF(ink)));
         QVERIFY(ink.height() > 8);
         bool foundRed = false;
         for (int y = ink.top(); y <= ink.bottom(); ++y)
@@ -205,7 +184,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fontName");
         QTest::newRow("volume unit") << QStringLiteral("Litres") << QStringLiteral("ArialRoundedMTBold");
-        QTest::newRow("amount") << QStringLiteral("1234.567") << QStringLiteral("Helvetica");
         QTest::newRow("Chinese") << QStringLiteral("百公里油耗") << QStringLiteral("Helvetica");
     }
 
@@ -217,64 +195,26 @@ private Q_SLOTS:
         style.fontName = fontName;
         const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(text, style);
         QCOMPARE(size.width(), std::ceil(size.width()));
-
-        QImage wrapped = whiteImage(300, 100);
-        QImage oneLine = whiteImage(300, 100);
-        {
-            QPainter painter(&wrapped);
-            CTextStyleExtensions::drawInRect(text, QRectF(QPointF(10, 10), size), style,
-                LineBreakMode::CharacterWrap, Qt::AlignLeft, painter);
-        }
-        {
-            QPainter painter(&oneLine);
-            CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, painter);
-        }
-        QCOMPARE(inkBounds(wrapped), inkBounds(oneLine));
+        QCOMPARE(inkInRect(
+                     text, QRectF(QPointF(10, 10), size), style, LineBreakMode::CharacterWrap, Qt::AlignLeft),
+            inkAtPoint(text, QPointF(10, 10), style));
     }
 
     void rectangleAlignsAndWraps()
     {
         const CTextStyle style = redStyle();
         const QString word = QStringLiteral("Fuel");
-        const qreal width = CTextStyleExtensions::sizeWithTextStyle(word, style).width();
-
-        QImage right = whiteImage(200, 100);
-        QImage centred = whiteImage(200, 100);
-        QImage wrapped = whiteImage(200, 100);
-        {
-            QPainter painter(&right);
-            CTextStyleExtensions::drawInRect(
-                word, QRectF(0, 0, 200, 100), style, LineBreakMode::WordWrap, Qt::AlignRight, painter);
-        }
-        {
-            QPainter painter(&centred);
-            CTextStyleExtensions::drawInRect(
-                word, QRectF(0, 0, 200, 100), style, LineBreakMode::WordWrap, Qt::AlignHCenter, painter);
-        }
-        {
-            QPainter painter(&wrapped);
-            CTextStyleExtensions::drawInRect(QStringLiteral("Fuel Fuel Fuel"), QRectF(0, 0, width + 4, 100),
-                style, LineBreakMode::WordWrap, Qt::AlignLeft, painter);
-        }
-        QVERIFY(inkBounds(right).left() >= 200 - width - 1);
-        QVERIFY(qAbs(inkBounds(centred).center().x() - 100) <= 2);
-        const qreal lineHeight = CTextStyleExtensions::sizeWithTextStyle(word, style).height();
-        QVERIFY2(inkBounds(wrapped).height() > 2 * lineHeight, "three lines expected");
-        QVERIFY(inkBounds(wrapped).right() <= width + 4);
-    }
-
-    void truncationKeepsOneLineInsideTheRectangle()
-    {
-        const CTextStyle style = redStyle();
-        QImage image = whiteImage(300, 100);
-        {
-            QPainter painter(&image);
-            CTextStyleExtensions::drawInRect(QStringLiteral("2011年12月 2011年12月 2011年12月"),
-                QRectF(20, 20, 60, 12), style, LineBreakMode::TailTruncation, Qt::AlignRight, painter);
-        }
-        const QRect ink = inkBounds(image);
-        QVERIFY(ink.left() >= 20 && ink.right() < 80);
-        QVERIFY(ink.height() <= CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("2"), style).height());
+        const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(word, style);
+        const QRectF area(0, 0, 200, 100);
+        QVERIFY(inkInRect(word, area, style, LineBreakMode::WordWrap, Qt::AlignRight).left()
+            >= 200 - size.width() - 1);
+        QVERIFY(
+            qAbs(inkInRect(word, area, style, LineBreakMode::WordWrap, Qt::AlignHCenter).center().x() - 100)
+            <= 2);
+        const QRect wrapped = inkInRect(QStringLiteral("Fuel Fuel Fuel"), QRectF(0, 0, size.width() + 4, 100),
+            style, LineBreakMode::WordWrap, Qt::AlignLeft);
+        QVERIFY2(wrapped.height() > 2 * size.height(), "three lines expected");
+        QVERIFY(wrapped.right() <= size.width() + 4);
     }
 
     void rotatedTextTurnsAboutItsPoint()
@@ -282,13 +222,8 @@ private Q_SLOTS:
         const CTextStyle style = redStyle();
         const QString text = QStringLiteral("HHHHHH");
         const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(text, style);
-        QImage image = whiteImage(200, 200);
-        {
-            QPainter painter(&image);
-            CTextStyleExtensions::drawAtPoint(text, QPointF(100, 100), style, painter, M_PI / 2);
-        }
         // A quarter turn clockwise: the line runs down from the point, its glyphs to the left.
-        const QRect ink = inkBounds(image);
+        const QRect ink = inkAtPoint(text, QPointF(100, 100), style, M_PI / 2);
         QVERIFY(ink.height() > ink.width());
         QVERIFY(ink.right() <= 101 && ink.left() >= 100 - size.height());
         QVERIFY(ink.top() >= 99 && ink.bottom() <= 100 + size.width());
@@ -301,7 +236,6 @@ private Q_SLOTS:
         const QImage image = view.grab().toImage();
         QVERIFY2(near(image.pixel(50, 0), QColor(218, 218, 218), 3), describe(image.pixel(50, 0)));
         QVERIFY2(near(image.pixel(50, 1), QColor(160, 160, 160)), describe(image.pixel(50, 1)));
-        QVERIFY2(near(image.pixel(50, 22), QColor(203, 203, 203), 3), describe(image.pixel(50, 22)));
         QVERIFY2(near(image.pixel(50, 42), QColor(189, 189, 189), 3), describe(image.pixel(50, 42)));
         QVERIFY2(near(image.pixel(50, 43), QColor(85, 85, 85)), describe(image.pixel(50, 43)));
     }

@@ -13,30 +13,6 @@ class TestMainBundle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void seedFilesAreBundled_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("database") << QStringLiteral("oil_db") << QStringLiteral("sqlite");
-        QTest::newRow("grades") << QStringLiteral("OilSpec_Info") << QStringLiteral("plist");
-        QTest::newRow("units") << QStringLiteral("Unit_Info") << QStringLiteral("plist");
-    }
-
-    void seedFilesAreBundled()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, type);
-        const QString path = MainBundle::pathForResource(name, type);
-        QVERIFY2(!path.isEmpty(), qPrintable(name));
-        QVERIFY(QFile(path).size() > 0);
-    }
-
-    void missingResourcesHaveNoPath()
-    {
-        QVERIFY(MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("plist")).isEmpty());
-        QVERIFY(MainBundle::imageNamed(QStringLiteral("nothing.png")).isNull());
-    }
-
     void imagesAreBundledByName_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,4 +1,3 @@
-#include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 #include "reports/DateEx.h"
 #include "support/TestDataDirectory.h"
@@ -72,12 +71,8 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("day");
         QTest::newRow("last minute of 2011, New York")
             << "en_US" << local("America/New_York", 2011, 12, 31, 23, 59) << 201112u << 20111231ull;
-        QTest::newRow("first moment of 2012, New York (UTC is past it)")
-            << "en_US" << local("America/New_York", 2012, 1, 1) << 201201u << 20120101ull;
         QTest::newRow("first moment of 2012, Shanghai (UTC is still 2011)")
             << "zh_CN" << local("Asia/Shanghai", 2012, 1, 1) << 201201u << 20120101ull;
-        QTest::newRow("23:30 on 31 May 2011, Tokyo")
-            << "zh_CN" << local("Asia/Tokyo", 2011, 5, 31, 23, 30) << 201105u << 20110531ull;
         QTest::newRow("23:30 on 31 May 2011, New York (UTC is in June)")
             << "en_US" << local("America/New_York", 2011, 5, 31, 23, 30) << 201105u << 20110531ull;
         QTest::newRow("Thai locale counts Buddhist years; the number stays Gregorian")
@@ -102,7 +97,6 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("number");
         QTest::addColumn<QDateTime>("midnight");
         QTest::newRow("1 May 2011, Shanghai") << 20110501ull << local("Asia/Shanghai", 2011, 5, 1);
-        QTest::newRow("1 May 2011, New York") << 20110501ull << local("America/New_York", 2011, 5, 1);
         QTest::newRow("day 32 rolls into February") << 20110132ull << local("Europe/Berlin", 2011, 2, 1);
         // Brazil's clocks jumped from 00:00 to 01:00 that day.
         QTest::newRow("no midnight that day") << 20181104ull << local("America/Sao_Paulo", 2018, 11, 4, 1);
@@ -134,8 +128,6 @@ private Q_SLOTS:
         // 2010 where a week needs four days of the new year, and to the first week of 2011 where
         // one day is enough; 31 December 2010 then belongs to 2011 as well.
         row("British 1 January", "en_GB", local("Europe/London", 2011, 1, 1), "Jan 2010", "Jan 1", "Sat");
-        row("American 1 January", "en_US", local("America/New_York", 2011, 1, 1), "Jan 2011", "Jan 1", "Sat");
-        row("Chinese 1 January", "zh_CN", local("Asia/Shanghai", 2011, 1, 1), "1月 2011", "1月 1", "周六");
         row("Chinese 31 December", "zh_CN", local("Asia/Shanghai", 2010, 12, 31), "12月 2011", "12月 31",
             "周五");
     }
@@ -153,22 +145,12 @@ private Q_SLOTS:
         QCOMPARE(DateEx::localWeekString(dateOf(moment)), weekday);
     }
 
-    void calendarPartsUseTheLocalesCalendar()
+    // The last fraction of a second of a month must not be rounded into the next month.
+    void lastMomentOfAMonthStaysInIt()
     {
-        const QDateTime friday = local("Asia/Bangkok", 2011, 5, 27, 23, 30);
-        useDevice(QStringLiteral("en_US"), friday);
-        QCOMPARE(DateEx::getDay(dateOf(friday)), 27);
-        QCOMPARE(DateEx::getMonth(dateOf(friday)), 5);
-        QCOMPARE(DateEx::getYear(dateOf(friday)), 2011);
-        QCOMPARE(DateEx::weekday(dateOf(friday)), 6);
-        QCOMPARE(DateEx::weekday(dateOf(friday.addDays(1))), 7);
-        QCOMPARE(DateEx::weekday(dateOf(friday.addDays(2))), 1);
-        DeviceLocale::setLocaleName(QStringLiteral("th_TH"));
-        QCOMPARE(DateEx::getYear(dateOf(friday)), 2554);
-
-        // The last fraction of a second of a month must not be rounded into the next month.
-        const Date lastMoment = dateOf(friday.addDays(5)).addingTimeInterval(-23.5 * 3600 - 0.0004);
-        QCOMPARE(DateEx::numberMonth(lastMoment), 201105u);
+        const QDateTime june = local("Asia/Bangkok", 2011, 6, 1);
+        useDevice(QStringLiteral("en_US"), june);
+        QCOMPARE(DateEx::numberMonth(dateOf(june).addingTimeInterval(-0.0004)), 201105u);
     }
 
     void dayCountsAndLeapYears_data()
@@ -178,11 +160,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("days");
         QTest::newRow("February 2000, divisible by 400") << 2 << 2000 << 29;
         QTest::newRow("February 1900, divisible by 100") << 2 << 1900 << 28;
-        QTest::newRow("February 2012, divisible by 4") << 2 << 2012 << 29;
         QTest::newRow("February 2011") << 2 << 2011 << 28;
         QTest::newRow("April") << 4 << 2011 << 30;
-        QTest::newRow("November") << 11 << 2011 << 30;
-        QTest::newRow("December") << 12 << 2011 << 31;
         QTest::newRow("month 13") << 13 << 2011 << 31;
     }
 
@@ -204,20 +183,14 @@ private Q_SLOTS:
         const char* zone = "Europe/Berlin";
         QTest::newRow("31 January 2012 + 1 month")
             << local(zone, 2012, 1, 31, 9) << 0 << 1 << local(zone, 2012, 3, 2, 9);
-        QTest::newRow("31 January 2011 + 1 month")
-            << local(zone, 2011, 1, 31) << 0 << 1 << local(zone, 2011, 3, 3);
         QTest::newRow("15 January 2012 10:20:30 - 1 month")
             << local(zone, 2012, 1, 15, 10, 20, 30) << 0 << -1 << local(zone, 2011, 12, 15, 10, 20);
         QTest::newRow("December + 13 months")
             << local(zone, 2011, 12, 15) << 0 << 13 << local(zone, 2013, 1, 15);
-        QTest::newRow("January - 13 months")
-            << local(zone, 2012, 1, 15) << 0 << -13 << local(zone, 2010, 12, 15);
         QTest::newRow("into summer time keeps the wall time")
             << local(zone, 2011, 3, 15, 10, 5, 59) << 0 << 1 << local(zone, 2011, 4, 15, 10, 5);
         QTest::newRow("29 February 2012 + 1 year")
             << local(zone, 2012, 2, 29, 8) << 1 << 0 << local(zone, 2013, 3, 1, 8);
-        QTest::newRow("29 February 2012 + 4 years")
-            << local(zone, 2012, 2, 29) << 4 << 0 << local(zone, 2016, 2, 29);
         QTest::newRow("- 1 year drops seconds")
             << local(zone, 2012, 5, 27, 23, 59, 59) << -1 << 0 << local(zone, 2011, 5, 27, 23, 59);
     }
@@ -244,16 +217,8 @@ private Q_SLOTS:
         const Date sunday = DateEx::daySetOffAt(start, 1);
         QCOMPARE(sunday.timeIntervalSince1970(), start.timeIntervalSince1970() + 23 * 3600);
         QCOMPARE(DateEx::addTimeIntervalOfDay(sunday, -1), start);
-        QCOMPARE(DateEx::addTimeIntervalOfHour(start, 24).timeIntervalSince1970(),
-            start.timeIntervalSince1970() + 24 * 3600);
-        QCOMPARE(DateEx::beginningOfMonth(start).timeIntervalSince1970(),
-            dateOf(local("Europe/Berlin", 2011, 3, 1, 10, 20, 30)).timeIntervalSince1970() + 0.125);
-        QCOMPARE(DateEx::numberDate(DateEx::endOfMonth(start)), 20110331ull);
         QCOMPARE(DateEx::beginningOfDay(sunday), dateOf(local("Europe/Berlin", 2011, 3, 27)));
-        QCOMPARE(DateEx::getWeekRangeWithDate(start), std::make_pair(20110320ull, 20110326ull));
         QCOMPARE(DateEx::getWeekRangeWithDate(sunday), std::make_pair(20110327ull, 20110402ull));
-        QCOMPARE(DateEx::getMonthRangeWithDate(start), std::make_pair(20110300ull, 20110331ull));
-        QCOMPARE(DateEx::getYearRangeWithDate(start), std::make_pair(20110000ull, 20111231ull));
     }
 
     void settingDateStringReadsBack_data()
@@ -261,7 +226,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::newRow("English") << "en_US";
         QTest::newRow("Chinese") << "zh_CN";
-        QTest::newRow("German") << "de_DE";
         QTest::newRow("Thai, Buddhist years") << "th_TH";
     }
 
@@ -284,11 +248,7 @@ private Q_SLOTS:
         QCOMPARE(withPlainSpaces(DateEx::settingDateString(dateOf(moment))),
             QStringLiteral("May 27, 2011, 10:20:30 AM"));
         QCOMPARE(
-            DateEx::dateFromSettingDateString(QStringLiteral("May 27, 2011, 10:20:30 AM")), dateOf(moment));
-        QCOMPARE(
             DateEx::dateFromSettingDateString(QStringLiteral("Feb 30, 2011, 10:20:30 AM")), std::nullopt);
-        QCOMPARE(DateEx::dateFromSettingDateString(QString()), std::nullopt);
-        QCOMPARE(DateEx::dateFromSettingDateString(QStringLiteral("yesterday")), std::nullopt);
         DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
         QCOMPARE(
             DateEx::dateFromSettingDateString(QStringLiteral("May 27, 2011, 10:20:30 AM")), std::nullopt);
@@ -298,70 +258,30 @@ private Q_SLOTS:
             dateOf(moment));
         QCOMPARE(
             DateEx::dateFromString(QStringLiteral("2011-02-29"), DateEx::dateFormatString()), std::nullopt);
-        QCOMPARE(
-            DateEx::dateFromString(QStringLiteral("2011-05-27 25:00:00"), DateEx::timestampFormatString()),
-            std::nullopt);
         DeviceLocale::setTimeZoneId(QStringLiteral("America/Sao_Paulo"));
         QCOMPARE(DateEx::dateFromString(QStringLiteral("2018-11-04"), DateEx::dateFormatString()),
             dateOf(local("America/Sao_Paulo", 2018, 11, 4, 1)));
-
-        QTest::ignoreMessage(QtWarningMsg, "not a date pattern: \"yyyy-MM-dd I\"");
-        QCOMPARE(DateEx::stringWithFormat(dateOf(moment), QStringLiteral("yyyy-MM-dd I")), QString());
-        QCOMPARE(DateEx::dateFromString(QStringLiteral("2011-05-27 "), QStringLiteral("yyyy-MM-dd I")),
-            std::nullopt);
     }
 
+    // Formatters may be cached, but never across a change of locale or time zone, either way.
     void changesOfLocaleAndZoneReachTheNextCall()
     {
         const QDateTime moment = local("Europe/Berlin", 2011, 5, 31, 23, 30);
         useDevice(QStringLiteral("en_US"), moment);
         const Date date = dateOf(moment);
         const QString pattern = DateEx::timestampFormatString();
-        for (int round = 0; round < 2; ++round) {
-            DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-            DeviceLocale::setTimeZoneId(QStringLiteral("Europe/Berlin"));
-            QCOMPARE(DateEx::chartDateString(date), QStringLiteral("May 31"));
-            QCOMPARE(DateEx::stringWithFormat(date, pattern), QStringLiteral("2011-05-31 23:30:00"));
-            QCOMPARE(DateEx::numberMonth(date), 201105u);
-            QCOMPARE(DateEx::getDay(date), 31);
-            DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
-            QCOMPARE(DateEx::chartDateString(date), QStringLiteral("Jun 1"));
-            QCOMPARE(DateEx::stringWithFormat(date, pattern), QStringLiteral("2011-06-01 05:30:00"));
-            QCOMPARE(DateEx::numberMonth(date), 201106u);
-            QCOMPARE(DateEx::getDay(date), 1);
-            QCOMPARE(DateEx::dateFromSettingDateString(DateEx::settingDateString(date)), date);
-            DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
-            QCOMPARE(DateEx::chartDateString(date), QStringLiteral("6月 1"));
-            QCOMPARE(DateEx::dateFromSettingDateString(DateEx::settingDateString(date)), date);
-        }
-    }
-
-    void relativeTextsCountFromNow()
-    {
-        const QDateTime now = local("Europe/Berlin", 2011, 5, 27, 10);
-        useDevice(QStringLiteral("en_US"), now);
-        Clock::setFixedNow(dateOf(now));
-        const auto daysAgo = [](const QDateTime& moment, bool againstMidnight) {
-            return DateEx::stringDaysAgoAgainstMidnight(dateOf(moment), againstMidnight);
-        };
-        QCOMPARE(daysAgo(now.addSecs(-9 * 3600), true), QStringLiteral("Today"));
-        QCOMPARE(daysAgo(now.addSecs(-11 * 3600), true), QStringLiteral("Yesterday"));
-        QCOMPARE(daysAgo(now.addSecs(-11 * 3600), false), QStringLiteral("Today"));
-        QCOMPARE(daysAgo(now.addDays(-3), false), QStringLiteral("3 days ago"));
-        QCOMPARE(DateEx::stringDaysAgo(dateOf(now.addDays(-3).addSecs(3600))), QStringLiteral("3 days ago"));
-
-        const auto display = [](const QDateTime& moment, bool prefixed) {
-            return withPlainSpaces(DateEx::stringForDisplayFromDate(dateOf(moment), prefixed));
-        };
-        QCOMPARE(display(now.addSecs(-2 * 3600 + 300), false), QStringLiteral("8:05 AM"));
-        QCOMPARE(display(now.addSecs(-2 * 3600 + 300), true), QStringLiteral("at 8:05 AM"));
-        QCOMPARE(display(now.addDays(-3), true), QStringLiteral("on Tuesday"));
-        QCOMPARE(display(now.addDays(-7), false), QStringLiteral("May 20"));
-        QCOMPARE(display(local("Europe/Berlin", 2010, 12, 31), true), QStringLiteral("on Dec 31, 2010"));
-
-        // The day before had 23 hours; half an hour into the next day it is still yesterday.
-        Clock::setFixedNow(dateOf(local("Europe/Berlin", 2011, 3, 28, 0, 30)));
-        QCOMPARE(daysAgo(local("Europe/Berlin", 2011, 3, 27, 0, 10), true), QStringLiteral("Yesterday"));
+        QCOMPARE(DateEx::chartDateString(date), QStringLiteral("May 31"));
+        QCOMPARE(DateEx::numberMonth(date), 201105u);
+        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        QCOMPARE(DateEx::chartDateString(date), QStringLiteral("Jun 1"));
+        QCOMPARE(DateEx::stringWithFormat(date, pattern), QStringLiteral("2011-06-01 05:30:00"));
+        QCOMPARE(DateEx::numberMonth(date), 201106u);
+        DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
+        QCOMPARE(DateEx::chartDateString(date), QStringLiteral("6月 1"));
+        useDevice(QStringLiteral("en_US"), moment);
+        QCOMPARE(DateEx::chartDateString(date), QStringLiteral("May 31"));
+        QCOMPARE(DateEx::stringWithFormat(date, pattern), QStringLiteral("2011-05-31 23:30:00"));
+        QCOMPARE(DateEx::numberMonth(date), 201105u);
     }
 };
 

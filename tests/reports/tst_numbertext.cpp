@@ -24,17 +24,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("secondary");
         QTest::addColumn<QString>("text");
         QTest::newRow("groups of two after the first three") << "en_US" << 123456.0 << 2 << "1,23,456";
-        QTest::newRow("ten million in groups of two") << "en_US" << 1e7 << 2 << "1,00,00,000";
-        QTest::newRow("groups of three") << "en_US" << 1234567.0 << 3 << "1,234,567";
         QTest::newRow("0 keeps the locale's grouping") << "en_US" << 1234567.0 << 0 << "1,234,567";
         QTest::newRow("three decimals at most") << "en_US" << 1234.56789 << 2 << "1,234.568";
-        QTest::newRow("trailing zeros left off") << "en_US" << 12.5 << 2 << "12.5";
         QTest::newRow("whole number") << "en_US" << 100.0 << 2 << "100";
         QTest::newRow("half up, not half even") << "en_US" << 0.0125 << 2 << "0.013";
-        QTest::newRow("half up at the third decimal") << "en_US" << 1.0005 << 2 << "1.001";
         QTest::newRow("negative half away from zero") << "en_US" << -123456.0005 << 2 << "-1,23,456.001";
-        QTest::newRow("below half rounds down") << "en_US" << 2.00049 << 2 << "2";
-        QTest::newRow("Chinese") << "zh_CN" << 123456.789 << 2 << "1,23,456.789";
         QTest::newRow("German separators") << "de_DE" << 123456.5 << 2 << "1.23.456,5";
     }
 

@@ -142,10 +142,7 @@ private Q_SLOTS:
     {
         QVERIFY(QFile::remove(m_data->filePath(QStringLiteral("oil_db.sqlite"))));
         QVERIFY(!car()->getAllOil());
-        QVERIFY(!car()->getTopFiveOil());
-        QVERIFY(!car()->getLastOil());
         QCOMPARE(car()->getLastMiles(), 0.0);
-        QCOMPARE(car()->getTotalMoney(), 0.0);
         QCOMPARE(car()->getMonthLastVolumn(201105), -1.0);
         QVERIFY(!car()->getReportData());
         QVERIFY(car()->getMonthReportData().isEmpty());

@@ -7,6 +7,7 @@ class TestAmountEntryRule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Typing into an amount of at most maxLength characters and maxDecimals decimals.
     void typedChanges_data()
     {
         QTest::addColumn<QString>("current");
@@ -14,45 +15,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<int>("maxDecimals");
         QTest::addColumn<bool>("accepted");
-
-        QTest::newRow("leading zero refused") << ""
-                                              << "0" << 8 << 2 << false;
-        QTest::newRow("first digit") << ""
-                                     << "5" << 8 << 2 << true;
-        QTest::newRow("first point") << ""
-                                     << "." << 8 << 2 << true;
-        QTest::newRow("zero after a digit") << "1"
-                                            << "0" << 8 << 2 << true;
-        QTest::newRow("zero after the point") << "0."
-                                              << "0" << 8 << 2 << true;
-        QTest::newRow("eighth character") << "1234567"
-                                          << "8" << 8 << 2 << true;
-        QTest::newRow("ninth character refused") << "12345678"
-                                                 << "9" << 8 << 2 << false;
-        QTest::newRow("deleting at the limit") << "12345678"
-                                               << "" << 8 << 2 << true;
-        QTest::newRow("point at the limit refused") << "12345678"
-                                                    << "." << 8 << 2 << false;
-        QTest::newRow("first decimal") << "12."
-                                       << "3" << 8 << 2 << true;
-        QTest::newRow("second decimal") << "12.3"
-                                        << "4" << 8 << 2 << true;
-        QTest::newRow("third decimal refused") << "12.34"
-                                               << "5" << 8 << 2 << false;
-        QTest::newRow("deleting a decimal") << "12.34"
-                                            << "" << 8 << 2 << true;
-        QTest::newRow("second point refused") << "12.3"
-                                              << "." << 8 << 2 << false;
-        QTest::newRow("one decimal allowed") << "45."
-                                             << "7" << 4 << 1 << true;
-        QTest::newRow("one decimal only") << "45.7"
-                                          << "1" << 4 << 1 << false;
-        QTest::newRow("tank of four characters") << "1234"
-                                                 << "5" << 4 << 1 << false;
-        QTest::newRow("three decimals") << "1.23"
-                                        << "4" << 8 << 3 << true;
-        QTest::newRow("fourth decimal refused") << "1.234"
-                                                << "5" << 8 << 3 << false;
+        const auto row = [](const char* name, const char* current, const char* replacement, int maxLength,
+                             int maxDecimals, bool accepted) {
+            QTest::newRow(name) << QString::fromLatin1(current) << QString::fromLatin1(replacement)
+                                << maxLength << maxDecimals << accepted;
+        };
+        row("leading zero refused", "", "0", 8, 2, false);
+        row("first point", "", ".", 8, 2, true);
+        row("zero after a digit", "1", "0", 8, 2, true);
+        row("L-th character", "1234567", "8", 8, 2, true);
+        row("character past L refused", "12345678", "9", 8, 2, false);
+        row("deleting at the limit", "12345678", "", 8, 2, true);
+        row("D-th decimal", "12.3", "4", 8, 2, true);
+        row("decimal past D refused", "12.34", "5", 8, 2, false);
+        row("deleting a decimal", "12.34", "", 8, 2, true);
+        row("second point refused", "12.3", ".", 8, 2, false);
+        row("one decimal only", "45.7", "1", 8, 1, false);
+        row("three decimals", "1.23", "4", 8, 3, true);
     }
 
     void typedChanges()

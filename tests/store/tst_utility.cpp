@@ -36,55 +36,31 @@ private Q_SLOTS:
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
     void cleanup() { m_data.reset(); }
 
-    void firstStartCopiesTheEmptySeed()
+    void firstStartCopiesAWritableSeedAndLaterStartsKeepIt()
     {
+        DocumentsDirectory::setPath(m_data->filePath(QStringLiteral("nested/deeper")));
         QVERIFY(!QFile::exists(Utility::getDBPath()));
         QString error;
         QVERIFY2(Utility::copyDatabase(&error), qPrintable(error));
-        QCOMPARE(Utility::getDBPath(), m_data->filePath(QStringLiteral("oil_db.sqlite")));
+        QCOMPARE(Utility::getDBPath(), m_data->filePath(QStringLiteral("nested/deeper/oil_db.sqlite")));
         QCOMPARE(count(QStringLiteral("car_information")), 0);
         QCOMPARE(count(QStringLiteral("oil_history")), 0);
-    }
-
-    void copyIsWritableByItsOwner()
-    {
-        QVERIFY(Utility::copyDatabase());
         // Root can write to a read-only file, so look at the bits rather than try a write.
         QVERIFY(QFile::permissions(Utility::getDBPath()) & QFile::WriteOwner);
-    }
 
-    void missingDataDirectoryIsCreated()
-    {
-        DocumentsDirectory::setPath(m_data->filePath(QStringLiteral("nested/deeper")));
-        QVERIFY(Utility::copyDatabase());
-        QVERIFY(QFile::exists(m_data->filePath(QStringLiteral("nested/deeper/oil_db.sqlite"))));
-    }
-
-    void secondStartLeavesTheDatabaseAlone()
-    {
-        QVERIFY(Utility::copyDatabase());
+        // The next start leaves the database, and what was written to it, alone.
         QVERIFY(Utility::executeSQL(QStringLiteral("insert into car_information (car_id) values ('A')")));
         QVERIFY(Utility::copyDatabase());
         QCOMPARE(count(QStringLiteral("car_information")), 1);
     }
 
-    void emptyFileFromAFailedCopyIsReplacedByTheSeed_data()
-    {
-        QTest::addColumn<bool>("asEmptyDatabase");
-        QTest::newRow("zero-byte file") << false;
-        QTest::newRow("database without tables") << true;
-    }
-
+    // What a failed copy leaves behind: a database without tables, which every store operation
+    // would otherwise accept.
     void emptyFileFromAFailedCopyIsReplacedByTheSeed()
     {
-        QFETCH(bool, asEmptyDatabase);
         writeFile(Utility::getDBPath(), QByteArray());
-        if (asEmptyDatabase)
-            QVERIFY(Utility::executeSQL(QStringLiteral("pragma user_version = 7")));
         QVERIFY(!Utility::executeSQL(QStringLiteral("delete from car_information")));
-
         QVERIFY(Utility::copyDatabase());
-        QCOMPARE(count(QStringLiteral("car_information")), 0);
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
     }
 
@@ -129,42 +105,6 @@ private Q_SLOTS:
         QVERIFY(Utility::copyDatabase());
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from oil_history where history_id=42")));
         QVERIFY(!Utility::executeSQL(QStringLiteral("delete from no_such_table")));
-        QVERIFY(!Utility::executeSQL(QStringLiteral("this is not sql")));
-    }
-
-    void seedHasTheColumnsTheStatementsUse()
-    {
-        QVERIFY(Utility::copyDatabase());
-        StoreStatement insert(QStringLiteral(
-            "INSERT INTO car_information ('car_id','car_name','car_capacity','car_oil_spec','car_init_mile',"
-            "'register_date','update_date','notes','unit','begin_date','end_date','maxvolumn','thumbnail') "
-            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?) "));
-        QVERIFY(insert.isPrepared());
-        StoreStatement fillUp(QStringLiteral(
-            "INSERT INTO oil_history ('car_id','oil_money','oil_price','oil_volumn','oil_spec','oil_date',"
-            "'car_mileage','notes','oil_month','longitude','latitude') VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
-        QVERIFY(fillUp.isPrepared());
-        fillUp.bindText(1, QStringLiteral("A"));
-        QVERIFY(fillUp.execute());
-        QCOMPARE(fillUp.lastInsertRowId(), 1);
-        StoreStatement update(QStringLiteral("select update_date from oil_history where history_id=1"));
-        QVERIFY(update.nextRow());
-        QVERIFY(update.isNull(0));
-    }
-
-    void textRoundTripKeepsNullAndEmptyApart()
-    {
-        QVERIFY(Utility::copyDatabase());
-        StoreStatement insert(
-            QStringLiteral("insert into car_information (car_id, car_name, notes) values (?,?,?)"));
-        insert.bindText(1, QStringLiteral("A"));
-        insert.bindText(2, QString(QLatin1String("")));
-        QVERIFY(insert.execute());
-        StoreStatement read(QStringLiteral("select car_name, notes from car_information"));
-        QVERIFY(read.nextRow());
-        QVERIFY(!read.columnText(0).isNull());
-        QVERIFY(read.columnText(0).isEmpty());
-        QVERIFY(read.columnText(1).isNull());
     }
 
     void pastedKeysCannotChangeAStatement()
@@ -200,32 +140,21 @@ private Q_SLOTS:
             return oil;
         };
         std::vector<Oil> fillUps { fillUp(1, 300), fillUp(2, std::nullopt), fillUp(3, 100),
-            fillUp(4, std::nullopt), fillUp(5, 200), fillUp(6, 100) };
+            fillUp(4, std::nullopt), fillUp(5, 100) };
         std::stable_sort(fillUps.begin(), fillUps.end(), OilDateCompare);
         std::vector<double> order;
         for (const Oil& oil : fillUps)
             order.push_back(oil.oilID);
-        QCOMPARE(order, (std::vector<double> { 2, 4, 3, 6, 5, 1 }));
-
+        QCOMPARE(order, (std::vector<double> { 2, 4, 3, 5, 1 }));
+        // A strict order: equal dates (or none) never come before each other.
         QVERIFY(!OilDateCompare(fillUp(1, 100), fillUp(2, 100)));
         QVERIFY(!OilDateCompare(fillUp(1, std::nullopt), fillUp(2, std::nullopt)));
     }
 
-    void currencySymbolFollowsTheLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("symbol");
-        QTest::newRow("United States") << QStringLiteral("en_US") << QStringLiteral("$");
-        QTest::newRow("China") << QStringLiteral("zh_CN") << QStringLiteral("¥");
-        QTest::newRow("Germany") << QStringLiteral("de_DE") << QStringLiteral("€");
-        QTest::newRow("United Kingdom") << QStringLiteral("en_GB") << QStringLiteral("£");
-    }
-
     void currencySymbolFollowsTheLocale()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, symbol);
-        QCOMPARE(Utility::currencySymbolForLocale(locale), symbol);
+        QCOMPARE(Utility::currencySymbolForLocale(QStringLiteral("en_US")), QStringLiteral("$"));
+        QCOMPARE(Utility::currencySymbolForLocale(QStringLiteral("zh_CN")), QStringLiteral("¥"));
     }
 
     void versionIsScannedFromTheStartOfItsText_data()
@@ -233,11 +162,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("version");
         QTest::newRow("three parts") << QStringLiteral("4.3.1") << 4.3f;
-        QTest::newRow("two parts") << QStringLiteral("5.0") << 5.0f;
         QTest::newRow("Debian major only") << QStringLiteral("12") << 12.0f;
         QTest::newRow("trailing words") << QStringLiteral("22.04 LTS") << 22.04f;
         QTest::newRow("no number") << QStringLiteral("unknown") << 0.0f;
-        QTest::newRow("empty") << QString() << 0.0f;
     }
 
     void versionIsScannedFromTheStartOfItsText()
@@ -247,14 +174,11 @@ private Q_SLOTS:
         QCOMPARE(Utility::versionFromText(text), version);
     }
 
-    void versionChecksNeedStrictlyLaterVersions()
+    void versionChecksCountTheirOwnVersionAsLater()
     {
-        QVERIFY(Utility::IOSVersion50Late(5.0f));
-        QVERIFY(!Utility::IOSVersion50Late(4.3f));
-        QVERIFY(Utility::IOSVersion32Late(3.2f));
-        QVERIFY(!Utility::IOSVersion32Late(3.19f));
-        QVERIFY(Utility::IOSVersion31Late(3.1f));
-        QVERIFY(!Utility::IOSVersion31Late(3.05f));
+        QVERIFY(Utility::IOSVersion50Late(5.0f) && !Utility::IOSVersion50Late(4.3f));
+        QVERIFY(Utility::IOSVersion32Late(3.2f) && !Utility::IOSVersion32Late(3.19f));
+        QVERIFY(Utility::IOSVersion31Late(3.1f) && !Utility::IOSVersion31Late(3.05f));
         // Any desktop this runs on counts as later than every threshold.
         QVERIFY(Utility::IOSVersion50Late());
     }
