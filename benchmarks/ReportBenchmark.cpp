@@ -3,9 +3,7 @@
 //   build/benchmarks/pumpora_benchmark [--benchmark_filter=...]
 #include "Baseline.h"
 #include "BenchmarkLog.h"
-#include "charts/BarChart.h"
-#include "charts/MoneyChartCell.h"
-#include "charts/RPChartView.h"
+#include "charts/ReportChartRow.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "screens/ExportPDF.h"
@@ -109,14 +107,9 @@ void exportPDF(benchmark::State& state)
     CarInfo* car = currentCar();
     QList<OilReportItem> months = car->getMonthReportData();
     car->correctNewestMonthVolumn(months);
-    BarChart barChart;
-    RPChartView lineChart;
-    MoneyChartCell chartRow(barChart, lineChart);
-    chartRow.initRPChartView();
-    chartRow.setDataArray(months);
-    chartRow.update();
+    ReportChartRow chartRow(months);
     ExportPDF writer;
-    writer.setMRPCell(&lineChart);
+    writer.setMRPCell(&chartRow.lineChart());
     for (auto _ : state) {
         if (writer.generatePDF(months).isEmpty()) {
             state.SkipWithError(qPrintable(writer.errorString()));

@@ -131,15 +131,22 @@ void ChartView::drawChartPanelTitleContext(QPainter& context, const QRectF& toRe
 
 void ChartView::drawChartPanelXAxisTitleContext(QPainter& context, const QRectF& toRect)
 {
+    drawAxisTitleAtOrigin(context, toRect, Qt::Horizontal, xMajorTickTextStyle);
+}
+
+void ChartView::drawAxisTitleAtOrigin(
+    QPainter& context, const QRectF& toRect, Qt::Orientation axis, const CTextStyle& style)
+{
     if (!xyDrawDelegate)
         return;
     float xSetoff = 0.0f;
     float ySetoff = 0.0f;
-    const QString text = xyDrawDelegate->loadXAxisTextForChartView(*this, xSetoff, ySetoff);
+    const QString text = axis == Qt::Horizontal
+        ? xyDrawDelegate->loadXAxisTextForChartView(*this, xSetoff, ySetoff)
+        : xyDrawDelegate->loadYAxisTextForChartView(*this, xSetoff, ySetoff);
     if (text.isNull())
         return;
-    CTextStyleExtensions::drawAtPoint(
-        text, toRect.topLeft() + QPointF(xSetoff, ySetoff), xMajorTickTextStyle, context);
+    CTextStyleExtensions::drawAtPoint(text, toRect.topLeft() + QPointF(xSetoff, ySetoff), style, context);
 }
 
 void ChartView::drawChartPanelYAxisTitleContext(QPainter& context, const QRectF& toRect)

@@ -36,6 +36,9 @@ protected:
     void drawChartPanelTitleContext(QPainter& context, const QRectF& toRect) override;
     void drawChartPanelXAxisTitleContext(QPainter& context, const QRectF& toRect) override;
     void drawChartPanelYAxisTitleContext(QPainter& context, const QRectF& toRect) override;
+    // The delegate's title of that axis at the rectangle's origin, moved by the delegate's offsets.
+    void drawAxisTitleAtOrigin(
+        QPainter& context, const QRectF& toRect, Qt::Orientation axis, const CTextStyle& style);
     // Labels of every tick but the one announced as the origin.
     void drawChartTextContext(QPainter& context, const QPointF& toPoint, XAxisMajorTick xAxisMajorTick,
         unsigned allMajorTick, bool isOriginPoint) override;

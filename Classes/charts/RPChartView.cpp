@@ -37,15 +37,7 @@ void RPChartView::drawBackground(QPainter&, const QRectF&) { }
 
 void RPChartView::drawChartPanelYAxisTitleContext(QPainter& context, const QRectF& toRect)
 {
-    if (!xyDrawDelegate)
-        return;
-    float xSetoff = 0.0f;
-    float ySetoff = 0.0f;
-    const QString text = xyDrawDelegate->loadYAxisTextForChartView(*this, xSetoff, ySetoff);
-    if (text.isNull())
-        return;
-    CTextStyleExtensions::drawAtPoint(
-        text, toRect.topLeft() + QPointF(xSetoff, ySetoff), yMajorTickTextStyle, context);
+    drawAxisTitleAtOrigin(context, toRect, Qt::Vertical, yMajorTickTextStyle);
 }
 
 void RPChartView::drawChartTextContext(

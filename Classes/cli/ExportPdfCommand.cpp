@@ -1,8 +1,6 @@
 #include "cli/ExportPdfCommand.h"
 
-#include "charts/BarChart.h"
-#include "charts/MoneyChartCell.h"
-#include "charts/RPChartView.h"
+#include "charts/ReportChartRow.h"
 #include "screens/ExportPDF.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
@@ -72,16 +70,11 @@ int ExportPdfCommand::run(const QStringList& arguments, QTextStream& out, QTextS
     // line chart to the writer only once the chart row exists, that is when there are months.
     QList<OilReportItem> months = car->getMonthReportData();
     car->correctNewestMonthVolumn(months);
-    BarChart barChart;
-    RPChartView lineChart;
-    MoneyChartCell chartRow(barChart, lineChart);
-    chartRow.initRPChartView();
-    chartRow.setDataArray(months);
-    chartRow.update();
+    ReportChartRow chartRow(months);
 
     ExportPDF writer;
     if (!months.isEmpty())
-        writer.setMRPCell(&lineChart);
+        writer.setMRPCell(&chartRow.lineChart());
     if (!file.isEmpty())
         writer.setPdfPath(QFileInfo(file).absoluteFilePath());
     const QString path = writer.generatePDF(months);

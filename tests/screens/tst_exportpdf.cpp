@@ -1,6 +1,4 @@
-#include "charts/BarChart.h"
-#include "charts/MoneyChartCell.h"
-#include "charts/RPChartView.h"
+#include "charts/ReportChartRow.h"
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
@@ -148,16 +146,11 @@ private Q_SLOTS:
         addFillUps(2, 2);
         QList<OilReportItem> months = CarManage::sharedCarManage()->mCurrentCarInfo()->getMonthReportData();
         QCOMPARE(months.size(), 2);
-        BarChart barChart;
-        RPChartView lineChart;
-        MoneyChartCell chartRow(barChart, lineChart);
-        chartRow.initRPChartView();
-        chartRow.setDataArray(months);
-        chartRow.update();
+        ReportChartRow chartRow(months);
 
         ExportPDF writer;
         if (withLineChart)
-            writer.setMRPCell(&lineChart);
+            writer.setMRPCell(&chartRow.lineChart());
         const QList<Page> pages = read(writer.generatePDF(months));
         QCOMPARE(pages.size(), 2);
         const Page& summary = pages.at(0);
