@@ -164,32 +164,38 @@ void ChartView::drawChartPanelYAxisTitleContext(QPainter& context, const QRectF&
         text, textRect, yAxisTitleStyle, LineBreakMode::CharacterWrap, Qt::AlignRight, context);
 }
 
+ChartView::DelegateText ChartView::tickLabel(Qt::Orientation axis, unsigned tick)
+{
+    if (!xyDrawDelegate)
+        return {};
+    float xSetoff = 0.0f;
+    float ySetoff = 0.0f;
+    const QString text = axis == Qt::Horizontal
+        ? xyDrawDelegate->loadTextXMajorTick(tick, xSetoff, ySetoff, *this)
+        : xyDrawDelegate->loadTextYMajorTick(tick, xSetoff, ySetoff, *this);
+    return { text, QPointF(xSetoff, ySetoff) };
+}
+
 void ChartView::drawChartTextContext(
     QPainter& context, const QPointF& toPoint, XAxisMajorTick xAxisMajorTick, unsigned, bool isOriginPoint)
 {
-    if (isOriginPoint || !xyDrawDelegate)
+    if (isOriginPoint)
         return;
-    float xSetoff = 0.0f;
-    float ySetoff = 0.0f;
-    const QString text
-        = xyDrawDelegate->loadTextXMajorTick(unsigned(xAxisMajorTick), xSetoff, ySetoff, *this);
-    if (text.isNull())
+    const DelegateText label = tickLabel(Qt::Horizontal, unsigned(xAxisMajorTick));
+    if (label.text.isNull())
         return;
-    CTextStyleExtensions::drawAtPoint(text, toPoint + QPointF(xSetoff, ySetoff), xAxisTitleStyle, context);
+    CTextStyleExtensions::drawAtPoint(label.text, toPoint + label.offset, xAxisTitleStyle, context);
 }
 
 void ChartView::drawChartTextContext(
     QPainter& context, const QPointF& toPoint, YAxisMajorTick yAxisMajorTick, unsigned, bool isOriginPoint)
 {
-    if (isOriginPoint || !xyDrawDelegate)
+    if (isOriginPoint)
         return;
-    float xSetoff = 0.0f;
-    float ySetoff = 0.0f;
-    const QString text
-        = xyDrawDelegate->loadTextYMajorTick(unsigned(yAxisMajorTick), xSetoff, ySetoff, *this);
-    if (text.isNull())
+    const DelegateText label = tickLabel(Qt::Vertical, unsigned(yAxisMajorTick));
+    if (label.text.isNull())
         return;
-    CTextStyleExtensions::drawAtPoint(text, toPoint + QPointF(xSetoff, ySetoff), yAxisTitleStyle, context);
+    CTextStyleExtensions::drawAtPoint(label.text, toPoint + label.offset, yAxisTitleStyle, context);
 }
 
 void ChartView::drawPopMessageInContext(QPainter& context, const ChartPoint& atPoint)

@@ -36,6 +36,14 @@ protected:
     void drawChartPanelTitleContext(QPainter& context, const QRectF& toRect) override;
     void drawChartPanelXAxisTitleContext(QPainter& context, const QRectF& toRect) override;
     void drawChartPanelYAxisTitleContext(QPainter& context, const QRectF& toRect) override;
+    // The label the delegate gives for a tick of that axis, with the offsets it asks for; a null
+    // text without a delegate.
+    struct DelegateText
+    {
+        QString text;
+        QPointF offset;
+    };
+    DelegateText tickLabel(Qt::Orientation axis, unsigned tick);
     // The delegate's title of that axis at the rectangle's origin, moved by the delegate's offsets.
     void drawAxisTitleAtOrigin(
         QPainter& context, const QRectF& toRect, Qt::Orientation axis, const CTextStyle& style);

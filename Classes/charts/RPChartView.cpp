@@ -43,33 +43,23 @@ void RPChartView::drawChartPanelYAxisTitleContext(QPainter& context, const QRect
 void RPChartView::drawChartTextContext(
     QPainter& context, const QPointF& toPoint, XAxisMajorTick xAxisMajorTick, unsigned, bool)
 {
-    if (!xyDrawDelegate)
-        return;
-    float xSetoff = 0.0f;
-    float ySetoff = 0.0f;
-    const QString text
-        = xyDrawDelegate->loadTextXMajorTick(unsigned(xAxisMajorTick), xSetoff, ySetoff, *this);
-    if (text.isNull())
+    const DelegateText label = tickLabel(Qt::Horizontal, unsigned(xAxisMajorTick));
+    if (label.text.isNull())
         return;
     CTextStyleExtensions::drawAtPoint(
-        text, toPoint + QPointF(xSetoff, ySetoff), xAxisTitleStyle, context, -M_PI / 4);
+        label.text, toPoint + label.offset, xAxisTitleStyle, context, -M_PI / 4);
 }
 
 void RPChartView::drawChartTextContext(
     QPainter& context, const QPointF& toPoint, YAxisMajorTick yAxisMajorTick, unsigned, bool)
 {
-    if (!xyDrawDelegate)
+    const DelegateText label = tickLabel(Qt::Vertical, unsigned(yAxisMajorTick));
+    if (label.text.isNull())
         return;
     // The labels stand right-aligned against the vertical axis, whatever x offset is asked for.
-    float xSetoff = 0.0f;
-    float ySetoff = 0.0f;
-    const QString text
-        = xyDrawDelegate->loadTextYMajorTick(unsigned(yAxisMajorTick), xSetoff, ySetoff, *this);
-    if (text.isNull())
-        return;
-    const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(text, yAxisTitleStyle);
+    const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(label.text, yAxisTitleStyle);
     const QRectF textRect(
-        originPoint().x() - size.width(), toPoint.y() + ySetoff, size.width(), size.height());
+        originPoint().x() - size.width(), toPoint.y() + label.offset.y(), size.width(), size.height());
     CTextStyleExtensions::drawInRect(
-        text, textRect, yAxisTitleStyle, LineBreakMode::CharacterWrap, Qt::AlignRight, context);
+        label.text, textRect, yAxisTitleStyle, LineBreakMode::CharacterWrap, Qt::AlignRight, context);
 }
