@@ -38,8 +38,8 @@ private:
 
 QString ExportPdfCommand::summary() const
 {
-    return QStringLiteral("Writes a car's PDF report (default: the current car) as the report screen\n"
-                          "exports it and prints its path. FILE defaults to gas_report.pdf in the\n"
+    return QStringLiteral("Write a car's PDF report (default: the current car) as the report screen\n"
+                          "exports it and print its path. FILE defaults to gas_report.pdf in the\n"
                           "data directory; an earlier file there is replaced.");
 }
 
