@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
