@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <memory>
 #include <string>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -17,15 +16,6 @@ void DeviceLocale::setLocaleName(const QString& name)
 {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale::setDefault(icu::Locale(name.toLatin1().constData()), status);
-}
-
-QString DeviceLocale::timeZoneId()
-{
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createDefault());
-    icu::UnicodeString id;
-    zone->getID(id);
-    std::string utf8;
-    return QString::fromStdString(id.toUTF8String(utf8));
 }
 
 void DeviceLocale::setTimeZoneId(const QString& id)
