@@ -77,7 +77,9 @@ void MoneyChartCell::update()
     bool missingConsumption = false;
     for (qsizetype i = first; i < count; ++i) {
         const OilReportItem& item = m_dataArray.at(i);
-        largestMoney = std::max(largestMoney, quint32(item.totalMoney));
+        // Amounts below 0 (a refund a foreign tool wrote) leave the scale to the other months.
+        if (item.totalMoney > double(largestMoney))
+            largestMoney = quint32(std::min(item.totalMoney, 4294967295.0));
         const double consumption = car->getMPG(item.totalVolumn, item.totalMiles);
         m_myData.append(consumption);
         m_mxLabelText.append(item.getMonthString());

@@ -60,8 +60,9 @@ int PrefsCommand::run(const QStringList& arguments, QTextStream& out, QTextStrea
 
 int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out, QTextStream& err)
 {
+    bool stored = false;
     if (key == QLatin1String(Setting::kDefaultCar)) {
-        Setting::setDefaultCarID(value);
+        stored = Setting::setDefaultCarID(value);
     } else if (key == QLatin1String(Setting::kCarFilterStartDate)) {
         bool ok = false;
         const double seconds = value.toDouble(&ok);
@@ -69,7 +70,7 @@ int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out
             err << "pumpora: " << key << " needs seconds since 1970, not '" << value << "'\n";
             return UsageError;
         }
-        Setting::setStartDate(Date(seconds));
+        stored = Setting::setStartDate(Date(seconds));
     } else if (key == QLatin1String(Setting::kPrecisionDigits)) {
         bool ok = false;
         const int digits = value.toInt(&ok);
@@ -77,18 +78,22 @@ int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out
             err << "pumpora: " << key << " needs a whole number, not '" << value << "'\n";
             return UsageError;
         }
-        Setting::setFloatValuePrecisionDigits(digits);
+        stored = Setting::setFloatValuePrecisionDigits(digits);
     } else if (key == QLatin1String(Setting::kGPSFlag)) {
         const std::optional<bool> flag = parseFlag(value);
         if (!flag) {
             err << "pumpora: " << key << " needs true or false, not '" << value << "'\n";
             return UsageError;
         }
-        Setting::setGPSFlag(*flag);
+        stored = Setting::setGPSFlag(*flag);
     } else {
         err << "pumpora: unknown preference '" << key
             << "' (known: " << preferenceKeys().join(QLatin1String(", ")) << ")\n";
         return UsageError;
+    }
+    if (!stored) {
+        err << "pumpora: " << key << " could not be stored in " << Setting::preferencesPath() << '\n';
+        return Failure;
     }
     out << line(key) << '\n';
     return Success;

@@ -18,15 +18,6 @@ void DeviceLocale::setLocaleName(const QString& name)
     icu::Locale::setDefault(icu::Locale(name.toLatin1().constData()), status);
 }
 
-QString DeviceLocale::timeZoneId()
-{
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createDefault());
-    icu::UnicodeString id;
-    zone->getID(id);
-    std::string utf8;
-    return QString::fromStdString(id.toUTF8String(utf8));
-}
-
 void DeviceLocale::setTimeZoneId(const QString& id)
 {
     icu::TimeZone::adoptDefault(

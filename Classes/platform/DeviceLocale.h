@@ -12,7 +12,6 @@ public:
     static void setLocaleName(const QString& name);
 
     // Olson identifier, for example "Asia/Shanghai".
-    static QString timeZoneId();
     static void setTimeZoneId(const QString& id);
 
     // Chinese is the language of the string table's keys, so it needs no translation.

@@ -1,5 +1,7 @@
 #include "platform/NotificationCenter.h"
 
+#include <algorithm>
+
 NotificationCenter* NotificationCenter::defaultCenter()
 {
     static NotificationCenter center;

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 PopupView::PopupView(const QString& title)
     : m_title(title)
     , m_card(new QFrame(this))

@@ -16,7 +16,11 @@ void TabBarController::setViewControllers(const QList<ViewController*>& controll
         shown->beginAppearanceTransition(false);
         shown->endAppearanceTransition();
     }
-    qDeleteAll(m_tabs);
+    // Screens kept in the new list stay; only those that leave it go.
+    for (ViewController* old : std::as_const(m_tabs)) {
+        if (!controllers.contains(old))
+            delete old;
+    }
     m_tabs = controllers;
     QList<QPair<QString, QImage>> items;
     for (ViewController* controller : m_tabs) {

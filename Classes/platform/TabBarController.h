@@ -14,6 +14,7 @@ class TabBarController : public ViewController
 public:
     explicit TabBarController(QWidget* parent = nullptr);
 
+    // Makes the list the tabs, the first one selected; screens of the old list not in it go.
     void setViewControllers(const QList<ViewController*>& controllers);
     QList<ViewController*> viewControllers() const { return m_tabs; }
 

@@ -25,7 +25,6 @@ public:
 
     // An input that is not drawn and takes no clicks; typing always goes to the end of its text.
     static TextField* hiddenInput(QWidget* parent);
-    bool isHiddenInput() const { return m_hidden; }
 
     KeyboardType keyboardType() const { return m_keyboardType; }
     void setKeyboardType(KeyboardType type);

@@ -252,7 +252,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
             StringFormat::format(QStringLiteral("%@%@"),
                 { StringFormat::CIStringFromDoubleValue(m_car->maxVolumn), volumnUnit }) },
         { MainBundle::localizedString("汽车排量"),
-            StringFormat::format(QStringLiteral("%dCC"), { int(m_car->mCapacity) }) },
+            StringFormat::format(QStringLiteral("%dCC"), { m_car->mCapacity }) },
         { MainBundle::localizedString("缺省汽油标号"),
             m_car->mOilInfo ? m_car->mOilInfo->specName : QString() },
         { MainBundle::localizedString("统计开始时间"), DateEx::mediumDateString(Setting::getStartDate()) },
@@ -291,7 +291,7 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
     QFont heading = FontCatalog::boldSystemFontOfSize(13.5);
     drawText(context, item.getMonthString(), QRectF(30, y + 2, 100, 20), heading, kBrown);
     heading.setBold(false);
-    drawText(context, StringFormat::format(QStringLiteral("%d %@"), { int(item.totalMiles), mileageUnit }),
+    drawText(context, StringFormat::format(QStringLiteral("%d %@"), { item.totalMiles, mileageUnit }),
         QRectF(132, y + 2, 100, 20), heading, kBrown);
     drawText(context,
         StringFormat::format(
@@ -314,7 +314,7 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
     const QFont rowFont = systemFont(12);
     int r = yOffset + 27;
     for (const Oil& oil : oils) {
-        drawText(context, StringFormat::format(QStringLiteral("%d"), { int(oil.dCarDisplacement) }),
+        drawText(context, StringFormat::format(QStringLiteral("%d"), { oil.dCarDisplacement }),
             QRectF(40, r + 4, 80, 20), odometerFont, kGrey);
         drawImage(context, m_fuelImage, QRectF(110, r + 2, 12, 10));
         drawText(context, dateText(oil.date), QRectF(130, r, 100, 20), rowFont, kBlack);

@@ -31,7 +31,6 @@ public:
     void setTextOffset(int x, int y);
 
     void setEnable(bool enabled);
-    bool isEnable() const { return m_enabled; }
     // The field is being edited and blinks.
     bool isActive() const { return m_active && m_blinkTimer.isActive(); }
     void setActive(bool active);

@@ -147,7 +147,8 @@ void CarManage::createNewCar()
 
 bool CarManage::saveNewCar(bool makeDefault)
 {
-    if (!m_newCar || !addNewCar(m_newCar))
+    // A new car already stored stays mNewCarInfo but is not inserted again.
+    if (!m_unsavedCar || !addNewCar(m_unsavedCar.get()))
         return false;
     if (makeDefault)
         setDefaultCar(m_newCar);

@@ -41,7 +41,8 @@ public:
     // A fresh car with the defaults of a new car becomes mNewCarInfo.
     void createNewCar();
     // Inserts mNewCarInfo and, when asked, makes it the default car. False when there is no new
-    // car or its insert failed: then nothing changed and the car can be saved again.
+    // car still to store (none made, or already saved) or its insert failed: after a failed
+    // insert nothing changed and the car can be saved again.
     bool saveNewCar(bool makeDefault);
     // Inserts the car made by createNewCar under a fresh key and appends it to the list. False
     // when the insert failed: the car keeps its previous key and is not listed.

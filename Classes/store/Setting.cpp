@@ -18,11 +18,12 @@ QSettings openPreferences()
     return QSettings(Setting::preferencesPath(), QSettings::IniFormat);
 }
 
-void store(const char* name, const QVariant& value)
+bool store(const char* name, const QVariant& value)
 {
     QSettings preferences = openPreferences();
     preferences.setValue(key(name), value);
     preferences.sync();
+    return preferences.status() == QSettings::NoError;
 }
 
 Setting::StartDateDefault& startDateDefault()
@@ -44,9 +45,9 @@ QString Setting::getDefaultCarID()
     return value.isValid() ? value.toString() : QString();
 }
 
-void Setting::setDefaultCarID(const QString& carID)
+bool Setting::setDefaultCarID(const QString& carID)
 {
-    store(kDefaultCar, carID);
+    return store(kDefaultCar, carID);
 }
 
 Date Setting::getStartDate()
@@ -69,11 +70,11 @@ Date Setting::getStartDate()
     return *start;
 }
 
-void Setting::setStartDate(std::optional<Date> date)
+bool Setting::setStartDate(std::optional<Date> date)
 {
     if (!date)
-        return;
-    store(kCarFilterStartDate, date->timeIntervalSince1970());
+        return true;
+    return store(kCarFilterStartDate, date->timeIntervalSince1970());
 }
 
 int Setting::getFloatValuePrecisionDigits()
@@ -86,9 +87,9 @@ int Setting::getFloatValuePrecisionDigits()
     return value.toInt();
 }
 
-void Setting::setFloatValuePrecisionDigits(int digits)
+bool Setting::setFloatValuePrecisionDigits(int digits)
 {
-    store(kPrecisionDigits, digits < 1 || digits > 3 ? 2 : digits);
+    return store(kPrecisionDigits, digits < 1 || digits > 3 ? 2 : digits);
 }
 
 bool Setting::getGPSFlag()
@@ -101,9 +102,9 @@ bool Setting::getGPSFlag()
     return value.toBool();
 }
 
-void Setting::setGPSFlag(bool on)
+bool Setting::setGPSFlag(bool on)
 {
-    store(kGPSFlag, on);
+    return store(kGPSFlag, on);
 }
 
 void Setting::setStartDateDefault(StartDateDefault source)

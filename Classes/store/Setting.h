@@ -8,7 +8,8 @@
 #include <optional>
 
 // The four preferences, kept in "preferences.ini" inside the documents directory. Every setter
-// writes through at once, so a value survives a crash right after it was set.
+// writes through at once, so a value survives a crash right after it was set; it returns false
+// when the file could not be written (the value is then not kept).
 class Setting
 {
 public:
@@ -21,20 +22,20 @@ public:
 
     // The key of the default car; a null string when none is stored.
     static QString getDefaultCarID();
-    static void setDefaultCarID(const QString& carID);
+    static bool setDefaultCarID(const QString& carID);
 
     // The start of the statistics period: only fill-ups after it count. The first read stores
     // a default (see setStartDateDefault); a stored 0 is replaced by the moment of the read.
     static Date getStartDate();
-    static void setStartDate(std::optional<Date> date);
+    static bool setStartDate(std::optional<Date> date);
 
     // Decimals shown for amounts: 1, 2 or 3; 2 is stored on the first read.
     static int getFloatValuePrecisionDigits();
-    static void setFloatValuePrecisionDigits(int digits);
+    static bool setFloatValuePrecisionDigits(int digits);
 
     // Whether new fill-ups record their position; YES is stored on the first read.
     static bool getGPSFlag();
-    static void setGPSFlag(bool on);
+    static bool setGPSFlag(bool on);
 
     // Where the first read of the start date takes its default from: the current car's earliest
     // fill-up, or its registration when it has none. The car manager supplies it; without one,

@@ -1,5 +1,6 @@
 #include "store/Utility.h"
 
+#include "platform/DeviceLocale.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
 #include "store/Oil.h"
@@ -174,8 +175,7 @@ QString Utility::UUID()
 
 QString Utility::getCurrencySybol()
 {
-    static const QString symbol
-        = currencySymbolForLocale(QString::fromLatin1(icu::Locale::getDefault().getName()));
+    static const QString symbol = currencySymbolForLocale(DeviceLocale::localeName());
     return symbol;
 }
 

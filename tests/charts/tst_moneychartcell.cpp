@@ -155,6 +155,14 @@ private Q_SLOTS:
         QCOMPARE(m_barChart->title, QStringLiteral("费用图表"));
     }
 
+    void amountsBelowZeroLeaveTheScaleToTheOtherMonths()
+    {
+        QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
+        items[0].totalMoney = -50;
+        show(items);
+        QCOMPARE(m_barChart->top, 20u);
+    }
+
     void withoutACurrentCarTheChartsStayAsTheyWere()
     {
         show(monthsConsuming({ 8.2, 7.9 }));

@@ -5,6 +5,7 @@
 #include "store/Utility.h"
 #include "support/TestDataDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -82,6 +83,17 @@ private Q_SLOTS:
         QCOMPARE(run.out, line + QLatin1Char('\n'));
         QCOMPARE(run({ QStringLiteral("prefs") }), 0);
         QVERIFY2(run.out.contains(line + QLatin1Char('\n')), qPrintable(run.out));
+    }
+
+    void prefsSetReportsAPreferenceItCannotStore()
+    {
+        // A folder where the preferences file belongs: nothing can be written there.
+        QVERIFY(QDir().mkpath(Setting::preferencesPath()));
+        QCOMPARE(run({ QStringLiteral("prefs"), QStringLiteral("set"), QStringLiteral("GPSFlag"),
+                     QStringLiteral("false") }),
+            1);
+        QVERIFY2(run.err.contains(QLatin1String("GPSFlag could not be stored")), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
     }
 
     void badCommandLinesAreUsageErrors_data()

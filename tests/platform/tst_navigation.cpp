@@ -161,6 +161,21 @@ private Q_SLOTS:
         QVERIFY(!tabs->viewControllers().at(0)->isVisible());
     }
 
+    void newTabsKeepTheScreensTheyShareWithTheOldOnes()
+    {
+        auto* tabs = new TabBarController;
+        RecordingScreen* kept = screen("kept");
+        QPointer<RecordingScreen> dropped = screen("dropped");
+        tabs->setViewControllers({ dropped, kept });
+        ScreenHost host(tabs);
+        QPointer<RecordingScreen> stays = kept;
+        tabs->setViewControllers({ kept, screen("new") });
+        QVERIFY(dropped.isNull());
+        QVERIFY(!stays.isNull());
+        QCOMPARE(tabs->selectedViewController(), kept);
+        QVERIFY(kept->isVisible());
+    }
+
     void aPresentedScreenCoversTheWindowUntilDismissed()
     {
         auto* tabs = new TabBarController;

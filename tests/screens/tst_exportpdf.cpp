@@ -172,6 +172,18 @@ private Q_SLOTS:
         VERIFY_WORD_AT(months2011, "Feb", 30, 70 + 97);
     }
 
+    // Figures a foreign tool wrote beyond the range of an int still show whole, not wrapped.
+    void hugeFiguresShowWhole()
+    {
+        LogBuilder::exec(QStringLiteral("update car_information set car_capacity = 3e9"));
+        CarManage::resetForTesting();
+        CarManage::sharedCarManage()->loadDefaultCar();
+        ExportPDF writer;
+        const QList<Page> pages = read(writer.generatePDF({ monthLine(201101) }));
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(PdfText::boxesOf(pages.at(0), QStringLiteral("3000000000CC")).size(), 1);
+    }
+
     // A month without fill-ups takes 57 points, each fill-up 20 more. A month still begun above
     // y 723 draws its heading and first row there and goes on below the column heading of the
     // next page, without its heading; a month that ends at or below 723 sends the next one to a

@@ -146,6 +146,13 @@ private Q_SLOTS:
             QStringLiteral("Golf"));
         QCOMPARE(LogBuilder::value(QStringLiteral("select register_date from car_information")).toDouble(),
             1306500000.0);
+
+        // A second save (a wizard finished twice) stores no copy.
+        QVERIFY(!manager()->saveNewCar(true));
+        QCOMPARE(manager()->mNewCarInfo(), car);
+        QCOMPARE(manager()->getAllCars(), QList<CarInfo*> { car });
+        QCOMPARE(
+            LogBuilder::value(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
     }
 
     void savingAFurtherCarLeavesTheCurrentCarAlone()
