@@ -5,6 +5,7 @@
 #include "charts/ChartViewDrawDelegate.h"
 #include "charts/SoftShadow.h"
 #include "platform/FontCatalog.h"
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 
 #include <QPainter>
@@ -12,29 +13,17 @@
 #include <QtMath>
 
 #include <cmath>
-#include <limits>
 
 namespace {
-
-// A number's integer value: truncated, saturating beyond 64 bits, 0 for NaN.
-qint64 integerValue(double number)
-{
-    if (std::isnan(number))
-        return 0;
-    if (number >= 9223372036854775808.0)
-        return std::numeric_limits<qint64>::max();
-    if (number < -9223372036854775808.0)
-        return std::numeric_limits<qint64>::min();
-    return qint64(number);
-}
 
 // How far along its axis a value lies from the axis's first tick. The difference is taken as
 // an unsigned 32-bit number, so a value below the start lands far outside the plot.
 qreal distanceAlongAxis(double value, double startValue, double logicLength, float tickSetoff)
 {
-    const qint64 length = integerValue(logicLength);
+    const qint64 length = NumberConversion::truncatedToInt64(logicLength);
     const quint64 step = length < 1 ? 1 : quint64(length);
-    const quint32 difference = quint32(quint64(integerValue(value)) - quint64(integerValue(startValue)));
+    const quint32 difference = quint32(quint64(NumberConversion::truncatedToInt64(value))
+        - quint64(NumberConversion::truncatedToInt64(startValue)));
     const float wholeSteps = float(difference / step) * tickSetoff;
     return double(wholeSteps) + double(difference % step) * double(tickSetoff) / double(step);
 }

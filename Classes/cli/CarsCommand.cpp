@@ -1,5 +1,6 @@
 #include "cli/CarsCommand.h"
 
+#include "reports/NumberConversion.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Unit.h"
@@ -8,27 +9,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <array>
-#include <charconv>
-
 namespace {
-
-// A float field as the value it was typed as (1.4, not 1.399999976158142).
-double floatValue(float value)
-{
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return QByteArray(buffer.data(), result.ptr - buffer.data()).toDouble();
-}
 
 QJsonObject carObject(const CarInfo& car, bool current)
 {
     return QJsonObject {
         { QStringLiteral("carID"), car.carID },
         { QStringLiteral("mCarName"), car.mCarName },
-        { QStringLiteral("mCapacity"), floatValue(car.mCapacity) },
+        { QStringLiteral("mCapacity"), NumberConversion::typedValue(car.mCapacity) },
         { QStringLiteral("dCarInitKM"), car.dCarInitKM },
-        { QStringLiteral("maxVolumn"), floatValue(car.maxVolumn) },
+        { QStringLiteral("maxVolumn"), NumberConversion::typedValue(car.maxVolumn) },
         { QStringLiteral("strRemark"), car.strRemark.isNull() ? QJsonValue() : QJsonValue(car.strRemark) },
         { QStringLiteral("unit"), car.unit ? QJsonValue(qint64(car.unit->dNumber)) : QJsonValue() },
         { QStringLiteral("mOilInfo"),

@@ -1,5 +1,6 @@
 #include "reports/StringFormat.h"
 
+#include "reports/NumberConversion.h"
 #include "store/Setting.h"
 
 #include <algorithm>
@@ -27,12 +28,8 @@ qint64 FormatArgument::toSigned() const
         return *number;
     if (const auto* number = std::get_if<quint64>(&m_value))
         return qint64(*number);
-    if (const auto* real = std::get_if<double>(&m_value)) {
-        // Truncated toward zero as a C cast would, but defined for every value.
-        if (std::isnan(*real))
-            return 0;
-        return qint64(std::clamp(*real, -9223372036854775808.0, 9223372036854774784.0));
-    }
+    if (const auto* real = std::get_if<double>(&m_value))
+        return NumberConversion::truncatedToInt64(*real);
     return std::get<QString>(m_value).toLongLong();
 }
 

@@ -1,11 +1,10 @@
 #include "store/OilInfo.h"
 
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
 
 #include <QVariantMap>
-
-#include <charconv>
 
 namespace {
 
@@ -60,17 +59,6 @@ void load(GradeList& list)
     list.problem = problems.join(QStringLiteral("; "));
 }
 
-// The price as the double nearest the float's shortest decimal form, so that a reader taking it
-// as a double sees 1.89 rather than the float's binary value 1.88999998…; we read back the same float.
-double priceForFile(float price)
-{
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, price);
-    double value = price;
-    std::from_chars(text, written.ptr, value);
-    return value;
-}
-
 } // namespace
 
 bool OilInfo::update() const
@@ -100,7 +88,7 @@ bool OilInfo::updateOilInfoDList()
     for (const std::unique_ptr<OilInfo>& grade : grades) {
         records.append(QVariantMap {
             { kIdKey, grade->dNumber },
-            { kPriceKey, priceForFile(grade->defaultPrice) },
+            { kPriceKey, NumberConversion::typedValue(grade->defaultPrice) },
             { kNameKey, grade->specName },
         });
     }

@@ -3,6 +3,7 @@
 #include "platform/DeviceLocale.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
+#include "reports/NumberConversion.h"
 #include "store/Oil.h"
 #include "store/StoreStatement.h"
 
@@ -12,7 +13,6 @@
 #include <QUuid>
 
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 #include <unicode/dcfmtsym.h>
@@ -82,19 +82,6 @@ std::optional<float> scanVersion(const QString& versionText)
     if (end == 0)
         return std::nullopt;
     return text.left(end).toFloat();
-}
-
-// Truncates towards zero; values beyond the 64-bit range saturate and NaN gives 0, where a
-// plain conversion would be undefined.
-qint64 truncatedToInt64(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= 9223372036854775808.0)
-        return std::numeric_limits<qint64>::max();
-    if (value < -9223372036854775808.0)
-        return std::numeric_limits<qint64>::min();
-    return qint64(value);
 }
 
 int decimalDigits(qint64 wholePart)
@@ -234,10 +221,10 @@ qint64 Utility::ChartYAxisSetOff(
     if (qiwangBeisBuffers == nullptr || qiwangbeisLens == 0) {
         if (!std::isfinite(range))
             return 1;
-        return truncatedToInt64(range * 1.2 / count);
+        return NumberConversion::truncatedToInt64(range * 1.2 / count);
     }
 
-    const int digits = decimalDigits(truncatedToInt64(range));
+    const int digits = decimalDigits(NumberConversion::truncatedToInt64(range));
 
     // Small ranges read best with these steps, whatever the multiples.
     if (range < 5.0)
@@ -263,7 +250,7 @@ qint64 Utility::ChartYAxisSetOff(
             if (quotient > double(count))
                 break;
             if (quotient > best) {
-                result = truncatedToInt64(step);
+                result = NumberConversion::truncatedToInt64(step);
                 best = quotient;
             }
         }
