@@ -51,8 +51,7 @@ void printReport(QTextStream& out, const QString& caption, const CarAllReport& r
 // The month rows as the report screen's cells write them.
 void printMonths(QTextStream& out, const CarInfo& car, const QList<OilReportItem>& months)
 {
-    static const Unit none;
-    const Unit& unit = car.unit ? *car.unit : none;
+    const Unit& unit = Unit::orNone(car.unit);
     out << QStringLiteral("%1 %2 %3 %4\n")
                .arg(QStringLiteral("Month"), -12)
                .arg(QStringLiteral("Distance"), 14)

@@ -240,8 +240,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
         m_mRPCell->renderInContext(context, QRectF(290, t + 470, 320, 170));
 
     // The car summary.
-    const Unit* unit = m_car->unit;
-    const QString volumnUnit = unit ? unit->VolumnUnit : QString();
+    const QString& volumnUnit = Unit::orNone(m_car->unit).VolumnUnit;
     const CarAllReport report = m_car->getCarAllReport(false);
     const QString consumption = report.mRPtotalVolumn > 0 && report.mRPtotalMiles > 0
         ? report.mAvgVolumnString
@@ -282,9 +281,9 @@ int ExportPDF::drawColumn(QPainter& context, int offset)
 int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffset)
 {
     const qreal y = yOffset;
-    const Unit* unit = m_car->unit;
-    const QString volumnUnit = unit ? unit->VolumnUnit : QString();
-    const QString mileageUnit = unit ? unit->MileageUnit : QString();
+    const Unit& unit = Unit::orNone(m_car->unit);
+    const QString& volumnUnit = unit.VolumnUnit;
+    const QString& mileageUnit = unit.MileageUnit;
     const QString currency = Utility::getCurrencySybol();
 
     // The month's heading and totals.

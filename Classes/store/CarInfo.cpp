@@ -46,13 +46,6 @@ Oil oilFromRow(const StoreStatement& row, const QString& carID, int columnsRead)
     return oil;
 }
 
-// Labels of a car without a unit system (an empty unit list) are empty.
-const Unit& unitOrNone(const Unit* unit)
-{
-    static const Unit none;
-    return unit ? *unit : none;
-}
-
 } // namespace
 
 CarInfo::CarInfo()
@@ -308,7 +301,7 @@ CarAllReport CarInfo::getCarAllReport(bool fullTotals) const
     if (!(drivenMoney > 0))
         drivenMoney = 0;
 
-    const Unit& units = unitOrNone(unit);
+    const Unit& units = Unit::orNone(unit);
     CarAllReport report;
     report.mRPtotalMiles = miles;
     report.mRPtotalMoney = fullTotals ? money : drivenMoney;

@@ -104,6 +104,12 @@ Unit::List& Unit::UnitList()
     return systems.units;
 }
 
+const Unit& Unit::orNone(const Unit* unit)
+{
+    static const Unit none;
+    return unit ? *unit : none;
+}
+
 Unit* Unit::unitAtPosition(qint64 position)
 {
     return ReferenceListFile::recordAtPosition(UnitList(), position);

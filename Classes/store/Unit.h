@@ -45,6 +45,8 @@ public:
     // The unit system at that position; the first one when the position is outside the list,
     // and nullptr when the list is empty.
     static Unit* unitAtPosition(qint64 position);
+    // The unit, or a unit with empty labels for a car without one (an empty unit list).
+    static const Unit& orNone(const Unit* unit);
 
     // What went wrong reading the list's file; empty when nothing did.
     static QString listProblem();
