@@ -1,6 +1,8 @@
 #include "cli/HeadlessCommand.h"
 
 #include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/Unit.h"
 #include "store/Utility.h"
 
 bool HeadlessCommand::openLog(QTextStream& err)
@@ -11,6 +13,11 @@ bool HeadlessCommand::openLog(QTextStream& err)
         return false;
     }
     CarManage::sharedCarManage()->loadDefaultCar();
+    // A damaged grade or unit list reads short or empty; say so rather than show less.
+    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
+        if (!problem.isEmpty())
+            err << "pumpora: warning: " << problem << '\n';
+    }
     return true;
 }
 

@@ -12,6 +12,8 @@
 #include "screens/PlaceholderViewController.h"
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/Unit.h"
 #include "store/Utility.h"
 
 #include <QCoreApplication>
@@ -72,6 +74,7 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
     Utility::getCurrencySybol();
     CarManage* cars = CarManage::sharedCarManage();
     cars->loadDefaultCar();
+    showDamagedListsIfAny();
     m_mainTabBarController->tabBar()->setBackgroundImage(MainBundle::imageNamed(QStringLiteral("tab.png")));
     NotificationCenter::defaultCenter()->addObserver(this, QLatin1String(kSetupWizardCompleteNotification),
         [this](const Notification& notification) { setupDone(notification); });
@@ -96,6 +99,22 @@ void PumporaAppDelegate::showLaunchFailure(const QString& reason)
     AlertView* alert = AlertView::showAlertWithTitle(
         MainBundle::localizedString("无法打开油耗记录"), reason, MainBundle::localizedString("退出"));
     connect(alert, &AlertView::clickedButtonAtIndex, qApp, [] { QCoreApplication::exit(EXIT_FAILURE); });
+}
+
+// A grade or unit list that could not be read in full shows fewer choices; the user should know
+// why, and that a damaged grade list is kept aside before it is ever written again.
+void PumporaAppDelegate::showDamagedListsIfAny()
+{
+    QStringList problems;
+    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    if (problems.isEmpty())
+        return;
+    std::fprintf(stderr, "pumpora: %s\n", qPrintable(problems.join(QLatin1Char('\n'))));
+    AlertView::showOKWithTitle(
+        MainBundle::localizedString("部分资料无法读取"), problems.join(QLatin1Char('\n')));
 }
 
 void PumporaAppDelegate::applicationDidEnterBackground()

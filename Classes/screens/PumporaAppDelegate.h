@@ -81,6 +81,7 @@ private:
     static QList<ViewController*> makeTabScreens();
     static ViewController* makeSetupWizard(CarInfo* car);
     void showLaunchFailure(const QString& reason);
+    void showDamagedListsIfAny();
 
     std::unique_ptr<AppWindow> m_window;
     QPointer<NavigationController> m_mainNavController;

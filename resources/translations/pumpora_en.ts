@@ -4,6 +4,10 @@
 <context>
     <name>Localizable</name>
     <message>
+        <source>部分资料无法读取</source>
+        <translation>Some of your data could not be read</translation>
+    </message>
+    <message>
         <source>Setup Wizard</source>
         <translation>Setup Wizard</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "support/LogBuilder.h"
 #include "support/TestDataDirectory.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,6 +62,19 @@ private Q_SLOTS:
         QCOMPARE(run({ QStringLiteral("cars") }), 0);
         QVERIFY2(run.out.contains(QLatin1String("* ") + golf), qPrintable(run.out));
         QVERIFY(run.out.contains(QLatin1String("Zoe")));
+    }
+
+    void aDamagedUnitListIsReportedNotHidden()
+    {
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        QFile units(m_data->filePath(QStringLiteral("Unit_Info.plist")));
+        QVERIFY(units.open(QIODevice::WriteOnly));
+        units.write("not a property list");
+        units.close();
+        QCOMPARE(run({ QStringLiteral("cars") }), 0);
+        QVERIFY2(run.err.startsWith(QLatin1String("pumpora: warning: ")), qPrintable(run.err));
+        QVERIFY(run.err.contains(QLatin1String("Unit_Info.plist")));
+        QVERIFY(run.out.contains(QLatin1String("Golf")));
     }
 
     void carsOfAnEmptyLog()

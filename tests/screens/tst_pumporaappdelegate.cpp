@@ -94,6 +94,7 @@ private Q_SLOTS:
         QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
         QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, polo);
         QVERIFY(!CarManage::sharedCarManage()->mNewCarInfo());
+        QVERIFY(!ScreenDriver::shownAlert());
 
         QCOMPARE(tabs->selectedIndex(), int(PumporaAppDelegate::OverviewTab));
         QCOMPARE(tabs->tabBar()->count(), 4);
@@ -246,6 +247,22 @@ private Q_SLOTS:
             qPrintable(alert->message()));
         QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
         QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
+    }
+
+    void aDamagedGradeListIsShownAtLaunch()
+    {
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        QFile grades(DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist")));
+        QVERIFY(grades.open(QIODevice::WriteOnly));
+        grades.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>");
+        grades.close();
+        launch();
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("Some of your data could not be read"));
+        QVERIFY2(
+            alert->message().contains(QLatin1String("OilSpec_Info.plist")), qPrintable(alert->message()));
     }
 
     void sentToTheBackgroundTheAppEndsWithSuccess()
