@@ -91,6 +91,8 @@ QSize PickerView::sizeHint() const
 
 QRect PickerView::rectForComponent(int component) const
 {
+    if (component < 0 || component >= m_columns.size())
+        return QRect();
     // Columns share the width in proportion to their widest title.
     QList<int> widths;
     int total = 0;
