@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <limits>
 
 class TestAxisScale : public QObject
 {
@@ -15,10 +14,11 @@ private:
     static constexpr quint64 kMultiples[5] = { 5, 4, 3, 2, 1 };
 
 private Q_SLOTS:
+    // Steps for five ticks, as both charts ask: the worked table with either list of multiples,
+    // the edges of the small-range table, and the fallbacks.
     void stepOfTheAxis_data()
     {
         QTest::addColumn<double>("range");
-        QTest::addColumn<int>("ticks");
         QTest::addColumn<QList<quint64>>("multiples");
         QTest::addColumn<bool>("nullMultiples");
         QTest::addColumn<qint64>("step");
@@ -34,45 +34,34 @@ private Q_SLOTS:
             { 150, 30, 30 }, { 420, 300, 100 } };
         for (const auto& row : worked) {
             QTest::addRow("%g with 5,4,3", row.range)
-                << row.range << 5 << consumption << false << row.consumptionStep;
-            QTest::addRow("%g with 5..1", row.range) << row.range << 5 << volume << false << row.volumeStep;
+                << row.range << consumption << false << row.consumptionStep;
+            QTest::addRow("%g with 5..1", row.range) << row.range << volume << false << row.volumeStep;
         }
 
-        QTest::newRow("exactly 5") << 5.0 << 5 << volume << false << qint64(2);
-        QTest::newRow("exactly 10") << 10.0 << 5 << volume << false << qint64(2);
-        QTest::newRow("exactly 20") << 20.0 << 5 << volume << false << qint64(4);
-        QTest::newRow("exactly 25") << 25.0 << 5 << volume << false << qint64(5);
-        QTest::newRow("exactly 30") << 30.0 << 5 << volume << false << qint64(6);
-        QTest::newRow("30.5 leaves the small ranges") << 30.5 << 5 << volume << false << qint64(10);
-        QTest::newRow("150.1 needs more than 5 steps of 30") << 150.1 << 5 << volume << false << qint64(40);
-        QTest::newRow("millions") << 9.9e6 << 5 << volume << false << qint64(2000000);
-        QTest::newRow("more ticks, smaller step") << 420.0 << 10 << volume << false << qint64(50);
+        QTest::newRow("exactly 5") << 5.0 << volume << false << qint64(2);
+        QTest::newRow("exactly 30") << 30.0 << volume << false << qint64(6);
+        QTest::newRow("30.5 leaves the small ranges") << 30.5 << volume << false << qint64(10);
+        QTest::newRow("150.1 needs more than 5 steps of 30") << 150.1 << volume << false << qint64(40);
         QTest::newRow("ascending multiples stop early")
-            << 150.0 << 5 << QList<quint64> { 1, 2, 3 } << false << qint64(100);
+            << 150.0 << QList<quint64> { 1, 2, 3 } << false << qint64(100);
 
-        QTest::newRow("nothing to show") << 0.0 << 5 << volume << false << qint64(1);
-        QTest::newRow("negative") << -40.0 << 5 << volume << false << qint64(1);
-        QTest::newRow("not a number") << std::nan("") << 5 << volume << false << qint64(1);
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 5 << volume << false
-                                  << qint64(1);
+        QTest::newRow("nothing to show") << 0.0 << volume << false << qint64(1);
+        QTest::newRow("not a number") << std::nan("") << volume << false << qint64(1);
 
-        QTest::newRow("no multiples") << 100.0 << 5 << QList<quint64>() << true << qint64(24);
-        QTest::newRow("no multiples, small range") << 3.0 << 5 << QList<quint64>() << true << qint64(0);
-        QTest::newRow("zero length") << 100.0 << 5 << QList<quint64>() << false << qint64(24);
-        QTest::newRow("no multiples, not a number")
-            << std::nan("") << 5 << QList<quint64>() << true << qint64(1);
+        QTest::newRow("no multiples") << 100.0 << QList<quint64>() << true << qint64(24);
+        QTest::newRow("no multiples, small range") << 3.0 << QList<quint64>() << true << qint64(0);
+        QTest::newRow("zero length") << 100.0 << QList<quint64>() << false << qint64(24);
     }
 
     void stepOfTheAxis()
     {
         QFETCH(double, range);
-        QFETCH(int, ticks);
         QFETCH(QList<quint64>, multiples);
         QFETCH(bool, nullMultiples);
         QFETCH(qint64, step);
         const quint64* buffer
             = nullMultiples ? nullptr : (multiples.isEmpty() ? kMultiples : multiples.constData());
-        QCOMPARE(Utility::ChartYAxisSetOff(range, quint16(ticks), buffer, quint8(multiples.size())), step);
+        QCOMPARE(Utility::ChartYAxisSetOff(range, 5, buffer, quint8(multiples.size())), step);
     }
 
     // Run twice: here it starts itself again with the variable set, and the child makes the call.

@@ -1,7 +1,8 @@
-#include "platform/Application.h"
-#include "platform/ApplicationDelegate.h"
+#include "platform/ActionSheet.h"
+#include "platform/AlertView.h"
 #include "platform/DatePicker.h"
 #include "platform/DeviceLocale.h"
+#include "platform/MainBundle.h"
 #include "platform/PickerView.h"
 #include "platform/TextField.h"
 #include "platform/TextFieldDelegate.h"
@@ -25,22 +26,6 @@ public:
     }
 };
 
-class LifecycleLog : public ApplicationDelegate
-{
-public:
-    explicit LifecycleLog(QStringList* log)
-        : m_log(log)
-    { }
-    bool didFinishLaunchingWithOptions() override { return true; }
-    void applicationWillResignActive() override { m_log->append(QStringLiteral("resign")); }
-    void applicationDidEnterBackground() override { m_log->append(QStringLiteral("background")); }
-    void applicationWillEnterForeground() override { m_log->append(QStringLiteral("foreground")); }
-    void applicationDidBecomeActive() override { m_log->append(QStringLiteral("active")); }
-
-private:
-    QStringList* m_log;
-};
-
 // Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
 double shanghai(int year, int month, int day, int hour, int minute)
 {
@@ -49,6 +34,8 @@ double shanghai(int year, int month, int day, int hour, int minute)
 
 } // namespace
 
+// What the user answers and types: alerts, confirmations and action sheets, text fields,
+// wheels and date pickers.
 class TestInputs : public QObject
 {
     Q_OBJECT
@@ -60,6 +47,12 @@ private:
     QWidget* page() const { return m_host->window()->rootViewController(); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QVERIFY(MainBundle::installTranslator());
+    }
+
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
@@ -74,6 +67,100 @@ private Q_SLOTS:
         m_data.reset();
     }
 
+    void shortcutsShowOneButtonAndReturnAtOnce_data()
+    {
+        QTest::addColumn<int>("shortcut");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("any button") << 0 << QStringLiteral("Oops") << QStringLiteral("Cancel");
+        QTest::newRow("OK") << 1 << QStringLiteral("Oops") << QStringLiteral("OK");
+        QTest::newRow("error") << 2 << QStringLiteral("Failure") << QStringLiteral("OK");
+    }
+
+    void shortcutsShowOneButtonAndReturnAtOnce()
+    {
+        QFETCH(int, shortcut);
+        QFETCH(QString, title);
+        QFETCH(QString, button);
+        const QString message = QStringLiteral("Something went wrong.");
+        // Each returns while the alert is still shown: nothing waits for the user.
+        if (shortcut == 0)
+            AlertView::showAlertWithTitle(QStringLiteral("Oops"), message, QStringLiteral("Cancel"));
+        else if (shortcut == 1)
+            AlertView::showOKWithTitle(QStringLiteral("Oops"), message);
+        else
+            AlertView::showError(message);
+
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QVERIFY(alert->isVisible());
+        QCOMPARE(alert->parentWidget(), m_host->window());
+        QCOMPARE(alert->title(), title);
+        QCOMPARE(alert->message(), message);
+        QCOMPARE(alert->buttonTitles(), QStringList({ button }));
+
+        QVERIFY(ScreenDriver::pressButton(alert, button));
+        QVERIFY(!ScreenDriver::shownAlert());
+    }
+
+    void aConfirmationReportsTheButtonPressed_data()
+    {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<int>("index");
+        QTest::newRow("confirm") << QStringLiteral("Confirm") << 1;
+        QTest::newRow("escape cancels") << QString() << 0;
+    }
+
+    void aConfirmationReportsTheButtonPressed()
+    {
+        QFETCH(QString, pressed);
+        QFETCH(int, index);
+        auto* alert = new AlertView(
+            QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
+        QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
+        alert->present();
+        QCOMPARE(alert->cancelButtonIndex(), 0);
+        if (pressed.isNull())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), pressed));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toInt(), index);
+    }
+
+    void theInputBelowGetsTheKeyboardBack()
+    {
+        auto* field = new TextField(page());
+        field->show();
+        field->becomeFirstResponder();
+        QVERIFY(field->isFirstResponder());
+        AlertView::showOKWithTitle(QStringLiteral("Note"), QString());
+        QVERIFY(!field->isFirstResponder());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+        QCOMPARE(field->text(), QString());
+        QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("OK")));
+        QVERIFY(field->isFirstResponder());
+    }
+
+    // A destructive button comes first, the cancel button last.
+    void actionSheetIndicesPutCancelLast()
+    {
+        const QStringList titles { "Delete", "PDF", "Preview", "Cancel" };
+        auto* sheet = new ActionSheet(QStringLiteral("Export"), QStringLiteral("Cancel"),
+            QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") });
+        QSignalSpy clicked(sheet, &ActionSheet::clickedButtonAtIndex);
+        sheet->present();
+        ActionSheet* shown = ScreenDriver::shownActionSheet();
+        QCOMPARE(shown, sheet);
+        QCOMPARE(shown->buttonTitles(), titles);
+        QCOMPARE(shown->cancelButtonIndex(), titles.size() - 1);
+        // The panel sits at the bottom of the window, as wide as it.
+        QCOMPARE(shown->findChild<QFrame*>(QStringLiteral("card"))->geometry().bottom(),
+            m_host->window()->height() - 1);
+        QVERIFY(ScreenDriver::pressButton(shown, QStringLiteral("Preview")));
+        QCOMPARE(clicked.at(0).at(0).toInt(), titles.indexOf(QStringLiteral("Preview")));
+        QVERIFY(!ScreenDriver::shownActionSheet());
+    }
     void keyboardKindsLimitWhatIsTyped_data()
     {
         QTest::addColumn<int>("kind");
@@ -85,7 +172,6 @@ private Q_SLOTS:
                                      << "4.5";
         QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
                                << "A-1";
-        QTest::newRow("default") << int(TextField::KeyboardType::Default) << QStringLiteral("Aé 1") << "Aé 1";
     }
 
     void keyboardKindsLimitWhatIsTyped()
@@ -141,22 +227,6 @@ private Q_SLOTS:
         QCOMPARE(picker->selectedRowInComponent(0), 2);
     }
 
-    void digitWheelsTurnEachOnTheirOwn()
-    {
-        auto* picker = new PickerView(page());
-        const QStringList digits { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" };
-        picker->setComponents(QList<QStringList>(6, digits));
-        picker->resize(360, picker->sizeHint().height());
-        picker->show();
-        picker->setFocus();
-        ScreenDriver::turnWheel(picker, 4, 7);
-        QTest::keyClick(picker, Qt::Key_Right);
-        QTest::keyClick(picker, Qt::Key_Down);
-        QCOMPARE(picker->selectedRowInComponent(4), 7);
-        QCOMPARE(picker->selectedRowInComponent(5), 1);
-        QCOMPARE(picker->selectedRowInComponent(0), 0);
-    }
-
     // 31 December 2011 23:30 in Shanghai is still 31 December 15:30 in UTC.
     void theDatePickerShowsTheLocalDayInTheLocalesOrder_data()
     {
@@ -192,21 +262,6 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2012, 2, 29, 8, 15) + 0.25);
         QCOMPARE(picker->wheels()->selectedRowInComponent(1), 28);
-    }
-
-    void onlySuspensionSendsTheAppToTheBackground()
-    {
-        QStringList log;
-        Application application(std::make_unique<LifecycleLog>(&log));
-        QCOMPARE(Application::sharedApplication(), &application);
-        // A desktop losing the focus or being minimised.
-        application.applicationStateChanged(Qt::ApplicationInactive);
-        application.applicationStateChanged(Qt::ApplicationActive);
-        QCOMPARE(log, QStringList({ "resign", "active" }));
-        log.clear();
-        // A phone sending the app away.
-        application.applicationStateChanged(Qt::ApplicationSuspended);
-        QCOMPARE(log, QStringList({ "resign", "background" }));
     }
 };
 

@@ -2,9 +2,10 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QtMath>
 
+// Rectangles and lines given in integers reach the floating-point versions below through
+// QPaintEngine's own conversions.
 class RecordingPaintEngine : public QPaintEngine
 {
 public:
@@ -29,8 +30,6 @@ public:
             m_brush = state.brush();
         if (dirty & DirtyFont)
             m_font = state.font();
-        if (dirty & DirtyHints)
-            m_antialiased = state.renderHints().testFlag(QPainter::Antialiasing);
     }
 
     void drawRects(const QRectF* rects, int rectCount) override
@@ -39,13 +38,6 @@ public:
             PaintRecorder::Item item = current(PaintRecorder::Item::Rect);
             item.bounds = m_transform.mapRect(rects[i]);
             items.append(item);
-        }
-    }
-    void drawRects(const QRect* rects, int rectCount) override
-    {
-        for (int i = 0; i < rectCount; ++i) {
-            const QRectF rect(rects[i]);
-            drawRects(&rect, 1);
         }
     }
 
@@ -58,27 +50,6 @@ public:
             items.append(item);
         }
     }
-    void drawLines(const QLine* lines, int lineCount) override
-    {
-        for (int i = 0; i < lineCount; ++i) {
-            const QLineF line(lines[i]);
-            drawLines(&line, 1);
-        }
-    }
-
-    void drawPath(const QPainterPath& path) override
-    {
-        PaintRecorder::Item item = current(PaintRecorder::Item::Path);
-        item.bounds = m_transform.map(path).boundingRect();
-        items.append(item);
-    }
-
-    void drawPolygon(const QPointF* points, int pointCount, PolygonDrawMode) override
-    {
-        PaintRecorder::Item item = current(PaintRecorder::Item::Path);
-        item.bounds = m_transform.map(QPolygonF(QList<QPointF>(points, points + pointCount))).boundingRect();
-        items.append(item);
-    }
 
     void drawTextItem(const QPointF& p, const QTextItem& textItem) override
     {
@@ -89,11 +60,9 @@ public:
         items.append(item);
     }
 
-    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override { image(r); }
-    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
-    {
-        image(r);
-    }
+    void drawPath(const QPainterPath&) override { }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
 
 private:
     PaintRecorder::Item current(PaintRecorder::Item::Kind kind) const
@@ -102,26 +71,15 @@ private:
         item.kind = kind;
         item.font = m_font;
         item.penColor = m_pen.color();
-        item.penStyle = m_pen.style();
-        item.dashPattern = m_pen.style() == Qt::SolidLine ? QList<qreal>() : m_pen.dashPattern();
         item.brush = m_brush;
-        item.antialiased = m_antialiased;
         item.transform = m_transform;
         return item;
-    }
-
-    void image(const QRectF& rect)
-    {
-        PaintRecorder::Item item = current(PaintRecorder::Item::Image);
-        item.bounds = m_transform.mapRect(rect);
-        items.append(item);
     }
 
     QTransform m_transform;
     QPen m_pen;
     QBrush m_brush;
     QFont m_font;
-    bool m_antialiased = false;
 };
 
 qreal PaintRecorder::Item::rotation() const
@@ -139,11 +97,6 @@ PaintRecorder::~PaintRecorder() = default;
 QPaintEngine* PaintRecorder::paintEngine() const
 {
     return m_engine.get();
-}
-
-const QList<PaintRecorder::Item>& PaintRecorder::items() const
-{
-    return m_engine->items;
 }
 
 QList<PaintRecorder::Item> PaintRecorder::itemsOfKind(Item::Kind kind) const

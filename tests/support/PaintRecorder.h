@@ -14,8 +14,9 @@
 class RecordingPaintEngine;
 
 // A paint device that shows nothing but records what is painted on it, so a drawing can be
-// checked shape by shape: each rectangle, line, path, text and image with the painter's pen,
-// brush, font and transform at that moment. Resolution 72 dpi, as a PDF page.
+// checked shape by shape: each rectangle, line and text with the painter's pen, brush, font and
+// transform at that moment. Curves, markers and pictures are not recorded. Resolution 72 dpi,
+// as a PDF page.
 class PaintRecorder : public QPaintDevice
 {
 public:
@@ -25,9 +26,7 @@ public:
         {
             Rect,
             Line,
-            Path,
-            Text,
-            Image
+            Text
         };
         Kind kind = Rect;
         QRectF bounds; // in device coordinates; for a text, where its line starts (baseline)
@@ -36,9 +35,6 @@ public:
         QFont font;
         QColor penColor;
         QBrush brush;
-        Qt::PenStyle penStyle = Qt::SolidLine;
-        QList<qreal> dashPattern;
-        bool antialiased = false;
         QTransform transform;
 
         // The angle of the transform's x axis, in degrees, counter-clockwise on screen positive.
@@ -50,7 +46,6 @@ public:
 
     QPaintEngine* paintEngine() const override;
 
-    const QList<Item>& items() const;
     QList<Item> itemsOfKind(Item::Kind kind) const;
     void clear();
 

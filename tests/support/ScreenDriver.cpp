@@ -2,7 +2,6 @@
 
 #include "platform/ActionSheet.h"
 #include "platform/AlertView.h"
-#include "platform/NavigationBar.h"
 #include "platform/PickerView.h"
 
 #include <QPushButton>
@@ -21,14 +20,6 @@ Popup* newest()
             return popup;
     }
     return nullptr;
-}
-
-bool press(QToolButton* button)
-{
-    if (!button)
-        return false;
-    QTest::mouseClick(button, Qt::LeftButton);
-    return true;
 }
 
 } // namespace
@@ -70,19 +61,12 @@ void ScreenDriver::type(QWidget* widget, const QString& text)
     }
 }
 
-bool ScreenDriver::pressLeftButton(const NavigationBar* bar)
+bool ScreenDriver::pressBarButton(QToolButton* button)
 {
-    return press(bar->leftButton());
-}
-
-bool ScreenDriver::pressRightButton(const NavigationBar* bar)
-{
-    return press(bar->rightButton());
-}
-
-bool ScreenDriver::pressBackButton(const NavigationBar* bar)
-{
-    return press(bar->backButton());
+    if (!button)
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 void ScreenDriver::turnWheel(PickerView* picker, int component, int row)

@@ -4,9 +4,9 @@
 
 class ActionSheet;
 class AlertView;
-class NavigationBar;
 class PickerView;
 class PopupView;
+class QToolButton;
 class QWidget;
 
 // What a user does to the screens, for tests: tapping, pressing bar buttons and popup buttons,
@@ -27,10 +27,9 @@ public:
     // Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
     static void type(QWidget* widget, const QString& text);
 
-    // Presses the bar's left, right or back button; false when it shows none.
-    static bool pressLeftButton(const NavigationBar* bar);
-    static bool pressRightButton(const NavigationBar* bar);
-    static bool pressBackButton(const NavigationBar* bar);
+    // Presses a navigation bar's button (its left, right or back button); false when the bar
+    // shows no such button.
+    static bool pressBarButton(QToolButton* button);
 
     // Turns the wheel with the mouse wheel until the row is selected.
     static void turnWheel(PickerView* picker, int component, int row);

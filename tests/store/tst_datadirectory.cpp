@@ -1,18 +1,23 @@
+#include "platform/Clock.h"
 #include "platform/DocumentsDirectory.h"
 #include "store/Oil.h"
+#include "store/Setting.h"
 #include "store/StoreStatement.h"
 #include "store/Utility.h"
 #include "support/TestDataDirectory.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-class TestUtility : public QObject
+// What the app keeps in its data directory, the database and the preferences, and the small
+// rules around them: statements, keys, the fill-up order and the version checks.
+class TestDataDirectoryContents : public QObject
 {
     Q_OBJECT
 
@@ -32,9 +37,20 @@ private:
         file.write(bytes);
     }
 
+    // What is on disk right now, read by a separate reader as the next run would.
+    static QVariant stored(const char* key)
+    {
+        QSettings reader(Setting::preferencesPath(), QSettings::IniFormat);
+        return reader.value(QLatin1String(key));
+    }
+
 private Q_SLOTS:
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
-    void cleanup() { m_data.reset(); }
+    void cleanup()
+    {
+        Setting::setStartDateDefault({});
+        m_data.reset();
+    }
 
     void firstStartCopiesAWritableSeedAndLaterStartsKeepIt()
     {
@@ -64,22 +80,11 @@ private Q_SLOTS:
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
     }
 
-    void foreignFilesAreNeverReplaced_data()
+    // Another program's database, without the tables of a fuel log, is never replaced.
+    void foreignDatabaseIsNeverReplaced()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("setup");
-        QTest::newRow("another program's database")
-            << QByteArray() << QStringLiteral("create table notes (t text)");
-        QTest::newRow("not a database") << QByteArray("my tax return, please keep") << QString();
-    }
-
-    void foreignFilesAreNeverReplaced()
-    {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, setup);
-        writeFile(Utility::getDBPath(), contents);
-        if (!setup.isEmpty())
-            QVERIFY(Utility::executeSQL(setup));
+        writeFile(Utility::getDBPath(), QByteArray());
+        QVERIFY(Utility::executeSQL(QStringLiteral("create table notes (t text)")));
         QFile file(Utility::getDBPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
@@ -151,18 +156,11 @@ private Q_SLOTS:
         QVERIFY(!OilDateCompare(fillUp(1, std::nullopt), fillUp(2, std::nullopt)));
     }
 
-    void currencySymbolFollowsTheLocale()
-    {
-        QCOMPARE(Utility::currencySymbolForLocale(QStringLiteral("en_US")), QStringLiteral("$"));
-        QCOMPARE(Utility::currencySymbolForLocale(QStringLiteral("zh_CN")), QStringLiteral("¥"));
-    }
-
     void versionIsScannedFromTheStartOfItsText_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("version");
         QTest::newRow("three parts") << QStringLiteral("4.3.1") << 4.3f;
-        QTest::newRow("Debian major only") << QStringLiteral("12") << 12.0f;
         QTest::newRow("trailing words") << QStringLiteral("22.04 LTS") << 22.04f;
         QTest::newRow("no number") << QStringLiteral("unknown") << 0.0f;
     }
@@ -182,7 +180,93 @@ private Q_SLOTS:
         // Any desktop this runs on counts as later than every threshold.
         QVERIFY(Utility::IOSVersion50Late());
     }
+    void firstReadsStoreTheirDefaults()
+    {
+        QVERIFY(!stored(Setting::kPrecisionDigits).isValid());
+        QCOMPARE(Setting::getFloatValuePrecisionDigits(), 2);
+        QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), 2);
+
+        QVERIFY(!stored(Setting::kGPSFlag).isValid());
+        QVERIFY(Setting::getGPSFlag());
+        QCOMPARE(stored(Setting::kGPSFlag).toBool(), true);
+
+        QVERIFY(Setting::getDefaultCarID().isNull());
+        QVERIFY(!stored(Setting::kDefaultCar).isValid());
+    }
+
+    void settersWriteThroughAtOnce()
+    {
+        Setting::setGPSFlag(false);
+        QCOMPARE(stored(Setting::kGPSFlag).toBool(), false);
+        QVERIFY(!Setting::getGPSFlag());
+
+        Setting::setDefaultCarID(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"));
+        QCOMPARE(
+            stored(Setting::kDefaultCar).toString(), QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"));
+    }
+
+    void precisionOutsideOneToThreeIsStoredAsTwo_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("storedDigits");
+        QTest::newRow("0") << 0 << 2;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("4") << 4 << 2;
+    }
+
+    void precisionOutsideOneToThreeIsStoredAsTwo()
+    {
+        QFETCH(int, digits);
+        QFETCH(int, storedDigits);
+        Setting::setFloatValuePrecisionDigits(digits);
+        QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), storedDigits);
+        QCOMPARE(Setting::getFloatValuePrecisionDigits(), storedDigits);
+    }
+
+    void startDateDefaultComesFromTheCurrentCarOnce()
+    {
+        int asked = 0;
+        Setting::setStartDateDefault([&asked]() -> std::optional<Date> {
+            ++asked;
+            return Date(1306500000.25);
+        });
+        QCOMPARE(Setting::getStartDate(), Date(1306500000.25));
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1306500000.25);
+        QCOMPARE(Setting::getStartDate(), Date(1306500000.25));
+        QCOMPARE(asked, 1);
+    }
+
+    // Now, when the car has no answer; and a stored zero is replaced by the moment of the read
+    // even when the car could answer.
+    void startDateDefaultsToNow()
+    {
+        Clock::setFixedNow(Date(1400000000));
+        QCOMPARE(Setting::getStartDate(), Date(1400000000));
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1400000000.0);
+
+        Setting::setStartDate(Date(0));
+        Setting::setStartDateDefault([]() -> std::optional<Date> { return Date(1); });
+        Clock::setFixedNow(Date(1600000000.5));
+        QCOMPARE(Setting::getStartDate(), Date(1600000000.5));
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1600000000.5);
+    }
+
+    void startDateKeepsItsFractionExactly()
+    {
+        // The period filter compares against this value's six-decimal text, so no digit of the
+        // stored double may be lost on the way through the file.
+        const Date start(1306500000.1234567);
+        Setting::setStartDate(start);
+        QCOMPARE(Setting::getStartDate().timeIntervalSince1970(), start.timeIntervalSince1970());
+    }
+
+    void setStartDateWithoutADateChangesNothing()
+    {
+        Setting::setStartDate(Date(1306500000));
+        Setting::setStartDate(std::nullopt);
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1306500000.0);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestUtility)
-#include "tst_utility.moc"
+QTEST_GUILESS_MAIN(TestDataDirectoryContents)
+#include "tst_datadirectory.moc"

@@ -1,4 +1,6 @@
 #include "platform/ActivityIndicatorView.h"
+#include "platform/DeviceLocale.h"
+#include "platform/FontCatalog.h"
 #include "platform/NavigationBar.h"
 #include "platform/NavigationController.h"
 #include "platform/PickerView.h"
@@ -7,17 +9,20 @@
 #include "screens/AmountEntryRule.h"
 #include "screens/BaseModalViewControllerDelegate.h"
 #include "screens/BaseNumberEditViewController.h"
+#include "screens/CHDatePickerView.h"
 #include "screens/CKeyHelpView.h"
 #include "screens/NavigationPopedViewControllerDelegate.h"
 #include "screens/PropertyView.h"
 #include "screens/PropertyViewDelegate.h"
+#include "screens/TopHelpView.h"
 #include "store/Utility.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
 
 #include <QAbstractButton>
-#include <QGraphicsOpacityEffect>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -90,8 +95,6 @@ public:
         record("didPop", status);
         wasAliveAfterPop = controller->isViewLoaded();
     }
-    void willPopNavViewController(ViewController*) override { events << QStringLiteral("willPop"); }
-    void DidPopNavViewController(ViewController*) override { events << QStringLiteral("didPop"); }
     void willDissModalViewController(ViewController* controller) override
     {
         events << QStringLiteral("willDismiss");
@@ -106,9 +109,30 @@ private:
     }
 };
 
+class TapCounter : public PropertyViewDelegate
+{
+public:
+    void onPropertyViewTap(PropertyView* view) override { tapped << view; }
+    QList<PropertyView*> tapped;
+};
+
+bool isClear(const PropertyView& view)
+{
+    return view.backgroundColor().alpha() == 0;
+}
+
+// Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
+double shanghai(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch()
+        - 8 * 3600.0;
+}
+
 } // namespace
 
-class TestEditorBases : public QObject
+// The parts every editor is built of: the navigation-bar hooks, pop and dismiss delegates,
+// the key bar, the amount entry rule, the property field and the date picker with its bar.
+class TestEditors : public QObject
 {
     Q_OBJECT
 
@@ -116,6 +140,8 @@ private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<ScreenHost> m_host;
     DelegateLog m_delegate;
+
+    QWidget* screen() const { return m_host->navigationController()->topViewController(); }
 
     // The editor pushed on the host's stack, above a root screen.
     AmountEditor* pushEditor()
@@ -129,9 +155,13 @@ private:
     NavigationBar* bar() const { return m_host->navigationController()->navigationBar(); }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
         m_host = std::make_unique<ScreenHost>(new ViewController);
         m_delegate = DelegateLog();
     }
@@ -155,23 +185,11 @@ private Q_SLOTS:
         AmountEditor* editor = pushEditor();
         QCOMPARE(bar()->leftButton()->text(), QStringLiteral("Cancel"));
         QCOMPARE(bar()->rightButton()->text(), QStringLiteral("Save"));
-        QVERIFY(save ? ScreenDriver::pressRightButton(bar()) : ScreenDriver::pressLeftButton(bar()));
+        QVERIFY(ScreenDriver::pressBarButton(save ? bar()->rightButton() : bar()->leftButton()));
         const QString status = save ? QStringLiteral(":YES") : QStringLiteral(":NO");
         QCOMPARE(m_delegate.events, QStringList({ "willPop" + status, "didPop" + status }));
         QVERIFY(m_delegate.wasAliveAfterPop);
         QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
-    }
-
-    void onlyTheShownScreenPops()
-    {
-        AmountEditor* below = pushEditor();
-        AmountEditor* top = pushEditor();
-        below->popViewControllerAnimated(true, true);
-        QCOMPARE(m_host->navigationController()->topViewController(), top);
-        QVERIFY(m_delegate.events.isEmpty());
-        top->popViewControllerAnimated(true);
-        QCOMPARE(m_delegate.events, QStringList({ "willPop", "didPop" }));
-        QCOMPARE(m_host->navigationController()->topViewController(), below);
     }
 
     void typingGoesThroughTheRuleIntoTheField()
@@ -190,8 +208,7 @@ private Q_SLOTS:
         QVERIFY(!editor->shownKeyBar());
         ScreenDriver::tap(editor->amount);
         CKeyHelpView* keys = editor->shownKeyBar();
-        QVERIFY(keys);
-        QVERIFY(keys->isVisible());
+        QVERIFY(keys && keys->isVisible());
         QVERIFY(!keys->decimalKey());
         QCOMPARE(keys->geometry(),
             QRect(0, editor->height() - CKeyHelpView::kHeight, editor->width(), CKeyHelpView::kHeight));
@@ -203,8 +220,6 @@ private Q_SLOTS:
         // Turning to a picker puts the keyboard away, and the bar with it.
         editor->grades->setFocus();
         QVERIFY(!editor->shownKeyBar());
-        ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar());
     }
 
     void aScreenOffTheStackWatchesNoKeyboard()
@@ -243,17 +258,150 @@ private Q_SLOTS:
     {
         AmountEditor* editor = pushEditor();
         editor->showActive();
-        QVERIFY(editor->isShowingActive());
         auto* indicator = editor->findChild<ActivityIndicatorView*>();
         QVERIFY(indicator->isAnimating());
-        QCOMPARE(indicator->size(), QSize(32, 32));
         QCOMPARE(indicator->geometry().center(), editor->rect().center());
-        QCOMPARE(qobject_cast<QGraphicsOpacityEffect*>(indicator->graphicsEffect())->opacity(), 0.5);
         editor->hideActive();
-        QVERIFY(!editor->isShowingActive());
         QVERIFY(!editor->findChild<ActivityIndicatorView*>());
+    }
+    // Typing into an amount of at most maxLength characters and maxDecimals decimals.
+    void amountEntryRule_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<int>("maxDecimals");
+        QTest::addColumn<bool>("accepted");
+        const auto row = [](const char* name, const char* current, const char* replacement, int maxLength,
+                             int maxDecimals, bool accepted) {
+            QTest::newRow(name) << QString::fromLatin1(current) << QString::fromLatin1(replacement)
+                                << maxLength << maxDecimals << accepted;
+        };
+        row("leading zero refused", "", "0", 8, 2, false);
+        row("L-th character", "1234567", "8", 8, 2, true);
+        row("character past L refused", "12345678", "9", 8, 2, false);
+        row("deleting at the limit", "12345678", "", 8, 2, true);
+        row("D-th decimal", "12.3", "4", 8, 2, true);
+        row("decimal past D refused", "12.34", "5", 8, 2, false);
+        row("second point refused", "12.3", ".", 8, 2, false);
+    }
+
+    void amountEntryRule()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, replacement);
+        QFETCH(int, maxLength);
+        QFETCH(int, maxDecimals);
+        QFETCH(bool, accepted);
+        QCOMPARE(AmountEntryRule::accepts(current, replacement, maxLength, maxDecimals), accepted);
+    }
+
+    void anActiveFieldBlinksEveryHalfSecondUntilInactive()
+    {
+        PropertyView view;
+        view.resize(300, 54);
+        view.show();
+        QVERIFY(!view.isActive());
+        QElapsedTimer clock;
+        clock.start();
+        view.setActive(true);
+        QVERIFY(view.isActive());
+        QVERIFY(isClear(view));
+        // Dark, then clear again, each half a second after the one before.
+        QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
+        const qint64 first = clock.elapsed();
+        QVERIFY2(first >= 450 && first < 1500, qPrintable(QString::number(first)));
+        QCOMPARE(view.backgroundColor().alphaF(), 0.2f);
+        QTRY_VERIFY_WITH_TIMEOUT(isClear(view), 2000);
+        QVERIFY(clock.elapsed() - first >= 450);
+
+        // Made inactive while dark: clear at once, and it stays so.
+        QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
+        view.setActive(false);
+        QVERIFY(isClear(view));
+        QTest::qWait(700);
+        QVERIFY(isClear(view));
+    }
+
+    void onlyAnEnabledFieldTellsTheDelegateOfATap()
+    {
+        TapCounter counter;
+        PropertyView view;
+        view.setDelegate(&counter);
+        view.resize(300, 54);
+        view.show();
+        view.setEnable(false);
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(isClear(view));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(counter.tapped.isEmpty());
+        view.setEnable(true);
+        ScreenDriver::tap(&view);
+        QCOMPARE(counter.tapped, QList<PropertyView*>({ &view }));
+    }
+
+    void longTextShrinksToFitDownTo14Points()
+    {
+        PropertyView view;
+        view.resize(200, 54);
+        view.show();
+        auto* label = view.findChild<QLabel*>();
+        view.setText(QStringLiteral("12.5"));
+        QCOMPARE(label->font().pointSizeF(), 25.0);
+        view.setText(QStringLiteral("A much longer text than fits"));
+        QCOMPARE(label->font().pointSizeF(), 14.0);
+        QCOMPARE(view.getText(), QStringLiteral("A much longer text than fits"));
+    }
+
+    void keysStepAYearOrAMonthLikeATurn_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("expected");
+        const double start = shanghai(2012, 1, 15, 10, 20, 30);
+        QTest::newRow("a year back") << 0 << start << shanghai(2011, 1, 15, 10, 20);
+        QTest::newRow("a year on") << 1 << start << shanghai(2013, 1, 15, 10, 20);
+        QTest::newRow("a month back into last year") << 2 << start << shanghai(2011, 12, 15, 10, 20);
+        QTest::newRow("a month on") << 3 << start << shanghai(2012, 2, 15, 10, 20);
+    }
+
+    void keysStepAYearOrAMonthLikeATurn()
+    {
+        QFETCH(int, key);
+        QFETCH(double, start);
+        QFETCH(double, expected);
+        auto* picker = new CHDatePickerView(screen());
+        picker->setGeometry(0, 480, 390, picker->sizeHint().height());
+        picker->setDate(Date(start), false);
+        picker->AddHelpView();
+        QSignalSpy changed(picker, &DatePicker::valueChanged);
+        ScreenDriver::tap(picker->mHelpView()->key(key));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(picker->date().timeIntervalSince1970(), expected);
+        // The wheels show the new month.
+        const QDate day = QDateTime::fromSecsSinceEpoch(qint64(expected) + 8 * 3600, Qt::UTC).date();
+        QCOMPARE(picker->wheels()->selectedRowInComponent(0) + 1, day.month());
+    }
+
+    void theBarSitsOnThePickerAndFollowsIt()
+    {
+        auto* picker = new CHDatePickerView(screen());
+        picker->setGeometry(0, 480, 390, 200);
+        picker->show();
+        TopHelpView* bar = picker->mHelpView();
+        QVERIFY(!bar->isVisible());
+        picker->AddHelpView();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->geometry(), QRect(0, 480 - bar->height(), 390, bar->height()));
+        picker->setGeometry(10, 300, 300, 200);
+        QCOMPARE(bar->geometry(), QRect(10, 300 - bar->height(), 300, bar->height()));
+
+        // The bar lives on the screen, but goes with its picker.
+        QPointer<TopHelpView> watched(bar);
+        delete picker;
+        QVERIFY(watched.isNull());
     }
 };
 
-QTEST_MAIN(TestEditorBases)
-#include "tst_editorbases.moc"
+QTEST_MAIN(TestEditors)
+#include "tst_editors.moc"

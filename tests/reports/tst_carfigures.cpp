@@ -1,0 +1,285 @@
+#include "platform/DeviceLocale.h"
+#include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/Setting.h"
+#include "store/Unit.h"
+#include "support/LogBuilder.h"
+#include "support/TestDataDirectory.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+// A car's fill-ups read back for the statistics period, and the whole-period figures and month
+// lines made of them.
+class TestCarFigures : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+
+    static CarInfo* car() { return CarManage::sharedCarManage()->mCurrentCarInfo(); }
+
+    // The current car, beside another whose fill-ups must never show.
+    static CarInfo* carWithUnit(int unit)
+    {
+        const QString other = LogBuilder::addCar(QStringLiteral("Other"));
+        LogBuilder::addFillUp(other, { LogBuilder::at(2011, 5, 2), 201105, 99, 999, 9, 5000, 0 });
+        const QString key = LogBuilder::addCar(QStringLiteral("Golf"), unit, 0, 750);
+        Setting::setDefaultCarID(key);
+        // Cars are loaded once per run: a fresh manager sees the new one.
+        CarManage::resetForTesting();
+        CarManage::sharedCarManage()->loadDefaultCar();
+        return car();
+    }
+
+    static void add(double date, int month, double volumn, double money, double reading)
+    {
+        LogBuilder::addFillUp(car()->carID, { date, month, volumn, money, money / volumn, reading, 0 });
+    }
+
+    // May 2011, one fill-up a day from the 1st: readings 1000, 1100, ...
+    static void addDays(int count)
+    {
+        for (int day = 1; day <= count; ++day)
+            add(LogBuilder::at(2011, 5, day), 201105, 30.0 + day, 200.0 + day, 900.0 + 100 * day);
+    }
+
+    static QList<double> readings(const std::optional<QList<Oil>>& oils)
+    {
+        QList<double> values;
+        for (const Oil& oil : oils.value_or(QList<Oil>()))
+            values.append(oil.dCarDisplacement);
+        return values;
+    }
+
+private Q_SLOTS:
+    // The currency symbol is fixed for the run at its first use.
+    void initTestCase() { DeviceLocale::setLocaleName(QStringLiteral("en_US")); }
+
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
+        QVERIFY(LogBuilder::createStore());
+        Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1)));
+        Setting::setFloatValuePrecisionDigits(2);
+        QVERIFY(carWithUnit(1));
+    }
+    void cleanup() { m_data.reset(); }
+
+    void fillUpsOfThePeriodComeOldestFirst()
+    {
+        LogBuilder::addFillUp(car()->carID, { LogBuilder::at(2011, 6, 2), 201106, 40, 300, 7.5, 2000, 2 });
+        add(LogBuilder::at(2011, 5, 2), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2010, 12, 2), 201012, 40, 300, 500);
+        const std::optional<QList<Oil>> oils = car()->getAllOil();
+        QCOMPARE(readings(oils), (QList<double> { 1000, 2000 }));
+        QCOMPARE(oils->at(1).mOilInfo, OilInfo::infoAtPosition(2));
+        QCOMPARE(oils->at(1).carID, car()->carID);
+        QCOMPARE(readings(car()->getAllOilFromMonth(201106)), QList<double> { 2000 });
+        QCOMPARE(readings(car()->getAllOilFromDate(
+                     Date(LogBuilder::at(2011, 5, 2)), Date(LogBuilder::at(2011, 5, 3)))),
+            QList<double> { 1000 });
+    }
+
+    void periodFilterIsStrict()
+    {
+        Setting::setStartDate(Date(LogBuilder::at(2011, 5, 1)));
+        addDays(3);
+        QCOMPARE(readings(car()->getAllOil()), (QList<double> { 1100, 1200 }));
+        QCOMPARE(readings(car()->getAllOilFromMonth(201105)), (QList<double> { 1100, 1200 }));
+        QCOMPARE(readings(car()->getTopFiveOil()), (QList<double> { 1100, 1200 }));
+        QCOMPARE(car()->getFirstOilDate(), Date(LogBuilder::at(2011, 5, 2)));
+        QCOMPARE(car()->getTotalMiles(), 100.0);
+        // The money and volume sums take the fill-up at the start time too.
+        QCOMPARE(car()->getTotalMoney(), 201.0 + 202.0 + 203.0);
+        QCOMPARE(car()->getTotalVolumn(), 31.0 + 32.0 + 33.0);
+    }
+
+    void topFiveAreTheNewestFiveOldestFirst_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<double>>("expected");
+        QTest::newRow("three") << 3 << QList<double> { 1000, 1100, 1200 };
+        QTest::newRow("eight") << 8 << QList<double> { 1300, 1400, 1500, 1600, 1700 };
+    }
+
+    void topFiveAreTheNewestFiveOldestFirst()
+    {
+        QFETCH(int, count);
+        QFETCH(QList<double>, expected);
+        addDays(count);
+        QCOMPARE(readings(car()->getTopFiveOil()), expected);
+    }
+
+    void latestFillUpCarriesOnlyAmountVolumeAndDate()
+    {
+        addDays(2);
+        const std::optional<Oil> last = car()->getLastOil();
+        QVERIFY(last);
+        QCOMPARE(last->dTotal, 202.0);
+        QCOMPARE(last->oilVolumn, 32.0);
+        QCOMPARE(last->date, Date(LogBuilder::at(2011, 5, 2)));
+        QCOMPARE(last->dCarDisplacement, 0.0);
+        QCOMPARE(car()->getLastMiles(), 1100.0);
+        QCOMPARE(car()->getLastOilDate(), Date(LogBuilder::at(2011, 5, 2)));
+    }
+
+    void startAfterTheLatestFillUpEmptiesEverything()
+    {
+        addDays(3);
+        Setting::setStartDate(Date(LogBuilder::at(2011, 6, 1)));
+        QVERIFY(!car()->getLastOil());
+        QVERIFY(!car()->getFirstOilDate());
+        QVERIFY(car()->getAllOil()->isEmpty());
+        QVERIFY(car()->getTopFiveOil()->isEmpty());
+        QCOMPARE(car()->getLastMiles(), 750.0);
+        QVERIFY(car()->getMonthReportData().isEmpty());
+    }
+
+    // Rows another tool might write: NULL amounts, dates, readings and months, grades outside
+    // the list.
+    void foreignRowsGiveZerosNotCrashes()
+    {
+        const QString key = car()->carID;
+        LogBuilder::exec(
+            QStringLiteral("insert into oil_history (car_id, oil_date, oil_spec) values ('%1', %2, 99)")
+                .arg(key)
+                .arg(LogBuilder::at(2011, 5, 3)));
+        LogBuilder::exec(
+            QStringLiteral("insert into oil_history (car_id, oil_spec) values ('%1', -4)").arg(key));
+        LogBuilder::exec(
+            QStringLiteral("insert into oil_history (car_id, oil_date, oil_month, car_mileage, oil_money) "
+                           "values ('%1', %2, 201105, 1500, 80)")
+                .arg(key)
+                .arg(LogBuilder::at(2011, 5, 4)));
+        const std::optional<QList<Oil>> oils = car()->getAllOil();
+        QCOMPARE(oils->size(), 2);
+        QCOMPARE(oils->first().mOilInfo, OilInfo::infoAtPosition(0));
+        QCOMPARE(oils->first().dTotal, 0.0);
+        const QList<OilReportItem> months = car()->getMonthReportData();
+        QCOMPARE(months.size(), 2);
+        QCOMPARE(months.first().monthInteger, 0.0);
+        QVERIFY(!months.first().getMonthString().isEmpty());
+        QCOMPARE(car()->getCarAllReport(true).mRPtotalMoney, 80.0);
+    }
+
+    void oneFillUpHasNoDistance()
+    {
+        add(LogBuilder::at(2011, 5, 1), 201105, 30, 60, 1000);
+        const CarAllReport full = car()->getCarAllReport(true);
+        QCOMPARE(full.mRPTMoneyString, QStringLiteral("$60.00"));
+        QCOMPARE(full.mRPTVolumnString, QStringLiteral("30.00 L"));
+        QCOMPARE(full.mRPTMilesString, QStringLiteral("0 km"));
+        QCOMPARE(full.mAvgVolumnString, QStringLiteral("0.00L/100km"));
+        QCOMPARE(full.mAvgMoneyString, QStringLiteral("0.00$/km"));
+        const CarAllReport driven = car()->getCarAllReport(false);
+        QCOMPARE(driven.mRPtotalMoney, 0.0);
+        QCOMPARE(driven.mRPtotalVolumn, 0.0);
+    }
+
+    void consumptionLeavesTheLatestFillUpOut_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("consumption");
+        QTest::newRow("L/100km: 40 × 100 ÷ 500") << 1 << QStringLiteral("8.00L/100km");
+        QTest::newRow("mpg: 500 ÷ 40") << 5 << QStringLiteral("12.50mpg (US)");
+        QTest::newRow("unit number outside the list") << 17 << QStringLiteral("12.50km/L");
+    }
+
+    void consumptionLeavesTheLatestFillUpOut()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, consumption);
+        carWithUnit(unit);
+        add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 1500);
+        const CarAllReport driven = car()->getCarAllReport(false);
+        QCOMPARE(driven.mRPtotalMiles, 500.0);
+        QCOMPARE(driven.mRPtotalVolumn, 40.0);
+        QCOMPARE(driven.mRPtotalMoney, 300.0);
+        QCOMPARE(driven.mAvgVolumnString, consumption);
+        QCOMPARE(car()->getCarAllReport(true).mRPtotalVolumn, 75.0);
+    }
+
+    // A unit system of an unknown number (from an edited list), or none at all (an unusable
+    // list): no consumption, no crash.
+    void consumptionOfAnUnknownKindIsZero()
+    {
+        Unit unknown;
+        unknown.dNumber = 9;
+        car()->unit = &unknown;
+        QCOMPARE(car()->getMPG(40, 500), 0.0);
+        car()->unit = nullptr;
+        QCOMPARE(car()->getMPG(40, 500), 0.0);
+        QCOMPARE(car()->getCarAllReport(true).mRPTMilesString, QStringLiteral("0 "));
+    }
+
+    void distanceIsCutToAWholeNumber()
+    {
+        add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 2234.9);
+        QCOMPARE(car()->getCarAllReport(true).mRPTMilesString, QStringLiteral("1234 km"));
+    }
+
+    void defaultStartCountsInTheSumsButNotInTheDistance()
+    {
+        add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 1500);
+        add(LogBuilder::at(2011, 6, 10), 201106, 30, 250, 1900);
+        QSettings(Setting::preferencesPath(), QSettings::IniFormat)
+            .remove(QLatin1String(Setting::kCarFilterStartDate));
+        QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 5, 1)));
+
+        QCOMPARE(car()->getTotalMoney(), 830.0);
+        QCOMPARE(car()->getTotalMiles(), 400.0);
+        const QList<OilReportItem> months = car()->getMonthReportData();
+        QCOMPARE(months.size(), 2);
+        QCOMPARE(months.first().totalMoney, 280.0);
+    }
+
+    void monthLinesCarryTheDistanceToTheNextMonth()
+    {
+        add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 5, 25), 201105, 35, 280, 1400);
+        add(LogBuilder::at(2011, 6, 8), 201106, 30, 250, 1600);
+        add(LogBuilder::at(2011, 6, 28), 201106, 20, 150, 2000);
+        const QList<OilReportItem> months = car()->getMonthReportData();
+        QCOMPARE(months.size(), 2);
+        QCOMPARE(months.at(0).monthInteger, 201105.0);
+        QCOMPARE(months.at(0).totalMiles, 600.0);
+        QCOMPARE(months.at(0).totalMoney, 580.0);
+        QCOMPARE(months.at(0).totalVolumn, 75.0);
+        QCOMPARE(months.at(1).totalMiles, 400.0);
+        QCOMPARE(months.at(1).totalMoney, 250.0); // less the latest fill-up's 150
+        QCOMPARE(months.at(1).totalVolumn, 50.0); // the volume correction is the report screen's
+        QCOMPARE(months.at(1).getMonthString(), QStringLiteral("Jun 2011"));
+    }
+
+    void singleReadingMonthMeasuresToTheNextFirstFillUp()
+    {
+        add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
+        add(LogBuilder::at(2011, 6, 20), 201106, 30, 250, 1700);
+        const QList<OilReportItem> months = car()->getMonthReportData();
+        QCOMPARE(months.at(0).totalMiles, 300.0);
+        QCOMPARE(months.at(1).totalMiles, 400.0);
+    }
+
+    void newestMonthVolumeCorrectionFloorsAtZero()
+    {
+        add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
+        add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
+        QList<OilReportItem> months = car()->getMonthReportData();
+        months.last().totalVolumn = 10; // less than the latest fill-up's 30
+        car()->correctNewestMonthVolumn(months);
+        QCOMPARE(months.last().totalVolumn, 0.0);
+        QCOMPARE(months.first().totalVolumn, 40.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCarFigures)
+#include "tst_carfigures.moc"

@@ -1,0 +1,371 @@
+#include "platform/DeviceLocale.h"
+#include "store/OilInfo.h"
+#include "store/PropertyListFile.h"
+#include "store/Unit.h"
+#include "store/Utility.h"
+#include "support/TestDataDirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(Unit)
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QString grade(int id, const QString& name, const QString& price)
+{
+    return QStringLiteral("<dict><key>id</key><integer>%1</integer><key>name</key><string>%2</string>"
+                          "<key>price</key><real>%3</real></dict>")
+        .arg(id)
+        .arg(name, price);
+}
+
+QString unitSystem(const QString& id, const QString& name)
+{
+    return QStringLiteral("<dict><key>UnitID</key>%1<key>UnitName</key>%2<key>MileageUnit</key>"
+                          "<string>km</string><key>VolumnUnit</key><string>L</string></dict>")
+        .arg(id, name);
+}
+
+// A list file whose key holds these elements.
+QByteArray listDocument(const QString& key, const QString& elements)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                          "<key>%1</key><array>%2</array></dict></plist>\n")
+        .arg(key, elements)
+        .toUtf8();
+}
+
+QStringList describe(const OilInfo::List& grades)
+{
+    QStringList lines;
+    for (const auto& grade : grades)
+        lines << QStringLiteral("%1 %2 %3").arg(grade->dNumber).arg(grade->specName).arg(grade->defaultPrice);
+    return lines;
+}
+
+// Overwrites, inserts or removes a few bytes, or adds a plausible-looking fault for the XML parser.
+QByteArray garble(const QByteArray& original, QRandomGenerator& random)
+{
+    QByteArray bytes = original;
+    for (int change = 1 + random.bounded(8); change > 0 && !bytes.isEmpty(); --change) {
+        const qsizetype at = random.bounded(bytes.size());
+        switch (random.bounded(4)) {
+        case 0:
+            bytes[at] = char(random.bounded(256));
+            break;
+        case 1:
+            bytes.insert(at, char(random.bounded(256)));
+            break;
+        case 2:
+            bytes.remove(at, 1 + random.bounded(16));
+            break;
+        default:
+            bytes.insert(at, random.bounded(2) ? "<" : "</dict>");
+            break;
+        }
+    }
+    return bytes;
+}
+
+// Every position lookup gives its entry, the first one outside the list; the list's size.
+template <typename Entry>
+size_t checkUsable(const std::vector<std::unique_ptr<Entry>>& list, Entry* (*atPosition)(qint64))
+{
+    for (qint64 position = -1; position <= qint64(list.size()); ++position) {
+        const bool inside = position >= 0 && position < qint64(list.size());
+        Entry* expected = list.empty() ? nullptr : list.at(inside ? size_t(position) : 0).get();
+        if (atPosition(position) != expected)
+            QTest::qFail("a position lookup does not give its entry", __FILE__, __LINE__);
+    }
+    return list.size();
+}
+
+} // namespace
+
+// The fuel grades and unit systems: their copies in the data directory, read and written, and
+// the unit systems' figures.
+class TestReferenceLists : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+
+    QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
+
+    // A fresh run's view of the lists: what the next start of the app would load.
+    static void startAgain()
+    {
+        OilInfo::resetForTesting();
+        Unit::resetForTesting();
+    }
+
+    // Loads the damaged copy as a fresh run would; the number of entries it gave.
+    size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
+    {
+        writeFile(m_data->filePath(fileName + QStringLiteral(".plist")), bytes);
+        startAgain();
+        if (fileName.startsWith(QLatin1String("OilSpec"))) {
+            for (const auto& grade : OilInfo::OilInfoDList()) {
+                if (!std::isfinite(grade->defaultPrice))
+                    QTest::qFail("a grade without a usable price", __FILE__, __LINE__);
+            }
+            return checkUsable(OilInfo::OilInfoDList(), &OilInfo::infoAtPosition);
+        }
+        return checkUsable(Unit::UnitList(), &Unit::unitAtPosition);
+    }
+
+private Q_SLOTS:
+    // The currency symbol is established once per run, so the locale must be set first.
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QCOMPARE(Utility::getCurrencySybol(), QStringLiteral("$"));
+    }
+    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+    void cleanup() { m_data.reset(); }
+
+    void firstUseCopiesTheSeedsWritable()
+    {
+        QVERIFY(!QFile::exists(gradePath()));
+        const OilInfo::List& grades = OilInfo::OilInfoDList();
+        const Unit::List& units = Unit::UnitList();
+        for (const char* name : { "OilSpec_Info.plist", "Unit_Info.plist" }) {
+            const QString copy = m_data->filePath(QLatin1String(name));
+            // Root can write to a read-only file, so look at the bits rather than try a write.
+            QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
+            QCOMPARE(readFile(copy), readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
+        }
+        QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
+        QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
+        // Records map a stored number back by position, so the seeds must number by position.
+        QVERIFY(grades.size() >= 3);
+        for (size_t position = 0; position < grades.size(); ++position)
+            QCOMPARE(grades[position]->dNumber, unsigned(position));
+        QCOMPARE(units.size(), size_t(7));
+        for (size_t position = 0; position < units.size(); ++position) {
+            QCOMPARE(units[position]->dNumber, unsigned(position));
+            // 1 to 4 are volume per 100 distance units.
+            const bool perHundred = position >= 1 && position <= 4;
+            QCOMPARE(units[position]->consumptionKind(),
+                perHundred ? Unit::ConsumptionKind::VolumePerHundredDistance
+                           : Unit::ConsumptionKind::DistancePerVolume);
+        }
+        QCOMPARE(Unit::consumptionKindForNumber(7), Unit::ConsumptionKind::None);
+    }
+
+    // Cars hold pointers into the lists, so they must not be rebuilt while the app runs.
+    void listIsLoadedOncePerRun()
+    {
+        OilInfo* first = OilInfo::infoAtPosition(0);
+        QVERIFY(first);
+        QFile::remove(gradePath());
+        QCOMPARE(OilInfo::infoAtPosition(0), first);
+    }
+
+    void editSaveReloadKeepsEveryGradeInOrder()
+    {
+        OilInfo::List& grades = OilInfo::OilInfoDList();
+        QVERIFY(grades.size() >= 3);
+        grades[2]->defaultPrice = 2.19f;
+        grades[2]->specName = QStringLiteral("Super <98> & more");
+        const QStringList edited = describe(grades);
+        QVERIFY(grades[2]->update());
+
+        startAgain();
+        QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
+        QVERIFY(OilInfo::listProblem().isEmpty());
+
+        // The file is a plain grade list any property-list reader takes.
+        const std::optional<QVariantMap> onDisk = PropertyListFile::readDictionary(gradePath());
+        QVERIFY(onDisk);
+        const QVariantMap third = onDisk->value(QStringLiteral("OilSpec")).toList().value(2).toMap();
+        QCOMPARE(third.value(QStringLiteral("id")).toLongLong(), 2);
+        QCOMPARE(third.value(QStringLiteral("price")).toDouble(), 2.19);
+    }
+
+    // Between two good entries numbered 0 and 2, a malformed one numbered 1.
+    void malformedEntryIsLeftOut_data()
+    {
+        QTest::addColumn<bool>("isGrade");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("grade with negative id")
+            << true << grade(-1, QStringLiteral("X"), QStringLiteral("1"));
+        QTest::newRow("grade price as text")
+            << true
+            << QStringLiteral("<dict><key>id</key><integer>1</integer><key>name</key>"
+                              "<string>X</string><key>price</key><string>1.5</string></dict>");
+        QTest::newRow("UnitName as integer")
+            << false
+            << unitSystem(QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"));
+    }
+
+    void malformedEntryIsLeftOut()
+    {
+        QFETCH(bool, isGrade);
+        QFETCH(QString, element);
+        if (isGrade) {
+            writeFile(gradePath(),
+                listDocument(QStringLiteral("OilSpec"),
+                    grade(0, QStringLiteral("A"), QStringLiteral("1.5")) + element
+                        + grade(2, QStringLiteral("C"), QStringLiteral("3.5"))));
+            QCOMPARE(describe(OilInfo::OilInfoDList()),
+                QStringList({ QStringLiteral("0 A 1.5"), QStringLiteral("2 C 3.5") }));
+            QVERIFY(OilInfo::listProblem().contains(QLatin1String("grade 1")));
+        } else {
+            const QString km = QStringLiteral("<string>km</string>");
+            writeFile(m_data->filePath(QStringLiteral("Unit_Info.plist")),
+                listDocument(QStringLiteral("Unit"),
+                    unitSystem(QStringLiteral("<integer>0</integer>"), km) + element
+                        + unitSystem(QStringLiteral("<integer>2</integer>"), km)));
+            QCOMPARE(Unit::UnitList().size(), size_t(2));
+            QCOMPARE(Unit::unitAtPosition(1)->dNumber, 2u);
+            QVERIFY(Unit::listProblem().contains(QLatin1String("unit system 1")));
+        }
+    }
+
+    void unusableCopyGivesAnEmptyList_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("not a property list") << QByteArray("id,name,price\n0,Diesel,1.65\n");
+        QTest::newRow("grades not an array") << QByteArray(
+            "<plist version=\"1.0\"><dict><key>OilSpec</key><string>Diesel</string></dict></plist>");
+    }
+
+    void unusableCopyGivesAnEmptyList()
+    {
+        QFETCH(QByteArray, contents);
+        writeFile(gradePath(), contents);
+        QVERIFY(OilInfo::OilInfoDList().empty());
+        QVERIFY(!OilInfo::infoAtPosition(0));
+        QVERIFY(OilInfo::listProblem().contains(gradePath()));
+        QCOMPARE(readFile(gradePath()), contents);
+    }
+
+    void failedWriteLeavesTheFileAndKeepsTheEdit()
+    {
+        OilInfo::List& grades = OilInfo::OilInfoDList();
+        QVERIFY(!grades.empty());
+        // A directory in the file's place cannot be replaced by a rename.
+        QVERIFY(QFile::remove(gradePath()));
+        QVERIFY(QDir().mkpath(gradePath() + QStringLiteral("/inside")));
+
+        grades[0]->defaultPrice = 9.99f;
+        QVERIFY(!grades[0]->update());
+        QVERIFY(QFileInfo(gradePath() + QStringLiteral("/inside")).isDir());
+        QCOMPARE(OilInfo::infoAtPosition(0)->defaultPrice, 9.99f);
+        QVERIFY(OilInfo::listProblem().contains(gradePath()));
+    }
+
+    void copyReadInPartIsKeptBeforeItIsReplaced()
+    {
+        const QByteArray damaged = listDocument(QStringLiteral("OilSpec"),
+            grade(0, QStringLiteral("A"), QStringLiteral("1.5"))
+                + QStringLiteral("<dict><key>id</key><integer>1</integer></dict>")
+                + grade(2, QStringLiteral("C"), QStringLiteral("3.5")));
+        writeFile(gradePath(), damaged);
+        const QString kept = gradePath() + QStringLiteral(".damaged");
+        // Nothing can be kept while a directory is in the way: the file must stay as it was.
+        QVERIFY(QDir().mkpath(kept + QStringLiteral("/inside")));
+
+        OilInfo::infoAtPosition(0)->defaultPrice = 1.6f;
+        QVERIFY(!OilInfo::updateOilInfoDList());
+        QCOMPARE(readFile(gradePath()), damaged);
+
+        QVERIFY(QDir(kept).removeRecursively());
+        QVERIFY(OilInfo::updateOilInfoDList());
+        QCOMPARE(readFile(kept), damaged);
+        startAgain();
+        QCOMPARE(describe(OilInfo::OilInfoDList()),
+            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("2 C 3.5") }));
+    }
+
+    // Copies cut short or garbled: nothing may crash, and a list is either empty or a list of
+    // well-formed entries that every position lookup can use.
+    void damagedCopies_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("grades") << QStringLiteral("OilSpec_Info");
+        QTest::newRow("units") << QStringLiteral("Unit_Info");
+    }
+
+    void damagedCopies()
+    {
+        QFETCH(QString, fileName);
+        const QByteArray whole = readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
+        const size_t full = loadDamaged(fileName, whole);
+        QVERIFY(full > 0);
+
+        // A list cut short never yields part of a list that looks whole.
+        for (const qsizetype length :
+            { qsizetype(0), whole.size() / 4, whole.size() / 2, whole.size() - 9 }) {
+            const size_t loaded = loadDamaged(fileName, whole.left(length));
+            QVERIFY2(loaded == 0 || loaded == full,
+                qPrintable(
+                    QStringLiteral("%1 of %2 entries from %3 bytes").arg(loaded).arg(full).arg(length)));
+        }
+        QRandomGenerator random(19700101);
+        for (int round = 0; round < 40 && !QTest::currentTestFailed(); ++round)
+            loadDamaged(fileName, garble(whole, random));
+    }
+
+    void isEqualToUnit_data()
+    {
+        QTest::addColumn<Unit>("other");
+        QTest::addColumn<bool>("equal");
+        const QString km = QStringLiteral("km");
+        const QString litre = QStringLiteral("L");
+        const QString name = QStringLiteral("L/100km");
+        QTest::newRow("same") << Unit { 1, name, km, litre } << true;
+        QTest::newRow("number differs") << Unit { 2, name, km, litre } << false;
+        QTest::newRow("only volume label differs") << Unit { 1, name, km, QStringLiteral("kWh") } << false;
+    }
+
+    void isEqualToUnit()
+    {
+        QFETCH(Unit, other);
+        QFETCH(bool, equal);
+        const Unit unit { 1, QStringLiteral("L/100km"), QStringLiteral("km"), QStringLiteral("L") };
+        QCOMPARE(unit.isEqualToUnit(&other), equal);
+        QCOMPARE(other.isEqualToUnit(&unit), equal);
+        QVERIFY(!unit.isEqualToUnit(nullptr));
+    }
+
+    void costPerDistance_data()
+    {
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("50 over 200") << 200.0 << QStringLiteral("0.25$/km");
+        QTest::newRow("distance 0") << 0.0 << QStringLiteral("0.00$/km");
+        QTest::newRow("cost beyond a float") << 1e-300 << QStringLiteral("0.00$/km");
+    }
+
+    void costPerDistance()
+    {
+        QFETCH(double, distance);
+        QFETCH(QString, expected);
+        const Unit unit { 1, QStringLiteral("L/100km"), QStringLiteral("km"), QStringLiteral("L") };
+        QCOMPARE(unit.unitCostPeMileageFrom(distance, 50.0), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReferenceLists)
+#include "tst_referencelists.moc"
