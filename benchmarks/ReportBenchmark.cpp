@@ -6,7 +6,7 @@
 #include "charts/ReportChartRow.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
-#include "screens/ExportPDF.h"
+#include "screens/report/ExportPDF.h"
 #include "store/CarManage.h"
 
 #include <QApplication>

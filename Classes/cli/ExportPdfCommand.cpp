@@ -1,7 +1,7 @@
 #include "cli/ExportPdfCommand.h"
 
 #include "charts/ReportChartRow.h"
-#include "screens/ExportPDF.h"
+#include "screens/report/ExportPDF.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
 

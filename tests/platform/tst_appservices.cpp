@@ -1,5 +1,5 @@
-#include "platform/Application.h"
-#include "platform/ApplicationDelegate.h"
+#include "widgets/Application.h"
+#include "widgets/ApplicationDelegate.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"

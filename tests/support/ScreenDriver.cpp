@@ -1,8 +1,8 @@
 #include "support/ScreenDriver.h"
 
-#include "platform/ActionSheet.h"
-#include "platform/AlertView.h"
-#include "platform/PickerView.h"
+#include "widgets/ActionSheet.h"
+#include "widgets/AlertView.h"
+#include "widgets/PickerView.h"
 
 #include <QPushButton>
 #include <QToolButton>

@@ -1,6 +1,6 @@
 #include "support/ScreenHost.h"
 
-#include "platform/NavigationController.h"
+#include "widgets/NavigationController.h"
 
 #include <QtTest>
 

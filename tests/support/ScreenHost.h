@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppWindow.h"
+#include "widgets/AppWindow.h"
 
 class NavigationController;
 class ViewController;

@@ -1,0 +1,66 @@
+#include "screens/base/BaseModalViewController.h"
+
+#include "widgets/ActivityIndicatorView.h"
+#include "widgets/NavigationController.h"
+#include "screens/base/BaseModalViewControllerDelegate.h"
+#include "screens/base/NavigationPopedViewControllerDelegate.h"
+
+#include <QGraphicsOpacityEffect>
+
+BaseModalViewController::BaseModalViewController(QWidget* parent)
+    : ViewController(parent)
+{ }
+
+// Only the shown screen leaves: popping from below would take another screen off the stack.
+void BaseModalViewController::popViewControllerAnimated(bool animated, bool status)
+{
+    NavigationController* navigation = navigationController();
+    if (!navigation || navigation->topViewController() != this)
+        return;
+    if (m_navDelegate)
+        m_navDelegate->willPopNavViewController(this, status);
+    navigation->popViewControllerAnimated(animated);
+    if (m_navDelegate)
+        m_navDelegate->DidPopNavViewController(this, status);
+}
+
+void BaseModalViewController::popViewControllerAnimated(bool animated)
+{
+    NavigationController* navigation = navigationController();
+    if (!navigation || navigation->topViewController() != this)
+        return;
+    if (m_navDelegate)
+        m_navDelegate->willPopNavViewController(this);
+    navigation->popViewControllerAnimated(animated);
+    if (m_navDelegate)
+        m_navDelegate->DidPopNavViewController(this);
+}
+
+void BaseModalViewController::requestDismissModalViewAnimated()
+{
+    if (!m_dissDelegate)
+        return;
+    m_dissDelegate->willDissModalViewController(this);
+    m_dissDelegate->DidDissModalViewController(this);
+}
+
+void BaseModalViewController::showActive()
+{
+    hideActive();
+    m_indicatorView = new ActivityIndicatorView(this);
+    auto* half = new QGraphicsOpacityEffect(m_indicatorView);
+    half->setOpacity(0.5);
+    m_indicatorView->setGraphicsEffect(half);
+    m_indicatorView->startAnimating();
+}
+
+void BaseModalViewController::hideActive()
+{
+    delete m_indicatorView;
+    m_indicatorView = nullptr;
+}
+
+bool BaseModalViewController::isShowingActive() const
+{
+    return m_indicatorView != nullptr;
+}

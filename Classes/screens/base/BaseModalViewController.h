@@ -1,0 +1,41 @@
+#pragma once
+
+#include "widgets/ViewController.h"
+
+class ActivityIndicatorView;
+class BaseModalViewControllerDelegate;
+class NavigationPopedViewControllerDelegate;
+
+// The base of the app's screens: a busy indicator, leaving the navigation stack with notice to
+// a delegate, and asking the presenting screen to be dismissed.
+class BaseModalViewController : public ViewController
+{
+    Q_OBJECT
+
+public:
+    explicit BaseModalViewController(QWidget* parent = nullptr);
+
+    // Neither delegate is owned.
+    void setNavDelegate(NavigationPopedViewControllerDelegate* delegate) { m_navDelegate = delegate; }
+    NavigationPopedViewControllerDelegate* navDelegate() const { return m_navDelegate; }
+    void setDissDelegate(BaseModalViewControllerDelegate* delegate) { m_dissDelegate = delegate; }
+    BaseModalViewControllerDelegate* dissDelegate() const { return m_dissDelegate; }
+
+    // Leaves the navigation stack (only when it is the shown screen of one), telling navDelegate before and
+    // after; the status tells it whether the screen saved. The screen stays alive until the event loop turns,
+    // so the calls after the pop are safe.
+    void popViewControllerAnimated(bool animated, bool status);
+    void popViewControllerAnimated(bool animated);
+    // Tells dissDelegate (will, then did); the delegate dismisses this screen.
+    void requestDismissModalViewAnimated();
+
+    // The busy indicator in the middle of the screen.
+    void showActive();
+    void hideActive();
+    bool isShowingActive() const;
+
+private:
+    NavigationPopedViewControllerDelegate* m_navDelegate = nullptr;
+    BaseModalViewControllerDelegate* m_dissDelegate = nullptr;
+    ActivityIndicatorView* m_indicatorView = nullptr;
+};

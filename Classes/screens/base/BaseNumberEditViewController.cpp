@@ -1,0 +1,128 @@
+#include "screens/base/BaseNumberEditViewController.h"
+
+#include "platform/MainBundle.h"
+#include "widgets/NavigationItem.h"
+#include "screens/base/CKeyHelpView.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+
+BaseNumberEditViewController::BaseNumberEditViewController(QWidget* parent)
+    : BaseModalViewController(parent)
+{ }
+
+bool BaseNumberEditViewController::decimalKeyNeeded(bool decimalFieldActive, float systemVersion)
+{
+    return decimalFieldActive && systemVersion < 4.1f;
+}
+
+bool BaseNumberEditViewController::isAddSubViewToKeyboard() const
+{
+    return needShowDecimal() || needShowKeyBoardTopView();
+}
+
+void BaseNumberEditViewController::cancel()
+{
+    popViewControllerAnimated(true, false);
+}
+
+void BaseNumberEditViewController::save()
+{
+    popViewControllerAnimated(true, true);
+}
+
+CKeyHelpView* BaseNumberEditViewController::keyBoardTopView()
+{
+    auto* bar = new CKeyHelpView({ MainBundle::localizedString("清除") }, this);
+    bar->setActionDelegate(this);
+    return bar;
+}
+
+void BaseNumberEditViewController::viewDidLoad()
+{
+    BaseModalViewController::viewDidLoad();
+    NavigationItem* item = navigationItem();
+    if (const QString title = NavLeftItemTitle(); !title.isEmpty()) {
+        auto* button = new QAction(title, this);
+        connect(button, &QAction::triggered, this, [this] { cancel(); });
+        item->setLeftBarButtonItem(button);
+    } else if (const QImage image = NavLeftImageItem(); !image.isNull()) {
+        auto* button = new QAction(QIcon(QPixmap::fromImage(image)), QString(), this);
+        connect(button, &QAction::triggered, this, [this] { navLeftItemAction(); });
+        item->setLeftBarButtonItem(button);
+    }
+    if (const QString title = NavRightItemTitle(); !title.isEmpty()) {
+        auto* button = new QAction(title, this);
+        connect(button, &QAction::triggered, this, [this] { save(); });
+        item->setRightBarButtonItem(button);
+    } else if (const QImage image = NavRightImageItem(); !image.isNull()) {
+        auto* button = new QAction(QIcon(QPixmap::fromImage(image)), QString(), this);
+        connect(button, &QAction::triggered, this, [this] { navRightItemAction(); });
+        item->setRightBarButtonItem(button);
+    }
+}
+
+void BaseNumberEditViewController::viewWillAppear()
+{
+    BaseModalViewController::viewWillAppear();
+    // The keyboard is watched only while the editor is on screen.
+    m_focusWatch
+        = connect(qApp, &QApplication::focusChanged, this, &BaseNumberEditViewController::focusMoved);
+    focusMoved();
+}
+
+void BaseNumberEditViewController::viewWillDisappear()
+{
+    disconnect(m_focusWatch);
+    if (m_keyboardShown)
+        keyboardWillHide();
+    BaseModalViewController::viewWillDisappear();
+}
+
+void BaseNumberEditViewController::resizeEvent(QResizeEvent* event)
+{
+    BaseModalViewController::resizeEvent(event);
+    placeKeyBar();
+}
+
+// On a desktop the keyboard is "shown" while a text input of this editor has the focus: the
+// physical keys then go into it.
+void BaseNumberEditViewController::focusMoved()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing = focus && isAncestorOf(focus) && focus->testAttribute(Qt::WA_InputMethodEnabled);
+    if (typing && !m_keyboardShown)
+        keyboardWillShow();
+    else if (!typing && m_keyboardShown)
+        keyboardWillHide();
+}
+
+void BaseNumberEditViewController::keyboardWillShow()
+{
+    m_keyboardShown = true;
+    willShowKeyboard();
+    if (!isAddSubViewToKeyboard())
+        return;
+    if (!m_keyBar) {
+        m_keyBar = keyBoardTopView();
+        if (needShowDecimal())
+            connect(m_keyBar->addDecimalKey(), &QAbstractButton::clicked, this, [this] { onDotPress(); });
+    }
+    placeKeyBar();
+    m_keyBar->show();
+    m_keyBar->raise();
+}
+
+void BaseNumberEditViewController::keyboardWillHide()
+{
+    m_keyboardShown = false;
+    willHideKeyboard();
+    delete m_keyBar.data();
+}
+
+void BaseNumberEditViewController::placeKeyBar()
+{
+    if (m_keyBar)
+        m_keyBar->setGeometry(0, height() - CKeyHelpView::kHeight, width(), CKeyHelpView::kHeight);
+}

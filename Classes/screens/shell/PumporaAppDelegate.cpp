@@ -1,0 +1,186 @@
+#include "screens/shell/PumporaAppDelegate.h"
+
+#include "widgets/AlertView.h"
+#include "widgets/AppWindow.h"
+#include "widgets/Application.h"
+#include "platform/MainBundle.h"
+#include "widgets/NavigationController.h"
+#include "platform/Notification.h"
+#include "platform/NotificationCenter.h"
+#include "widgets/TabBar.h"
+#include "widgets/TabBarController.h"
+#include "screens/shell/PlaceholderViewController.h"
+#include "store/CarInfo.h"
+#include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/Unit.h"
+#include "store/Utility.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+PumporaAppDelegate::PumporaAppDelegate() = default;
+
+PumporaAppDelegate::~PumporaAppDelegate()
+{
+    NotificationCenter::defaultCenter()->removeObserver(this);
+}
+
+PumporaAppDelegate* PumporaAppDelegate::appDelegate()
+{
+    Application* application = Application::sharedApplication();
+    return application ? dynamic_cast<PumporaAppDelegate*>(application->delegate()) : nullptr;
+}
+
+// The tab screens arrive one by one; until a screen exists, its tab shows an empty page with its
+// title.
+QList<ViewController*> PumporaAppDelegate::makeTabScreens()
+{
+    const char* const titles[] = { "油耗概述", "油耗报表", "历史记录", "偏好设置" };
+    const char* const icons[]
+        = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
+    QList<ViewController*> screens;
+    for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
+        auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
+        screen->setTabBarItem(screen->title(), MainBundle::imageNamed(QLatin1String(icons[tab])));
+        screens << screen;
+    }
+    return screens;
+}
+
+// The wizard's first step, on the car being set up.
+ViewController* PumporaAppDelegate::makeSetupWizard(CarInfo*)
+{
+    return new PlaceholderViewController(MainBundle::localizedString("Setup Wizard"));
+}
+
+bool PumporaAppDelegate::didFinishLaunchingWithOptions()
+{
+    m_window = std::make_unique<AppWindow>();
+    m_mainNavController = new NavigationController;
+    m_window->setRootViewController(m_mainNavController);
+    // Not on the navigation stack yet: the window keeps it until it is.
+    m_mainTabBarController = new TabBarController(m_window.get());
+    m_mainTabBarController->hide();
+    m_mainTabBarController->setViewControllers(makeTabScreens());
+
+    QString reason;
+    if (!Utility::copyDatabase(&reason)) {
+        showLaunchFailure(reason);
+        return false;
+    }
+    Utility::getCurrencySybol();
+    CarManage* cars = CarManage::sharedCarManage();
+    cars->loadDefaultCar();
+    showDamagedListsIfAny();
+    m_mainTabBarController->tabBar()->setBackgroundImage(MainBundle::imageNamed(QStringLiteral("tab.png")));
+    NotificationCenter::defaultCenter()->addObserver(this, QLatin1String(kSetupWizardCompleteNotification),
+        [this](const Notification& notification) { setupDone(notification); });
+
+    const CarInfo* current = cars->mCurrentCarInfo();
+    if (current && !current->carID.isEmpty()) {
+        m_mainNavController->setViewControllers({ m_mainTabBarController }, false);
+    } else {
+        cars->createNewCar();
+        m_mainNavController->setViewControllers({ makeSetupWizard(cars->mNewCarInfo()) }, false);
+    }
+    m_window->makeKeyAndVisible();
+    return true;
+}
+
+void PumporaAppDelegate::showLaunchFailure(const QString& reason)
+{
+    std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(reason));
+    m_mainNavController->setViewControllers(
+        { new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
+    m_window->makeKeyAndVisible();
+    AlertView* alert = AlertView::showAlertWithTitle(
+        MainBundle::localizedString("无法打开油耗记录"), reason, MainBundle::localizedString("退出"));
+    connect(alert, &AlertView::clickedButtonAtIndex, qApp, [] { QCoreApplication::exit(EXIT_FAILURE); });
+}
+
+// A grade or unit list that could not be read in full shows fewer choices; the user should know
+// why, and that a damaged grade list is kept aside before it is ever written again.
+void PumporaAppDelegate::showDamagedListsIfAny()
+{
+    QStringList problems;
+    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    if (problems.isEmpty())
+        return;
+    std::fprintf(stderr, "pumpora: %s\n", qPrintable(problems.join(QLatin1Char('\n'))));
+    AlertView::showOKWithTitle(
+        MainBundle::localizedString("部分资料无法读取"), problems.join(QLatin1Char('\n')));
+}
+
+void PumporaAppDelegate::applicationDidEnterBackground()
+{
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
+
+// The car is stored before the wizard goes: when the store refuses it, the wizard stays open
+// with everything entered, and the user can try again.
+void PumporaAppDelegate::setupDone(const Notification& notification)
+{
+    CarManage* cars = CarManage::sharedCarManage();
+    const bool firstRun = notification.object() == m_mainNavController;
+    if (!cars->saveNewCar(firstRun)) {
+        AlertView::showError(MainBundle::localizedString("车辆无法保存，请再试一次。"));
+        return;
+    }
+    if (firstRun) {
+        m_mainNavController->setViewControllers({ m_mainTabBarController }, true);
+        return;
+    }
+    if (auto* wizard = qobject_cast<ViewController*>(notification.object()))
+        wizard->dismissModalViewControllerAnimated(true);
+    AlertView::showAlertWithTitle(MainBundle::localizedString("确定"),
+        MainBundle::localizedString("车辆添加成功!\n请到油耗概述页面切换车辆"),
+        MainBundle::localizedString("确定"));
+}
+
+double PumporaAppDelegate::currentLatitude() const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    return m_coordinate.latitude;
+}
+
+double PumporaAppDelegate::currentlongitude() const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    return m_coordinate.longitude;
+}
+
+void PumporaAppDelegate::setMCoord(Coordinate coordinate)
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    if (coordinate.latitude == m_coordinate.latitude && coordinate.longitude == m_coordinate.longitude)
+        return;
+    m_coordinate = coordinate;
+}
+
+void PumporaAppDelegate::clearCoord()
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    m_coordinate = Coordinate();
+}
+
+void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoCoordinate&)
+{
+    setMCoord({ newLocation.latitude(), newLocation.longitude() });
+    stopLocationService();
+}
+
+void PumporaAppDelegate::localtionError(QGeoPositionInfoSource::Error) { }
+
+void PumporaAppDelegate::InitLocationService() { }
+
+void PumporaAppDelegate::startLocationService() { }
+
+void PumporaAppDelegate::stopLocationService() { }
+
+void PumporaAppDelegate::updateCurrentCarInfo(CarInfo*) { }

@@ -1,0 +1,407 @@
+#include "widgets/ActivityIndicatorView.h"
+#include "platform/DeviceLocale.h"
+#include "platform/FontCatalog.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+#include "widgets/PickerView.h"
+#include "widgets/TextField.h"
+#include "widgets/TextFieldDelegate.h"
+#include "screens/base/AmountEntryRule.h"
+#include "screens/base/BaseModalViewControllerDelegate.h"
+#include "screens/base/BaseNumberEditViewController.h"
+#include "screens/base/CHDatePickerView.h"
+#include "screens/base/CKeyHelpView.h"
+#include "screens/base/NavigationPopedViewControllerDelegate.h"
+#include "screens/base/PropertyView.h"
+#include "screens/base/PropertyViewDelegate.h"
+#include "screens/base/TopHelpView.h"
+#include "store/Utility.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// An editor built the way the app's editors are: a display field shows what is typed into the
+// screen's hidden input, under the amount entry rule, with the key bar while typing.
+class AmountEditor : public BaseNumberEditViewController,
+                     public PropertyViewDelegate,
+                     public TextFieldDelegate
+{
+public:
+    PropertyView* amount = nullptr;
+    TextField* hiddenField = nullptr;
+    PickerView* grades = nullptr;
+
+protected:
+    QString NavLeftItemTitle() const override { return QStringLiteral("Cancel"); }
+    QString NavRightItemTitle() const override { return QStringLiteral("Save"); }
+    bool needShowKeyBoardTopView() const override { return true; }
+
+    void viewDidLoad() override
+    {
+        BaseNumberEditViewController::viewDidLoad();
+        hiddenField = TextField::hiddenInput(this);
+        hiddenField->setKeyboardType(TextField::KeyboardType::DecimalPad);
+        hiddenField->setDelegate(this);
+        amount = new PropertyView(this);
+        amount->setDelegate(this);
+        grades = new PickerView(this);
+        grades->setComponents({ { QStringLiteral("RON 92"), QStringLiteral("RON 95") } });
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(amount);
+        layout->addWidget(grades);
+        layout->addStretch();
+        connect(hiddenField, &TextField::textChanged, amount, &PropertyView::setText);
+    }
+
+    void onPropertyViewTap(PropertyView* view) override
+    {
+        view->setActive(true);
+        hiddenField->setText(view->getText());
+        hiddenField->becomeFirstResponder();
+    }
+
+    bool textField(TextField* field, int, int, const QString& replacement) override
+    {
+        return AmountEntryRule::accepts(field->text(), replacement, 8, 2);
+    }
+
+    void viewActionButton(QAbstractButton*, int index) override
+    {
+        if (index == 0)
+            hiddenField->clear();
+    }
+};
+
+class DelegateLog : public NavigationPopedViewControllerDelegate, public BaseModalViewControllerDelegate
+{
+public:
+    QStringList events;
+    bool wasAliveAfterPop = false;
+
+    void willPopNavViewController(ViewController*, bool status) override { record("willPop", status); }
+    void DidPopNavViewController(ViewController* controller, bool status) override
+    {
+        record("didPop", status);
+        wasAliveAfterPop = controller->isViewLoaded();
+    }
+    void willDissModalViewController(ViewController* controller) override
+    {
+        events << QStringLiteral("willDismiss");
+        controller->dismissModalViewControllerAnimated(true);
+    }
+    void DidDissModalViewController(ViewController*) override { events << QStringLiteral("didDismiss"); }
+
+private:
+    void record(const char* event, bool status)
+    {
+        events << QLatin1String(event) + (status ? QStringLiteral(":YES") : QStringLiteral(":NO"));
+    }
+};
+
+class TapCounter : public PropertyViewDelegate
+{
+public:
+    void onPropertyViewTap(PropertyView* view) override { tapped << view; }
+    QList<PropertyView*> tapped;
+};
+
+bool isClear(const PropertyView& view)
+{
+    return view.backgroundColor().alpha() == 0;
+}
+
+// Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
+double shanghai(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch()
+        - 8 * 3600.0;
+}
+
+} // namespace
+
+// The parts every editor is built of: the navigation-bar hooks, pop and dismiss delegates,
+// the key bar, the amount entry rule, the property field and the date picker with its bar.
+class TestEditors : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+    DelegateLog m_delegate;
+
+    QWidget* screen() const { return m_host->navigationController()->topViewController(); }
+
+    // The editor pushed on the host's stack, above a root screen.
+    AmountEditor* pushEditor()
+    {
+        auto* editor = new AmountEditor;
+        editor->setNavDelegate(&m_delegate);
+        m_host->navigationController()->pushViewController(editor, false);
+        return editor;
+    }
+
+    NavigationBar* bar() const { return m_host->navigationController()->navigationBar(); }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_delegate = DelegateLog();
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    void cancelAndSavePopWithTheirStatus_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("save") << true;
+    }
+
+    void cancelAndSavePopWithTheirStatus()
+    {
+        QFETCH(bool, save);
+        AmountEditor* editor = pushEditor();
+        QCOMPARE(bar()->leftButton()->text(), QStringLiteral("Cancel"));
+        QCOMPARE(bar()->rightButton()->text(), QStringLiteral("Save"));
+        QVERIFY(ScreenDriver::pressBarButton(save ? bar()->rightButton() : bar()->leftButton()));
+        const QString status = save ? QStringLiteral(":YES") : QStringLiteral(":NO");
+        QCOMPARE(m_delegate.events, QStringList({ "willPop" + status, "didPop" + status }));
+        QVERIFY(m_delegate.wasAliveAfterPop);
+        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
+    }
+
+    void typingGoesThroughTheRuleIntoTheField()
+    {
+        AmountEditor* editor = pushEditor();
+        ScreenDriver::tap(editor->amount);
+        QVERIFY(editor->amount->isActive());
+        QVERIFY(editor->hiddenField->isFirstResponder());
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
+        QCOMPARE(editor->amount->getText(), QStringLiteral("12.34"));
+    }
+
+    void theKeyBarShowsWhileTyping()
+    {
+        AmountEditor* editor = pushEditor();
+        QVERIFY(!editor->shownKeyBar());
+        ScreenDriver::tap(editor->amount);
+        CKeyHelpView* keys = editor->shownKeyBar();
+        QVERIFY(keys && keys->isVisible());
+        QVERIFY(!keys->decimalKey());
+        QCOMPARE(keys->geometry(),
+            QRect(0, editor->height() - CKeyHelpView::kHeight, editor->width(), CKeyHelpView::kHeight));
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("42"));
+        // Key 0 clears; pressing it leaves the keyboard where it was.
+        ScreenDriver::tap(keys->key(0));
+        QCOMPARE(editor->amount->getText(), QString());
+        QVERIFY(editor->hiddenField->isFirstResponder());
+        // Turning to a picker puts the keyboard away, and the bar with it.
+        editor->grades->setFocus();
+        QVERIFY(!editor->shownKeyBar());
+    }
+
+    void aScreenOffTheStackWatchesNoKeyboard()
+    {
+        AmountEditor* editor = pushEditor();
+        ScreenDriver::tap(editor->amount);
+        QVERIFY(editor->shownKeyBar());
+        m_host->navigationController()->pushViewController(new ViewController, false);
+        QVERIFY(!editor->shownKeyBar());
+        editor->hiddenField->setFocus();
+        QVERIFY(!editor->shownKeyBar());
+    }
+
+    // Only a decimal field on a system before 4.1 lacks its own point; this one is past it.
+    void theDecimalKeyOnlyWhereAsked()
+    {
+        QVERIFY(BaseNumberEditViewController::decimalKeyNeeded(true, 4.0f));
+        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, 4.1f));
+        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(false, 3.1f));
+        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, Utility::CurrentIOSVersion()));
+    }
+
+    void dismissingIsLeftToThePresenter()
+    {
+        auto* editor = new AmountEditor;
+        QPointer<AmountEditor> alive(editor);
+        editor->setDissDelegate(&m_delegate);
+        m_host->navigationController()->topViewController()->presentModalViewController(editor, true);
+        editor->requestDismissModalViewAnimated();
+        QCOMPARE(m_delegate.events, QStringList({ "willDismiss", "didDismiss" }));
+        QCOMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void theBusyIndicatorSitsInTheMiddle()
+    {
+        AmountEditor* editor = pushEditor();
+        editor->showActive();
+        auto* indicator = editor->findChild<ActivityIndicatorView*>();
+        QVERIFY(indicator->isAnimating());
+        QCOMPARE(indicator->geometry().center(), editor->rect().center());
+        editor->hideActive();
+        QVERIFY(!editor->findChild<ActivityIndicatorView*>());
+    }
+    // Typing into an amount of at most maxLength characters and maxDecimals decimals.
+    void amountEntryRule_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<int>("maxDecimals");
+        QTest::addColumn<bool>("accepted");
+        const auto row = [](const char* name, const char* current, const char* replacement, int maxLength,
+                             int maxDecimals, bool accepted) {
+            QTest::newRow(name) << QString::fromLatin1(current) << QString::fromLatin1(replacement)
+                                << maxLength << maxDecimals << accepted;
+        };
+        row("leading zero refused", "", "0", 8, 2, false);
+        row("L-th character", "1234567", "8", 8, 2, true);
+        row("character past L refused", "12345678", "9", 8, 2, false);
+        row("deleting at the limit", "12345678", "", 8, 2, true);
+        row("D-th decimal", "12.3", "4", 8, 2, true);
+        row("decimal past D refused", "12.34", "5", 8, 2, false);
+        row("second point refused", "12.3", ".", 8, 2, false);
+    }
+
+    void amountEntryRule()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, replacement);
+        QFETCH(int, maxLength);
+        QFETCH(int, maxDecimals);
+        QFETCH(bool, accepted);
+        QCOMPARE(AmountEntryRule::accepts(current, replacement, maxLength, maxDecimals), accepted);
+    }
+
+    void anActiveFieldBlinksEveryHalfSecondUntilInactive()
+    {
+        PropertyView view;
+        view.resize(300, 54);
+        view.show();
+        QVERIFY(!view.isActive());
+        QElapsedTimer clock;
+        clock.start();
+        view.setActive(true);
+        QVERIFY(view.isActive());
+        QVERIFY(isClear(view));
+        // Dark, then clear again, each half a second after the one before.
+        QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
+        const qint64 first = clock.elapsed();
+        QVERIFY2(first >= 450 && first < 1500, qPrintable(QString::number(first)));
+        QCOMPARE(view.backgroundColor().alphaF(), 0.2f);
+        QTRY_VERIFY_WITH_TIMEOUT(isClear(view), 2000);
+        QVERIFY(clock.elapsed() - first >= 450);
+
+        // Made inactive while dark: clear at once, and it stays so.
+        QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
+        view.setActive(false);
+        QVERIFY(isClear(view));
+        QTest::qWait(700);
+        QVERIFY(isClear(view));
+    }
+
+    void onlyAnEnabledFieldTellsTheDelegateOfATap()
+    {
+        TapCounter counter;
+        PropertyView view;
+        view.setDelegate(&counter);
+        view.resize(300, 54);
+        view.show();
+        view.setEnable(false);
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(isClear(view));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(counter.tapped.isEmpty());
+        view.setEnable(true);
+        ScreenDriver::tap(&view);
+        QCOMPARE(counter.tapped, QList<PropertyView*>({ &view }));
+    }
+
+    void longTextShrinksToFitDownTo14Points()
+    {
+        PropertyView view;
+        view.resize(200, 54);
+        view.show();
+        auto* label = view.findChild<QLabel*>();
+        view.setText(QStringLiteral("12.5"));
+        QCOMPARE(label->font().pointSizeF(), 25.0);
+        view.setText(QStringLiteral("A much longer text than fits"));
+        QCOMPARE(label->font().pointSizeF(), 14.0);
+        QCOMPARE(view.getText(), QStringLiteral("A much longer text than fits"));
+    }
+
+    void keysStepAYearOrAMonthLikeATurn_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("expected");
+        const double start = shanghai(2012, 1, 15, 10, 20, 30);
+        QTest::newRow("a year back") << 0 << start << shanghai(2011, 1, 15, 10, 20);
+        QTest::newRow("a year on") << 1 << start << shanghai(2013, 1, 15, 10, 20);
+        QTest::newRow("a month back into last year") << 2 << start << shanghai(2011, 12, 15, 10, 20);
+        QTest::newRow("a month on") << 3 << start << shanghai(2012, 2, 15, 10, 20);
+    }
+
+    void keysStepAYearOrAMonthLikeATurn()
+    {
+        QFETCH(int, key);
+        QFETCH(double, start);
+        QFETCH(double, expected);
+        auto* picker = new CHDatePickerView(screen());
+        picker->setGeometry(0, 480, 390, picker->sizeHint().height());
+        picker->setDate(Date(start), false);
+        picker->AddHelpView();
+        QSignalSpy changed(picker, &DatePicker::valueChanged);
+        ScreenDriver::tap(picker->mHelpView()->key(key));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(picker->date().timeIntervalSince1970(), expected);
+        // The wheels show the new month.
+        const QDate day = QDateTime::fromSecsSinceEpoch(qint64(expected) + 8 * 3600, Qt::UTC).date();
+        QCOMPARE(picker->wheels()->selectedRowInComponent(0) + 1, day.month());
+    }
+
+    void theBarSitsOnThePickerAndFollowsIt()
+    {
+        auto* picker = new CHDatePickerView(screen());
+        picker->setGeometry(0, 480, 390, 200);
+        picker->show();
+        TopHelpView* bar = picker->mHelpView();
+        QVERIFY(!bar->isVisible());
+        picker->AddHelpView();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->geometry(), QRect(0, 480 - bar->height(), 390, bar->height()));
+        picker->setGeometry(10, 300, 300, 200);
+        QCOMPARE(bar->geometry(), QRect(10, 300 - bar->height(), 300, bar->height()));
+
+        // The bar lives on the screen, but goes with its picker.
+        QPointer<TopHelpView> watched(bar);
+        delete picker;
+        QVERIFY(watched.isNull());
+    }
+};
+
+QTEST_MAIN(TestEditors)
+#include "tst_editors.moc"

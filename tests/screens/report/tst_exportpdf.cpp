@@ -1,0 +1,208 @@
+#include "charts/ReportChartRow.h"
+#include "platform/Clock.h"
+#include "platform/DeviceLocale.h"
+#include "platform/FontCatalog.h"
+#include "platform/MainBundle.h"
+#include "screens/report/ExportPDF.h"
+#include "store/CarManage.h"
+#include "store/Setting.h"
+#include "support/LogBuilder.h"
+#include "support/PdfText.h"
+#include "support/TestDataDirectory.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using Page = PdfText::Page;
+
+// A month line for the writer; the fill-ups it lists come from the store.
+OilReportItem monthLine(int month)
+{
+    OilReportItem item;
+    item.monthInteger = month;
+    item.totalMoney = 100;
+    item.totalVolumn = 50;
+    item.totalMiles = 600;
+    return item;
+}
+
+} // namespace
+
+#define VERIFY_WORD_AT(page, text, x, y)                                                                     \
+    QVERIFY2(PdfText::hasWordAt(page, QStringLiteral(text), QPointF(x, y)),                                  \
+        qPrintable(PdfText::describe(page, QStringLiteral(text))))
+
+// The PDF report as a reader opens it: its pages, and where their texts stand.
+class TestExportPDF : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    QString m_car;
+
+    // Fill-ups of 2011, one a day from the 1st: fill-up j of month k holds 100 k + j litres,
+    // so each row can be told by its volume.
+    void addFillUps(int month, int count)
+    {
+        for (int j = 0; j < count; ++j) {
+            const double volumn = 100 * month + j;
+            LogBuilder::addFillUp(m_car,
+                { LogBuilder::at(2011, month, 1 + j), 201100 + month, volumn, volumn * 1.5, 1.5,
+                    1000.0 * month + 10 * j, 0 });
+        }
+    }
+
+    QList<Page> read(const QString& path)
+    {
+        const std::optional<QList<Page>> pages = PdfText::read(path);
+        if (!pages)
+            qWarning("%s is not a readable PDF", qPrintable(path));
+        return pages.value_or(QList<Page>());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QVERIFY(FontCatalog::install());
+        QVERIFY(MainBundle::installTranslator());
+    }
+
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
+        Clock::setFixedNow(Date(LogBuilder::at(2012, 3, 4)));
+        QVERIFY(LogBuilder::createStore());
+        m_car = LogBuilder::addCar(QStringLiteral("Golf"), 1);
+        Setting::setStartDate(Date(LogBuilder::at(2010, 12, 1)));
+        CarManage::sharedCarManage()->loadDefaultCar();
+    }
+
+    void cleanup() { m_data.reset(); }
+
+    // Without months the report is a single page saying for which car and when, and it always
+    // replaces the report before it, which must never be sent in its place.
+    void noMonthsWriteOneHeaderAndFooterPage()
+    {
+        const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
+        QFile stale(path);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("%PDF-1.4 an older report");
+        stale.close();
+
+        ExportPDF writer;
+        QCOMPARE(writer.generatePDF({}), path);
+        QString title;
+        QString creator;
+        const std::optional<QList<Page>> pages = PdfText::read(path, &title, &creator);
+        QVERIFY(pages);
+        QCOMPARE(pages->size(), 1);
+        QCOMPARE(title, QStringLiteral("Export by Pumpora"));
+        QCOMPARE(creator, QStringLiteral("Pumpora"));
+        const Page& page = pages->first();
+        VERIFY_WORD_AT(page, "FROM:", 20, 23);
+        VERIFY_WORD_AT(page, "Golf", 410, 23);
+        VERIFY_WORD_AT(page, "PRINT", 20, 745);
+        QVERIFY(PdfText::boxesOf(page, QStringLiteral("www.pumpora.example")).size() == 1);
+        QVERIFY(PdfText::boxesOf(page, QStringLiteral("Month")).isEmpty());
+    }
+
+    void aFailureLeavesNoReportBehind()
+    {
+        ExportPDF writer;
+        const QString path = writer.pdfPath();
+        QVERIFY(!writer.generatePDF({ monthLine(201101) }).isEmpty());
+        CarManage::resetForTesting();
+        QVERIFY(writer.generatePDF({ monthLine(201101) }).isEmpty());
+        QVERIFY(writer.errorString().contains(QLatin1String("no car")));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void summaryPage_data()
+    {
+        QTest::addColumn<bool>("withLineChart");
+        QTest::newRow("with the report screen's line chart") << true;
+        QTest::newRow("before the chart row was ever shown") << false;
+    }
+
+    void summaryPage()
+    {
+        QFETCH(bool, withLineChart);
+        addFillUps(1, 2);
+        addFillUps(2, 2);
+        QList<OilReportItem> months = CarManage::sharedCarManage()->mCurrentCarInfo()->getMonthReportData();
+        QCOMPARE(months.size(), 2);
+        ReportChartRow chartRow(months);
+
+        ExportPDF writer;
+        if (withLineChart)
+            writer.setMRPCell(&chartRow.lineChart());
+        const QList<Page> pages = read(writer.generatePDF(months));
+        QCOMPARE(pages.size(), 2);
+        const Page& summary = pages.at(0);
+        // The table's first column starts 8 in from x 60; its rows are 350 / 9 high from y 100.
+        VERIFY_WORD_AT(summary, "Registered", 68, 100 + (350.0 / 9 - 17) / 2);
+        // The bars scale to 1.1 times the costliest month, 301 (January; February's latest
+        // fill-up is not counted yet): labels up to 4 x (331 div 4).
+        QCOMPARE(PdfText::boxesOf(summary, QStringLiteral("$328")).size(), 1);
+        QCOMPARE(PdfText::boxesOf(summary, QStringLiteral("Consumption")).size(), withLineChart ? 1 : 0);
+        VERIFY_WORD_AT(summary, "PRINT", 20, 745);
+    }
+
+    // Figures a foreign tool wrote beyond the range of an int still show whole, not wrapped.
+    void hugeFiguresShowWhole()
+    {
+        LogBuilder::exec(QStringLiteral("update car_information set car_capacity = 3e9"));
+        CarManage::resetForTesting();
+        CarManage::sharedCarManage()->loadDefaultCar();
+        ExportPDF writer;
+        const QList<Page> pages = read(writer.generatePDF({ monthLine(201101) }));
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(PdfText::boxesOf(pages.at(0), QStringLiteral("3000000000CC")).size(), 1);
+    }
+
+    // A month without fill-ups takes 57 points, each fill-up 20 more. A month still begun above
+    // y 723 draws its heading and first row there and goes on below the column heading of the
+    // next page, without its heading; a month that ends at or below 723 sends the next one to a
+    // new page.
+    void monthGroupsAndPageBreaks()
+    {
+        addFillUps(2, 27);
+        addFillUps(3, 3);
+        addFillUps(4, 27);
+        addFillUps(5, 1);
+        ExportPDF writer;
+        const QList<Page> pages = read(writer.generatePDF({ monthLine(201101), monthLine(201102),
+            monthLine(201103), monthLine(201104), monthLine(201105) }));
+        QCOMPARE(pages.size(), 4);
+
+        const Page& second = pages.at(1);
+        VERIFY_WORD_AT(second, "Jan", 30, 70);
+        VERIFY_WORD_AT(second, "Feb", 30, 70 + 57);
+        VERIFY_WORD_AT(second, "200.00", 300, 125 + 27);
+        VERIFY_WORD_AT(second, "226.00", 300, 125 + 27 + 26 * 20);
+        // March begins at 722: heading and first row still on this page.
+        VERIFY_WORD_AT(second, "Mar", 30, 724);
+        VERIFY_WORD_AT(second, "300.00", 300, 749);
+
+        const Page& third = pages.at(2);
+        VERIFY_WORD_AT(third, "Month", 30, 54);
+        VERIFY_WORD_AT(third, "301.00", 300, 68);
+        QVERIFY2(!PdfText::hasWordAt(third, QStringLiteral("Mar"), QPointF(30, 70)), "heading repeated");
+        VERIFY_WORD_AT(third, "Apr", 30, 140);
+
+        // April ends at 735: May starts the next page.
+        const Page& fourth = pages.at(3);
+        VERIFY_WORD_AT(fourth, "May", 30, 70);
+        VERIFY_WORD_AT(fourth, "500.00", 300, 95);
+    }
+};
+
+QTEST_MAIN(TestExportPDF)
+#include "tst_exportpdf.moc"

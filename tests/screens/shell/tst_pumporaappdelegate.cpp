@@ -1,0 +1,244 @@
+#include "widgets/AlertView.h"
+#include "widgets/Application.h"
+#include "platform/DeviceLocale.h"
+#include "platform/DocumentsDirectory.h"
+#include "platform/MainBundle.h"
+#include "widgets/NavigationBar.h"
+#include "platform/Notification.h"
+#include "platform/NotificationCenter.h"
+#include "widgets/TabBar.h"
+#include "screens/shell/PlaceholderViewController.h"
+#include "screens/shell/PumporaAppDelegate.h"
+#include "store/CarManage.h"
+#include "store/Setting.h"
+#include "store/Utility.h"
+#include "support/LogBuilder.h"
+#include "support/ScreenDriver.h"
+#include "support/TestDataDirectory.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Runs the event loop until something ends it, and answers its exit status; 99 when nothing did.
+int exitStatusOfTheRun()
+{
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class TestPumporaAppDelegate : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<Application> m_application;
+
+    PumporaAppDelegate* launch(bool expectedResult = true)
+    {
+        m_application = std::make_unique<Application>(std::make_unique<PumporaAppDelegate>());
+        [&] { QCOMPARE(m_application->launch(), expectedResult); }();
+        return PumporaAppDelegate::appDelegate();
+    }
+
+    static QString rootTitle(PumporaAppDelegate* app)
+    {
+        return app->mainNavController()->viewControllers().constFirst()->title();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QVERIFY(MainBundle::installTranslator());
+    }
+
+    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+
+    void cleanup()
+    {
+        m_application.reset();
+        m_data.reset();
+    }
+
+    void anEmptyStoreStartsTheWizardOnANewCar()
+    {
+        PumporaAppDelegate* app = launch();
+        QVERIFY(app);
+        QVERIFY(QFile::exists(Utility::getDBPath()));
+        QCOMPARE(app->mainNavController()->viewControllers().size(), 1);
+        QCOMPARE(rootTitle(app), QStringLiteral("Setup Wizard"));
+        QVERIFY(CarManage::sharedCarManage()->mNewCarInfo());
+        QVERIFY(app->window()->isVisible());
+        QVERIFY(!app->mainTabBarController()->isVisible());
+    }
+
+    void aStoredCarStartsOnTheTabs()
+    {
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        const QString polo = LogBuilder::addCar(QStringLiteral("Polo"));
+        Setting::setDefaultCarID(polo);
+        PumporaAppDelegate* app = launch();
+        TabBarController* tabs = app->mainTabBarController();
+        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
+        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, polo);
+        QVERIFY(!ScreenDriver::shownAlert());
+
+        QCOMPARE(tabs->tabBar()->count(), 4);
+        QCOMPARE(tabs->tabBar()->backgroundImage(), MainBundle::imageNamed(QStringLiteral("tab.png")));
+        // Each tab shows its title in the shared navigation bar when it appears.
+        NavigationBar* bar = app->mainNavController()->navigationBar();
+        QCOMPARE(bar->title(), QStringLiteral("Overview"));
+        ScreenDriver::tap(tabs->tabBar()->button(PumporaAppDelegate::SettingsTab));
+        QCOMPARE(bar->title(), QStringLiteral("Settings"));
+    }
+
+    void theFirstRunWizardEndsOnTheTabs()
+    {
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        cars->mNewCarInfo()->mCarName = QStringLiteral("Golf");
+        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
+
+        QCOMPARE(cars->getAllCars().size(), 1);
+        CarInfo* saved = cars->getAllCars().constFirst();
+        QCOMPARE(cars->mCurrentCarInfo(), saved);
+        QCOMPARE(Setting::getDefaultCarID(), saved->carID);
+        QCOMPARE(app->mainNavController()->viewControllers(),
+            QList<ViewController*>({ app->mainTabBarController() }));
+        QVERIFY(app->mainTabBarController()->isVisible());
+        QVERIFY(!ScreenDriver::shownAlert());
+        QTRY_VERIFY(wizard.isNull());
+    }
+
+    void aWizardShownOverTheTabsAddsANonCurrentCar()
+    {
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        CarInfo* current = cars->mCurrentCarInfo();
+        // As the settings screen starts it: a new car, the wizard in a navigation controller of
+        // its own, presented over the tabs.
+        cars->createNewCar();
+        cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
+        QPointer<NavigationController> wizard = new NavigationController(
+            new PlaceholderViewController(MainBundle::localizedString("Setup Wizard")));
+        ViewController* settings
+            = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
+        app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
+        settings->presentModalViewController(wizard, true);
+
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), wizard);
+
+        QCOMPARE(cars->getAllCars().size(), 2);
+        QCOMPARE(cars->getAllCars().at(1)->mCarName, QStringLiteral("Polo"));
+        QCOMPARE(cars->mCurrentCarInfo(), current);
+        QVERIFY(Setting::getDefaultCarID() != cars->getAllCars().at(1)->carID);
+        QCOMPARE(app->window()->visibleViewController(), app->mainNavController());
+        QCOMPARE(app->mainNavController()->viewControllers(),
+            QList<ViewController*>({ app->mainTabBarController() }));
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("OK"));
+        QCOMPARE(alert->message(), QStringLiteral("Car added!\nSwitch cars on the Overview page."));
+        QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("OK")));
+        QTRY_VERIFY(wizard.isNull());
+    }
+
+    void aCarTheStoreRefusesKeepsTheWizardOpen()
+    {
+        PumporaAppDelegate* app = launch();
+        CarManage* cars = CarManage::sharedCarManage();
+        CarInfo* newCar = cars->mNewCarInfo();
+        newCar->mCarName = QStringLiteral("Polo");
+        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
+        // The store cannot take the car.
+        QVERIFY(Utility::executeSQL(QStringLiteral("drop table car_information")));
+
+        NotificationCenter::defaultCenter()->postNotificationName(
+            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
+
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("Failure"));
+        QCOMPARE(alert->message(), QStringLiteral("The car could not be saved. Please try again."));
+        QVERIFY(cars->getAllCars().isEmpty());
+        QCOMPARE(cars->mNewCarInfo(), newCar);
+        QCOMPARE(newCar->mCarName, QStringLiteral("Polo"));
+        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ wizard.data() }));
+    }
+
+    void theCoordinateCache()
+    {
+        PumporaAppDelegate* app = launch();
+        app->setMCoord({ 31.2, 121.5 });
+        app->setMCoord({ 31.2, 121.5 });
+        QCOMPARE(app->currentLatitude(), 31.2);
+        QCOMPARE(app->currentlongitude(), 121.5);
+        // One member differs: both are taken.
+        app->setMCoord({ 31.2, 121.6 });
+        QCOMPARE(app->currentLatitude(), 31.2);
+        QCOMPARE(app->currentlongitude(), 121.6);
+    }
+
+    void aStoreThatCannotBeUsedIsShownAndEndsTheRunWithFailure()
+    {
+        QVERIFY(DocumentsDirectory::ensureExists());
+        QFile notADatabase(Utility::getDBPath());
+        QVERIFY(notADatabase.open(QIODevice::WriteOnly));
+        notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
+        notADatabase.close();
+        PumporaAppDelegate* app = launch(false);
+        QVERIFY(app->window()->isVisible());
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("The fuel log cannot be opened"));
+        QVERIFY2(alert->message().contains(QLatin1String("cannot be opened as a database")),
+            qPrintable(alert->message()));
+        QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
+        QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
+    }
+
+    void aDamagedGradeListIsShownAtLaunch()
+    {
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        QFile grades(DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist")));
+        QVERIFY(grades.open(QIODevice::WriteOnly));
+        grades.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>");
+        grades.close();
+        launch();
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("Some of your data could not be read"));
+        QVERIFY2(
+            alert->message().contains(QLatin1String("OilSpec_Info.plist")), qPrintable(alert->message()));
+    }
+
+    void sentToTheBackgroundTheAppEndsWithSuccess()
+    {
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        launch();
+        // Losing the focus on a desktop changes nothing.
+        m_application->applicationStateChanged(Qt::ApplicationInactive);
+        m_application->applicationStateChanged(Qt::ApplicationActive);
+        QTimer::singleShot(
+            0, qApp, [this] { m_application->applicationStateChanged(Qt::ApplicationSuspended); });
+        QCOMPARE(exitStatusOfTheRun(), EXIT_SUCCESS);
+    }
+};
+
+QTEST_MAIN(TestPumporaAppDelegate)
+#include "tst_pumporaappdelegate.moc"
