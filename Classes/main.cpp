@@ -1,9 +1,9 @@
 #include "cli/CommandLineTool.h"
-#include "widgets/Application.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "widgets/Application.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,9 +1,9 @@
-#include "widgets/Application.h"
-#include "widgets/ApplicationDelegate.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "platform/NotificationCenter.h"
+#include "widgets/Application.h"
+#include "widgets/ApplicationDelegate.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,14 +1,14 @@
-#include "widgets/ActionSheet.h"
-#include "widgets/AlertView.h"
-#include "widgets/DatePicker.h"
 #include "platform/DeviceLocale.h"
 #include "platform/MainBundle.h"
-#include "widgets/PickerView.h"
-#include "widgets/TextField.h"
-#include "widgets/TextFieldDelegate.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
+#include "widgets/ActionSheet.h"
+#include "widgets/AlertView.h"
+#include "widgets/DatePicker.h"
+#include "widgets/PickerView.h"
+#include "widgets/TextField.h"
+#include "widgets/TextFieldDelegate.h"
 
 #include <QtTest>
 

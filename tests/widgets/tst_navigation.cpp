@@ -1,12 +1,12 @@
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
 #include "widgets/AppWindow.h"
 #include "widgets/NavigationBar.h"
 #include "widgets/NavigationController.h"
 #include "widgets/NavigationItem.h"
 #include "widgets/TabBar.h"
 #include "widgets/TabBarController.h"
-#include "support/ScreenDriver.h"
-#include "support/ScreenHost.h"
-#include "support/TestDataDirectory.h"
 
 #include <QToolButton>
 #include <QtTest>

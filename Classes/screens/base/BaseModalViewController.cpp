@@ -1,9 +1,9 @@
 #include "screens/base/BaseModalViewController.h"
 
-#include "widgets/ActivityIndicatorView.h"
-#include "widgets/NavigationController.h"
 #include "screens/base/BaseModalViewControllerDelegate.h"
 #include "screens/base/NavigationPopedViewControllerDelegate.h"
+#include "widgets/ActivityIndicatorView.h"
+#include "widgets/NavigationController.h"
 
 #include <QGraphicsOpacityEffect>
 

@@ -1,8 +1,8 @@
 #include "screens/base/BaseNumberEditViewController.h"
 
 #include "platform/MainBundle.h"
-#include "widgets/NavigationItem.h"
 #include "screens/base/CKeyHelpView.h"
+#include "widgets/NavigationItem.h"
 
 #include <QAbstractButton>
 #include <QAction>

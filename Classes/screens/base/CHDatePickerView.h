@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/DatePicker.h"
 #include "screens/base/CKeyHelpViewActionDelegate.h"
 #include "screens/base/TopHelpView.h"
+#include "widgets/DatePicker.h"
 
 #include <QPointer>
 

@@ -1,20 +1,20 @@
 #include "screens/shell/PumporaAppDelegate.h"
 
-#include "widgets/AlertView.h"
-#include "widgets/AppWindow.h"
-#include "widgets/Application.h"
 #include "platform/MainBundle.h"
-#include "widgets/NavigationController.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
-#include "widgets/TabBar.h"
-#include "widgets/TabBarController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
+#include "widgets/AlertView.h"
+#include "widgets/AppWindow.h"
+#include "widgets/Application.h"
+#include "widgets/NavigationController.h"
+#include "widgets/TabBar.h"
+#include "widgets/TabBarController.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,5 @@
-#include "widgets/ActivityIndicatorView.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
-#include "widgets/NavigationBar.h"
-#include "widgets/NavigationController.h"
-#include "widgets/PickerView.h"
-#include "widgets/TextField.h"
-#include "widgets/TextFieldDelegate.h"
 #include "screens/base/AmountEntryRule.h"
 #include "screens/base/BaseModalViewControllerDelegate.h"
 #include "screens/base/BaseNumberEditViewController.h"
@@ -19,6 +13,12 @@
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
+#include "widgets/ActivityIndicatorView.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+#include "widgets/PickerView.h"
+#include "widgets/TextField.h"
+#include "widgets/TextFieldDelegate.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

@@ -1,12 +1,8 @@
-#include "widgets/AlertView.h"
-#include "widgets/Application.h"
 #include "platform/DeviceLocale.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
-#include "widgets/NavigationBar.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
-#include "widgets/TabBar.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "store/CarManage.h"
@@ -15,6 +11,10 @@
 #include "support/LogBuilder.h"
 #include "support/ScreenDriver.h"
 #include "support/TestDataDirectory.h"
+#include "widgets/AlertView.h"
+#include "widgets/Application.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/TabBar.h"
 
 #include <QAbstractButton>
 #include <QtTest>
