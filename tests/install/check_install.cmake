@@ -45,20 +45,6 @@ if(missing OR unexpected)
     message(FATAL_ERROR "The installed tree differs.\nMissing:\n  ${missing}\nUnexpected:\n  ${unexpected}")
 endif()
 
-# A PNG's header gives its width and height as two 32-bit numbers from byte 16 on.
-foreach(size IN LISTS icon_sizes)
-    set(png ${prefix}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
-    file(READ ${png} header OFFSET 16 LIMIT 8 HEX)
-    math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
-    string(SUBSTRING "${side}" 2 -1 side)
-    string(LENGTH "${side}" digits)
-    math(EXPR zeros "8 - ${digits}")
-    string(REPEAT "0" ${zeros} padding)
-    if(NOT header STREQUAL "${padding}${side}${padding}${side}")
-        message(FATAL_ERROR "${png} is not ${size}x${size} pixels (header ${header})")
-    endif()
-endforeach()
-
 function(run_installed expected_output)
     execute_process(COMMAND ${prefix}/${BINDIR}/pumpora ${ARGN}
         WORKING_DIRECTORY ${elsewhere}
