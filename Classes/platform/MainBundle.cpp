@@ -13,9 +13,9 @@ namespace {
 
 const char* const kStringTableContext = "Localizable";
 
-// An installed program reads the table from the data folder beside its own, where a packager
-// can update a translation without a rebuild; the copy built into the program serves the
-// build tree, the tests, and an installed table that cannot be read.
+// An installed program reads the table from its installation's data folder (share/ beside its
+// bin/), where a packager can update a translation without a rebuild; the copy built into the
+// program serves the build tree, the tests, and an installed table that cannot be read.
 bool loadEnglishTable(QTranslator& translator)
 {
     const QDir installed(QDir(QCoreApplication::applicationDirPath())
