@@ -1,5 +1,6 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
 # Both install what is missing, configure and build; see README.md.
+# `make package` builds the Debian package into the build folder.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -9,7 +10,7 @@ JOBS ?= $(shell nproc)
 XDG_RUNTIME_DIR ?= $(CURDIR)/$(BUILD_DIR)/xdg-runtime
 export XDG_RUNTIME_DIR
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench package format clean
 
 all: build
 
@@ -31,6 +32,9 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/benchmarks/pumpora_benchmark
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

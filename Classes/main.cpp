@@ -52,6 +52,9 @@ int startApp(int argc, char* argv[])
     const QtMessageHandler previousHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
+    QApplication::setWindowIcon(MainBundle::applicationIcon());
+    // Names the desktop entry, which a Wayland shell shows the window under.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PUMPORA_APP_ID));
     FontCatalog::install();
     MainBundle::installTranslator();
 

@@ -3,6 +3,7 @@
 #include "platform/DeviceLocale.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTranslator>
 
@@ -11,6 +12,18 @@
 namespace {
 
 const char* const kStringTableContext = "Localizable";
+
+// An installed program reads the table from its installation's data folder (share/ beside its
+// bin/), where a packager can update a translation without a rebuild; the copy built into the
+// program serves the build tree, the tests, and an installed table that cannot be read.
+bool loadEnglishTable(QTranslator& translator)
+{
+    const QDir installed(QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral(PUMPORA_TRANSLATIONS_FROM_BINDIR)));
+    const QString installedTable = installed.filePath(QStringLiteral("pumpora_en.qm"));
+    return (QFile::exists(installedTable) && translator.load(installedTable))
+        || translator.load(QStringLiteral(":/bundle/pumpora_en.qm"));
+}
 
 } // namespace
 
@@ -25,6 +38,15 @@ QImage MainBundle::imageNamed(const QString& fileName)
     return QImage(QStringLiteral(":/bundle/") + fileName);
 }
 
+QIcon MainBundle::applicationIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/bundle/AppIcon"));
+    for (const QString& file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
+}
+
 QString MainBundle::localizedString(const char* key)
 {
     return QCoreApplication::translate(kStringTableContext, key);
@@ -37,7 +59,7 @@ bool MainBundle::installTranslator()
     static std::unique_ptr<QTranslator> english;
     if (!english) {
         auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(QStringLiteral(":/bundle/pumpora_en.qm")))
+        if (!loadEnglishTable(*translator))
             return false;
         english = std::move(translator);
     }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
 // The application's own resources, loaded by name as from an application bundle:
-// seed files, images and the string table.
+// seed files, images, the application icon and the string table.
 class MainBundle
 {
 public:
@@ -14,10 +15,14 @@ public:
     // A bundled image by file name ("tab.png"); a null image when there is none.
     static QImage imageNamed(const QString& fileName);
 
+    // The application icon in every bundled pixel size, for the window.
+    static QIcon applicationIcon();
+
     // The text of a string-table key in the UI language; a key without entry shows as itself.
     static QString localizedString(const char* key);
 
-    // Chinese shows the keys themselves; every other language loads the English table.
-    // False when the English table cannot be loaded.
+    // Chinese shows the keys themselves; every other language loads the English table, the
+    // installed one when the program runs from an installation. False when the English table
+    // cannot be loaded.
     static bool installTranslator();
 };

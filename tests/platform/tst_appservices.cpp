@@ -49,6 +49,7 @@ private Q_SLOTS:
             blank.fill(Qt::transparent);
             QVERIFY2(!image.isNull() && image != blank, name);
         }
+        QVERIFY(MainBundle::applicationIcon().availableSizes().contains(QSize(256, 256)));
     }
 
     // Runs before the English test below: once installed, a translator stays for the process.
