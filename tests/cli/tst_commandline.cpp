@@ -64,17 +64,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(directory + QStringLiteral("/oil_db.sqlite")));
     }
 
-    void initReportsAStoreItCannotUse()
-    {
-        QFile file(Utility::getDBPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a database");
-        file.close();
-        QCOMPARE(run({ QStringLiteral("init") }), 1);
-        QVERIFY2(m_err.contains(QLatin1String("left untouched")), qPrintable(m_err));
-        QVERIFY(m_out.isEmpty());
-    }
-
     void prefsPrintsTheFourPreferencesWithTheirDefaults()
     {
         Clock::setFixedNow(Date(1306500000.5));

@@ -80,23 +80,6 @@ private Q_SLOTS:
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
     }
 
-    // Another program's database, without the tables of a fuel log, is never replaced.
-    void foreignDatabaseIsNeverReplaced()
-    {
-        writeFile(Utility::getDBPath(), QByteArray());
-        QVERIFY(Utility::executeSQL(QStringLiteral("create table notes (t text)")));
-        QFile file(Utility::getDBPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
-
-        QString error;
-        QVERIFY(!Utility::copyDatabase(&error));
-        QVERIFY2(error.contains(QLatin1String("left untouched")), qPrintable(error));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-    }
-
     void storeOperationsNeverCreateTheFile()
     {
         QVERIFY(!Utility::executeSQL(QStringLiteral("delete from oil_history")));
