@@ -49,10 +49,13 @@ CarManage::CarManage()
 {
     // The statistics period starts by default at the current car's first fill-up, or at its
     // registration when it has none.
-    Setting::setStartDateDefault([this]() -> std::optional<Date> {
+    Setting::setStartDateDefault([this](QString* error) -> std::optional<Date> {
         if (!m_currentCar)
             return std::nullopt;
-        return m_currentCar->getEarliestOilDateOfAllTime().value_or(m_currentCar->mRegisterDate);
+        const std::optional<Date> earliest = m_currentCar->getEarliestOilDateOfAllTime(error);
+        if (!error->isEmpty())
+            return std::nullopt;
+        return earliest.value_or(m_currentCar->mRegisterDate);
     });
 }
 

@@ -209,7 +209,7 @@ private Q_SLOTS:
     void startDateDefaultComesFromTheCurrentCarOnce()
     {
         int asked = 0;
-        Setting::setStartDateDefault([&asked]() -> std::optional<Date> {
+        Setting::setStartDateDefault([&asked](QString*) -> std::optional<Date> {
             ++asked;
             return Date(1306500000.25);
         });
@@ -228,7 +228,7 @@ private Q_SLOTS:
         QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1400000000.0);
 
         Setting::setStartDate(Date(0));
-        Setting::setStartDateDefault([]() -> std::optional<Date> { return Date(1); });
+        Setting::setStartDateDefault([](QString*) -> std::optional<Date> { return Date(1); });
         Clock::setFixedNow(Date(1600000000.5));
         QCOMPARE(Setting::getStartDate(), Date(1600000000.5));
         QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1600000000.5);
