@@ -57,7 +57,7 @@ int ExportPdfCommand::run(const QStringList& arguments, QTextStream& out, QTextS
         writer.setPdfPath(QFileInfo(file).absoluteFilePath());
     const QString path = writer.generatePDF(*months);
     if (path.isEmpty())
-        return fail(err, QStringLiteral("the report was not written: ") + writer.errorString());
+        return fail(err, writer.errorString());
     out << path << '\n';
     return Success;
 }

@@ -135,7 +135,8 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
     // What every page repeats and the summary, read before anything is written.
     QString readError;
     const std::optional<Date> firstOilDate = m_car->getFirstOilDate(&readError);
-    const std::optional<Date> lastOilDate = readError.isEmpty() ? m_car->getLastOilDate(&readError) : std::nullopt;
+    const std::optional<Date> lastOilDate
+        = readError.isEmpty() ? m_car->getLastOilDate(&readError) : std::nullopt;
     if (readError.isEmpty())
         m_summary = m_car->getCarAllReport(false, &readError);
     if (!readError.isEmpty()) {
@@ -170,7 +171,7 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
     context.setRenderHint(QPainter::Antialiasing);
     m_writer = &writer;
     m_pageCount = 0;
-    drawPages(context, months);
+    drawPages(context, months, file);
     m_writer = nullptr;
 
     const bool drawn = context.end();
@@ -179,19 +180,22 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
         return;
     }
     // The writer tells only whether it could finish; the file tells whether every byte landed.
-    if (!drawn || file.error() != QFileDevice::NoError || file.size() == 0 || !file.commit()) {
-        fail(MainBundle::localizedString("报表 %1 无法写完：%2")
-                 .arg(target, file.errorString().isEmpty() ? QStringLiteral("?") : file.errorString()));
+    if (!drawn || !file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
     }
 }
 
-void ExportPDF::drawPages(QPainter& context, const QList<OilReportItem>& months)
+void ExportPDF::drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file)
 {
     qsizetype i = 0;
     int y = 0;
     bool newPage = true;
     bool summaryDrawn = false;
-    while (i < months.size() && m_readError.isEmpty()) {
+    // A full disk fails every later write too: no need to draw the rest.
+    while (i < months.size() && m_readError.isEmpty() && file.error() == QFileDevice::NoError) {
         if (newPage) {
             beginPage(context);
             const int top = drawPage(context);
@@ -361,11 +365,14 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
             kBlack);
         drawText(context,
             StringFormat::format(QStringLiteral("%@ %@"),
-                { StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.oilVolumn)), volumnUnit }),
+                { StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.oilVolumn)),
+                    volumnUnit }),
             QRectF(300, r, 100, 20), rowFont, kBlack);
         drawText(context,
             StringFormat::format(QStringLiteral("%@%@/%@"),
-                { currency, StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.dUnitPrice)), volumnUnit }),
+                { currency,
+                    StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.dUnitPrice)),
+                    volumnUnit }),
             QRectF(400, r, 100, 20), rowFont, kBlack);
         drawText(context,
             StringFormat::format(

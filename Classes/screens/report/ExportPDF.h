@@ -11,6 +11,7 @@
 #include <optional>
 
 class CarInfo;
+class QFileDevice;
 class QPainter;
 class QPdfWriter;
 class RPChartView;
@@ -60,7 +61,7 @@ private:
     void drawFoot(QPainter& context);
 
     void writeReport(const QList<OilReportItem>& months, const QString& target);
-    void drawPages(QPainter& context, const QList<OilReportItem>& months);
+    void drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file);
     void beginPage(QPainter& context);
     void fail(const QString& reason);
 
