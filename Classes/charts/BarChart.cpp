@@ -113,7 +113,8 @@ float BarChart::drawBar(QPainter& context, const QList<OilReportItem>& data, qui
         // month far below zero (a damaged log) reaches no further down than the plot is high.
         const int height = scaleTop == 0
             ? 0
-            : int(std::clamp(NumberConversion::finiteOrZero(item.totalMoney * 100.0 / double(scaleTop)), -kAxisY, kAxisY));
+            : int(std::clamp(
+                NumberConversion::finiteOrZero(item.totalMoney * 100.0 / double(scaleTop)), -kAxisY, kAxisY));
         context.fillRect(QRectF(x, kAxisY - 1 - height, barWidth, height), color);
 
         // The month's name ends just below its bar and rises to the right.

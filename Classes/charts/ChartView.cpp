@@ -100,10 +100,10 @@ QString ChartView::loadCrossXAxis(float& xAxis, float& yAxis, unsigned atIndex)
         return QString();
     const double xValue = mxLogicValue->at(atIndex);
     const double yValue = myLogicValue->at(atIndex);
-    xAxis = drawnCoordinate(
-        xMinMajorTickPoint().x() + distanceAlongAxis(xValue, mxStartValue, mxLogicLength, fXMajorTickSetoff()));
-    yAxis = drawnCoordinate(
-        yMinMajorTickPoint().y() - distanceAlongAxis(yValue, myStartValue, myLogicLength, fYMajorTickSetoff()));
+    xAxis = drawnCoordinate(xMinMajorTickPoint().x()
+        + distanceAlongAxis(xValue, mxStartValue, mxLogicLength, fXMajorTickSetoff()));
+    yAxis = drawnCoordinate(yMinMajorTickPoint().y()
+        - distanceAlongAxis(yValue, myStartValue, myLogicLength, fYMajorTickSetoff()));
     return StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(yValue));
 }
 

@@ -108,7 +108,8 @@ void MoneyChartCell::update()
         m_mxLabelText.append(QStringLiteral(""));
     m_mDyStart = 0;
     // A step beyond 32 bits (only an absurd consumption needs one) would wrap below zero.
-    const qint64 step = Utility::ChartYAxisSetOff(largestConsumption, kYTicks, kStepMultiples, kStepMultiplesUsed);
+    const qint64 step
+        = Utility::ChartYAxisSetOff(largestConsumption, kYTicks, kStepMultiples, kStepMultiplesUsed);
     m_mDySetOff = qint32(std::clamp<qint64>(step, 1, std::numeric_limits<qint32>::max()));
 
     if (m_chartView) {

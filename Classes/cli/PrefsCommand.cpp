@@ -76,9 +76,11 @@ int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out
         for (const CarInfo* car : CarManage::sharedCarManage()->getAllCars())
             keys << car->carID;
         if (!keys.contains(value)) {
-            return refuse(MainBundle::localizedString("DefaultCar 须是已存车辆的键，而不是“%1”（已存的键：%2）")
-                              .arg(printable(value),
-                                  keys.isEmpty() ? MainBundle::localizedString("尚无车辆") : keys.join(QLatin1String(", "))));
+            return refuse(
+                MainBundle::localizedString("DefaultCar 须是已存车辆的键，而不是“%1”（已存的键：%2）")
+                    .arg(printable(value),
+                        keys.isEmpty() ? MainBundle::localizedString("尚无车辆")
+                                       : keys.join(QLatin1String(", "))));
         }
         stored = Setting::setDefaultCarID(value);
     } else if (key == QLatin1String(Setting::kCarFilterStartDate)) {
@@ -95,7 +97,8 @@ int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out
         bool ok = false;
         const int digits = value.toInt(&ok);
         if (!ok || digits < 1 || digits > 3)
-            return refuse(MainBundle::localizedString("%1 须是 1、2 或 3，而不是“%2”").arg(key, printable(value)));
+            return refuse(
+                MainBundle::localizedString("%1 须是 1、2 或 3，而不是“%2”").arg(key, printable(value)));
         stored = Setting::setFloatValuePrecisionDigits(digits);
     } else if (key == QLatin1String(Setting::kGPSFlag)) {
         const std::optional<bool> flag = parseFlag(value);

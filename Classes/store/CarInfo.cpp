@@ -1,8 +1,8 @@
 #include "store/CarInfo.h"
 
 #include "platform/Clock.h"
-#include "reports/NumberConversion.h"
 #include "reports/DateEx.h"
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
@@ -148,7 +148,8 @@ bool CarInfo::addOil(Oil& oil, QString* error)
     return true;
 }
 
-std::optional<QList<Oil>> CarInfo::oilsFromStatement(const QString& sql, int columnsRead, QString* error) const
+std::optional<QList<Oil>> CarInfo::oilsFromStatement(
+    const QString& sql, int columnsRead, QString* error) const
 {
     StoreStatement statement(sql);
     QList<Oil> oils;
@@ -227,11 +228,12 @@ std::optional<Oil> CarInfo::getLastOil(QString* error) const
 
 std::optional<double> CarInfo::getLastMiles(QString* error) const
 {
-    const std::optional<double> highest = singleValue(
-        StringFormat::format(QStringLiteral("select max(car_mileage) from oil_history where car_id = '%@' and "
-                                            "oil_date > %f"),
-            { StoreStatement::escapedText(carID), startSeconds() }),
-        error);
+    const std::optional<double> highest
+        = singleValue(StringFormat::format(
+                          QStringLiteral("select max(car_mileage) from oil_history where car_id = '%@' and "
+                                         "oil_date > %f"),
+                          { StoreStatement::escapedText(carID), startSeconds() }),
+            error);
     if (!highest)
         return std::nullopt;
     return *highest >= 1.0 ? *highest : dCarInitKM;
@@ -290,7 +292,8 @@ std::optional<double> CarInfo::getTotalMiles(QString* error) const
     const bool found = statement.nextRow();
     if (!succeeded(statement, true, error))
         return std::nullopt;
-    return found ? NumberConversion::finiteOrZero(statement.columnDouble(0) - statement.columnDouble(1)) : 0.0;
+    return found ? NumberConversion::finiteOrZero(statement.columnDouble(0) - statement.columnDouble(1))
+                 : 0.0;
 }
 
 double CarInfo::getMPG(double volumn, double miles) const
@@ -387,7 +390,8 @@ std::optional<QList<OilReportItem>> CarInfo::getMonthReportData(QString* error) 
         if (item.totalMiles > 0.001) {
             // The month counts the driving up to the next month's lowest reading.
             if (next.minMiles > item.maxMiles)
-                item.totalMiles = NumberConversion::finiteOrZero(item.totalMiles + (next.minMiles - item.maxMiles));
+                item.totalMiles
+                    = NumberConversion::finiteOrZero(item.totalMiles + (next.minMiles - item.maxMiles));
         } else {
             // One reading (or equal readings): measure up to the next month's first fill-up.
             const std::optional<double> first = getMonthFirstCarDisplacement(int(next.monthInteger), error);
@@ -447,7 +451,8 @@ std::optional<double> CarInfo::getMonthMoneyByOrder(int month, bool revertOrder,
     return monthValueByOrder("oil_money", month, revertOrder, error);
 }
 
-std::optional<double> CarInfo::getMonthCarDisplacementByOrder(int month, bool revertOrder, QString* error) const
+std::optional<double> CarInfo::getMonthCarDisplacementByOrder(
+    int month, bool revertOrder, QString* error) const
 {
     return monthValueByOrder("car_mileage", month, revertOrder, error);
 }

@@ -37,7 +37,8 @@ bool Oil::remove(QString* error)
 {
     // The whole 64-bit key: a key narrowed to 32 bits would delete nothing, or another row.
     return Utility::executeSQL(
-        StringFormat::format(QStringLiteral("delete from oil_history where history_id=%d"), { oilID }), error);
+        StringFormat::format(QStringLiteral("delete from oil_history where history_id=%d"), { oilID }),
+        error);
 }
 
 QString Oil::description() const

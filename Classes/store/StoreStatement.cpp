@@ -37,7 +37,8 @@ StoreStatement::StoreStatement(const QString& sql, const QString& databasePath)
     sqlite3* database = nullptr;
     // Read-write without SQLITE_OPEN_CREATE: a missing file is a failure, not a new empty
     // database that every later start would take for the real one.
-    const int opened = sqlite3_open_v2(m_path.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened
+        = sqlite3_open_v2(m_path.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
     if (opened != SQLITE_OK) {
         m_errorMessage = QString::fromUtf8(database ? sqlite3_errmsg(database) : sqlite3_errstr(opened));
         m_errorCode = opened;

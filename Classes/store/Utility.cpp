@@ -214,7 +214,8 @@ bool Utility::copyResourceIfMissing(const QString& resourcePath, const QString& 
 bool Utility::isLogFile(const QString& path)
 {
     QStringList logFiles { getDBPath(), Setting::preferencesPath() };
-    for (const QString& suffix : { QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm") })
+    for (const QString& suffix :
+        { QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm") })
         logFiles << getDBPath() + suffix;
     for (const char* name : kListFiles)
         logFiles << DocumentsDirectory::filePath(QLatin1String(name));

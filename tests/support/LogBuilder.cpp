@@ -70,7 +70,8 @@ void LogBuilder::corruptTable(const QString& table)
 {
     QList<qint64> rootPages;
     {
-        StoreStatement roots(QStringLiteral("select rootpage from sqlite_master where tbl_name = '%1'").arg(table));
+        StoreStatement roots(
+            QStringLiteral("select rootpage from sqlite_master where tbl_name = '%1'").arg(table));
         while (roots.nextRow())
             rootPages << roots.columnInt(0);
     }

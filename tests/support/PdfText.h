@@ -59,7 +59,7 @@ public:
             errors << QStringLiteral("not a PDF");
         for (int i = 0; document && i < document->numPages(); ++i)
             document->page(i)->renderToImage(18, 18);
-        Poppler::setDebugErrorFunction([](const QString&, const QVariant&) { }, QVariant());
+        Poppler::setDebugErrorFunction([](const QString&, const QVariant&) {}, QVariant());
         return errors;
     }
 

@@ -3,12 +3,11 @@
 //                             database locked for 30 ms of them;
 // commit_loop DATABASE hold   locks the database once and keeps it locked.
 // Prints "locked" once it first holds the lock, and runs until it is killed.
-#include <sqlite3.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sqlite3.h>
 #include <thread>
 
 namespace {

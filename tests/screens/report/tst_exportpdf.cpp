@@ -125,7 +125,8 @@ private Q_SLOTS:
         QFETCH(bool, withLineChart);
         addFillUps(1, 2);
         addFillUps(2, 2);
-        QList<OilReportItem> months = CarManage::sharedCarManage()->mCurrentCarInfo()->getMonthReportData().value();
+        QList<OilReportItem> months
+            = CarManage::sharedCarManage()->mCurrentCarInfo()->getMonthReportData().value();
         QCOMPARE(months.size(), 2);
         ReportChartRow chartRow(months);
 
