@@ -3,11 +3,13 @@
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "store/StoreStatement.h"
 #include "widgets/Application.h"
 
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +35,16 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext&, const QStri
         "pumpora: cannot open a window: no usable display (run it on a desktop, "
         "under xvfb-run, or use a command: pumpora --help)\n");
     std::_Exit(EXIT_FAILURE);
+}
+
+// Damaged data the store found reads as "pumpora: warning: ..." like every other warning of the
+// commands; everything else keeps Qt's own format.
+void reportStoreWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, lcStore().categoryName()) == 0)
+        std::fprintf(stderr, "pumpora: warning: %s\n", qPrintable(message));
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 bool hasDisplay()
@@ -69,6 +81,9 @@ int startApp(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // A file-size limit (or a full disk) makes a write fail, which the writer reports and
+    // recovers from; the signal would end the process in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLineTool::Invocation invocation = CommandLineTool::parse(arguments);
     if (CommandLineTool::startsApp(arguments)) {
@@ -82,6 +97,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     FontCatalog::install();
     MainBundle::installTranslator();
+    qInstallMessageHandler(reportStoreWarnings);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool;

@@ -71,7 +71,7 @@ void reportTab(benchmark::State& state)
     workload(int(state.range(0)));
     for (auto _ : state) {
         CarInfo* car = currentCar();
-        QList<OilReportItem> months = car->getMonthReportData();
+        QList<OilReportItem> months = car->getMonthReportData().value();
         car->correctNewestMonthVolumn(months);
         benchmark::DoNotOptimize(months);
         benchmark::DoNotOptimize(car->getCarAllReport(false));
@@ -105,7 +105,7 @@ void exportPDF(benchmark::State& state)
 {
     workload(int(state.range(0)));
     CarInfo* car = currentCar();
-    QList<OilReportItem> months = car->getMonthReportData();
+    QList<OilReportItem> months = car->getMonthReportData().value();
     car->correctNewestMonthVolumn(months);
     ReportChartRow chartRow(months);
     ExportPDF writer;

@@ -3,6 +3,7 @@
 #include "charts/CPColor.h"
 #include "charts/CTextStyleExtensions.h"
 #include "platform/FontCatalog.h"
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/Utility.h"
 
@@ -108,8 +109,12 @@ float BarChart::drawBar(QPainter& context, const QList<OilReportItem>& data, qui
     for (qsizetype i = count - shown, bar = 0; i < count; ++i, ++bar) {
         const OilReportItem& item = data.at(i);
         const QColor& color = colors.at(colors.size() - 1 - size_t(bar) % colors.size());
-        // Every amount below 1 leaves a scale of 0: then there is nothing to give height to.
-        const int height = scaleTop == 0 ? 0 : int(item.totalMoney * 100.0 / double(scaleTop));
+        // Every amount below 1 leaves a scale of 0: then there is nothing to give height to. A
+        // month far below zero (a damaged log) reaches no further down than the plot is high.
+        const int height = scaleTop == 0
+            ? 0
+            : int(std::clamp(
+                NumberConversion::finiteOrZero(item.totalMoney * 100.0 / double(scaleTop)), -kAxisY, kAxisY));
         context.fillRect(QRectF(x, kAxisY - 1 - height, barWidth, height), color);
 
         // The month's name ends just below its bar and rises to the right.

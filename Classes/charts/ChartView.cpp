@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,6 +27,14 @@ qreal distanceAlongAxis(double value, double startValue, double logicLength, flo
         - quint64(NumberConversion::truncatedToInt64(startValue)));
     const float wholeSteps = float(difference / step) * tickSetoff;
     return double(wholeSteps) + double(difference % step) * double(tickSetoff) / double(step);
+}
+
+// Where a point is drawn: at most this far from the plot, so that a figure of a damaged log still
+// gives coordinates that a float holds and every PDF reader accepts.
+float drawnCoordinate(double coordinate)
+{
+    constexpr double farthest = 1e6;
+    return float(std::clamp(NumberConversion::finiteOrZero(coordinate), -farthest, farthest));
 }
 
 // An arc as the platform adds it in a y-down space with the clockwise flag 0: from startAngle
@@ -91,11 +100,11 @@ QString ChartView::loadCrossXAxis(float& xAxis, float& yAxis, unsigned atIndex)
         return QString();
     const double xValue = mxLogicValue->at(atIndex);
     const double yValue = myLogicValue->at(atIndex);
-    xAxis = float(xMinMajorTickPoint().x()
+    xAxis = drawnCoordinate(xMinMajorTickPoint().x()
         + distanceAlongAxis(xValue, mxStartValue, mxLogicLength, fXMajorTickSetoff()));
-    yAxis = float(yMinMajorTickPoint().y()
+    yAxis = drawnCoordinate(yMinMajorTickPoint().y()
         - distanceAlongAxis(yValue, myStartValue, myLogicLength, fYMajorTickSetoff()));
-    return StringFormat::CIStringFromFloatValue(float(yValue));
+    return StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(yValue));
 }
 
 void ChartView::drawInContext(QPainter& context, const ChartPoint& crossPoint, unsigned index)

@@ -10,6 +10,7 @@
 #include "store/Utility.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -106,8 +107,10 @@ void MoneyChartCell::update()
     while (m_mxLabelText.size() < kXTicks)
         m_mxLabelText.append(QStringLiteral(""));
     m_mDyStart = 0;
-    m_mDySetOff
-        = qint32(Utility::ChartYAxisSetOff(largestConsumption, kYTicks, kStepMultiples, kStepMultiplesUsed));
+    // A step beyond 32 bits (only an absurd consumption needs one) would wrap below zero.
+    const qint64 step
+        = Utility::ChartYAxisSetOff(largestConsumption, kYTicks, kStepMultiples, kStepMultiplesUsed);
+    m_mDySetOff = qint32(std::clamp<qint64>(step, 1, std::numeric_limits<qint32>::max()));
 
     if (m_chartView) {
         m_chartView->mxLogicValue = m_mxData;

@@ -76,8 +76,8 @@ int CarsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         const QJsonObject car = value.toObject();
         out << QStringLiteral("%1 %2  %3 %4 %5 %6 %7\n")
                    .arg(car.value(QStringLiteral("current")).toBool() ? QLatin1Char('*') : QLatin1Char(' '))
-                   .arg(car.value(QStringLiteral("carID")).toString(), -36)
-                   .arg(car.value(QStringLiteral("mCarName")).toString(), -20)
+                   .arg(printable(car.value(QStringLiteral("carID")).toString()), -36)
+                   .arg(printable(car.value(QStringLiteral("mCarName")).toString()), -20)
                    .arg(numberText(car.value(QStringLiteral("unit"))), 4)
                    .arg(numberText(car.value(QStringLiteral("mOilInfo"))), 5)
                    .arg(numberText(car.value(QStringLiteral("maxVolumn"))), 6)

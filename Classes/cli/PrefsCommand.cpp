@@ -1,5 +1,7 @@
 #include "cli/PrefsCommand.h"
 
+#include "platform/MainBundle.h"
+#include "store/CarManage.h"
 #include "store/Setting.h"
 
 #include <QLocale>
@@ -8,6 +10,9 @@
 #include <optional>
 
 namespace {
+
+// The period filter compares against the start written with six decimals.
+constexpr double kFirstMomentOf1970 = 0.000001;
 
 const QStringList& preferenceKeys()
 {
@@ -35,8 +40,9 @@ std::optional<bool> parseFlag(const QString& text)
 QString PrefsCommand::summary() const
 {
     return QStringLiteral("Print the preferences (CarFilterStartDate in seconds since 1970),\n"
-                          "or store one: DefaultCar TEXT, CarFilterStartDate SECONDS,\n"
-                          "_Precision_digits_ 1|2|3, GPSFlag true|false.");
+                          "or store one: DefaultCar KEY (of a stored car), CarFilterStartDate SECONDS,\n"
+                          "_Precision_digits_ 1|2|3, GPSFlag true|false. A start of 0 is stored\n"
+                          "as 0.000001 (1 January 1970): a stored 0 would restart the period.");
 }
 
 int PrefsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -60,34 +66,49 @@ int PrefsCommand::run(const QStringList& arguments, QTextStream& out, QTextStrea
 
 int PrefsCommand::set(const QString& key, const QString& value, QTextStream& out, QTextStream& err)
 {
+    const auto refuse = [&err](const QString& message) {
+        fail(err, message);
+        return UsageError;
+    };
     bool stored = false;
     if (key == QLatin1String(Setting::kDefaultCar)) {
+        QStringList keys;
+        for (const CarInfo* car : CarManage::sharedCarManage()->getAllCars())
+            keys << car->carID;
+        if (!keys.contains(value)) {
+            return refuse(
+                MainBundle::localizedString("DefaultCar 须是已存车辆的键，而不是“%1”（已存的键：%2）")
+                    .arg(printable(value),
+                        keys.isEmpty() ? MainBundle::localizedString("尚无车辆")
+                                       : keys.join(QLatin1String(", "))));
+        }
         stored = Setting::setDefaultCarID(value);
     } else if (key == QLatin1String(Setting::kCarFilterStartDate)) {
         bool ok = false;
         const double seconds = value.toDouble(&ok);
         if (!ok || !std::isfinite(seconds)) {
-            err << "pumpora: " << key << " needs seconds since 1970, not '" << value << "'\n";
+            err << "pumpora: " << key << " needs seconds since 1970, not '" << printable(value) << "'\n";
             return UsageError;
         }
-        stored = Setting::setStartDate(Date(seconds));
+        // A stored 0 means "not set yet" and would restart the period at the next read; a
+        // millionth of a second, the finest step the period filter reads, keeps 1 January 1970.
+        stored = Setting::setStartDate(Date(seconds == 0 ? kFirstMomentOf1970 : seconds));
     } else if (key == QLatin1String(Setting::kPrecisionDigits)) {
         bool ok = false;
         const int digits = value.toInt(&ok);
-        if (!ok) {
-            err << "pumpora: " << key << " needs a whole number, not '" << value << "'\n";
-            return UsageError;
-        }
+        if (!ok || digits < 1 || digits > 3)
+            return refuse(
+                MainBundle::localizedString("%1 须是 1、2 或 3，而不是“%2”").arg(key, printable(value)));
         stored = Setting::setFloatValuePrecisionDigits(digits);
     } else if (key == QLatin1String(Setting::kGPSFlag)) {
         const std::optional<bool> flag = parseFlag(value);
         if (!flag) {
-            err << "pumpora: " << key << " needs true or false, not '" << value << "'\n";
+            err << "pumpora: " << key << " needs true or false, not '" << printable(value) << "'\n";
             return UsageError;
         }
         stored = Setting::setGPSFlag(*flag);
     } else {
-        err << "pumpora: unknown preference '" << key
+        err << "pumpora: unknown preference '" << printable(key)
             << "' (known: " << preferenceKeys().join(QLatin1String(", ")) << ")\n";
         return UsageError;
     }
@@ -103,7 +124,7 @@ QString PrefsCommand::line(const QString& key)
 {
     QString value;
     if (key == QLatin1String(Setting::kDefaultCar))
-        value = Setting::getDefaultCarID();
+        value = printable(Setting::getDefaultCarID());
     else if (key == QLatin1String(Setting::kCarFilterStartDate))
         value = QString::number(
             Setting::getStartDate().timeIntervalSince1970(), 'f', QLocale::FloatingPointShortest);

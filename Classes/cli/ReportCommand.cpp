@@ -101,29 +101,32 @@ int ReportCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     if (!car)
         return status;
 
-    const CarAllReport overview = car->getCarAllReport(true);
-    const CarAllReport report = car->getCarAllReport(false);
-    QList<OilReportItem> months = car->getMonthReportData();
-    car->correctNewestMonthVolumn(months);
+    // A failed read is reported as it is, never shown as zeros or as a log without months.
+    QString error;
+    const std::optional<CarAllReport> overview = car->getCarAllReport(true, &error);
+    const std::optional<CarAllReport> report = overview ? car->getCarAllReport(false, &error) : std::nullopt;
+    std::optional<QList<OilReportItem>> months = report ? car->getMonthReportData(&error) : std::nullopt;
+    if (!months || !car->correctNewestMonthVolumn(*months, &error))
+        return fail(err, error);
 
     if (json) {
         QJsonArray monthLines;
-        for (const OilReportItem& month : months)
+        for (const OilReportItem& month : *months)
             monthLines.append(monthObject(month));
         const QJsonObject document {
             { QStringLiteral("carID"), car->carID },
             { QStringLiteral("mCarName"), car->mCarName },
-            { QStringLiteral("overview"), reportObject(overview) },
-            { QStringLiteral("report"), reportObject(report) },
+            { QStringLiteral("overview"), reportObject(*overview) },
+            { QStringLiteral("report"), reportObject(*report) },
             { QStringLiteral("months"), monthLines },
         };
         out << QJsonDocument(document).toJson(QJsonDocument::Indented);
         return Success;
     }
-    out << car->mCarName << " (" << car->carID << ")\n\n";
-    printReport(out, QStringLiteral("Overview, every fill-up:"), overview);
-    printReport(out, QStringLiteral("Report, without the latest fill-up:"), report);
+    out << printable(car->mCarName) << " (" << printable(car->carID) << ")\n\n";
+    printReport(out, QStringLiteral("Overview, every fill-up:"), *overview);
+    printReport(out, QStringLiteral("Report, without the latest fill-up:"), *report);
     out << '\n';
-    printMonths(out, *car, months);
+    printMonths(out, *car, *months);
     return Success;
 }

@@ -1,5 +1,6 @@
 #include "reports/NumberConversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -13,6 +14,19 @@ qint64 NumberConversion::truncatedToInt64(double value)
     if (value < -9223372036854775808.0)
         return std::numeric_limits<qint64>::min();
     return qint64(value);
+}
+
+double NumberConversion::finiteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
+}
+
+float NumberConversion::narrowedToFloat(double value)
+{
+    if (std::isnan(value))
+        return 0.0f;
+    constexpr double largest = std::numeric_limits<float>::max();
+    return float(std::clamp(value, -largest, largest));
 }
 
 double NumberConversion::typedValue(float value)

@@ -1,6 +1,7 @@
 #include "store/CarManage.h"
 
 #include "platform/Clock.h"
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
@@ -29,10 +30,10 @@ void carFromRow(const StoreStatement& row, CarInfo& car)
         car.carID = row.columnText(0);
     if (!row.isNull(1))
         car.mCarName = row.columnText(1);
-    car.mCapacity = float(row.columnDouble(2));
+    car.mCapacity = NumberConversion::narrowedToFloat(row.columnDouble(2));
     car.mOilInfo = OilInfo::infoAtPosition(row.columnInt(3));
     car.dCarInitKM = row.columnDouble(4);
-    car.maxVolumn = float(row.columnDouble(5));
+    car.maxVolumn = NumberConversion::narrowedToFloat(row.columnDouble(5));
     car.mRegisterDate = Date(row.columnDouble(6));
     car.mModifyDate = Date(row.columnDouble(7));
     if (!row.isNull(8))
@@ -48,10 +49,13 @@ CarManage::CarManage()
 {
     // The statistics period starts by default at the current car's first fill-up, or at its
     // registration when it has none.
-    Setting::setStartDateDefault([this]() -> std::optional<Date> {
+    Setting::setStartDateDefault([this](QString* error) -> std::optional<Date> {
         if (!m_currentCar)
             return std::nullopt;
-        return m_currentCar->getEarliestOilDateOfAllTime().value_or(m_currentCar->mRegisterDate);
+        const std::optional<Date> earliest = m_currentCar->getEarliestOilDateOfAllTime(error);
+        if (!error->isEmpty())
+            return std::nullopt;
+        return earliest.value_or(m_currentCar->mRegisterDate);
     });
 }
 
@@ -76,22 +80,8 @@ void CarManage::resetForTesting()
 
 QList<CarInfo*> CarManage::getAllCars()
 {
-    if (!m_loaded) {
-        m_loaded = true;
-        StoreStatement statement(
-            QStringLiteral("select car_id,car_name,car_capacity,car_oil_spec,car_init_mile,"
-                           "maxvolumn,register_date,update_date,notes,unit,thumbnail from "
-                           "car_information"));
-        if (statement.isOpen()) {
-            m_blankCar = std::make_unique<CarInfo>();
-            m_currentCar = m_blankCar.get();
-            while (statement.nextRow()) {
-                auto car = std::make_unique<CarInfo>();
-                carFromRow(statement, *car);
-                m_cars.push_back(std::move(car));
-            }
-        }
-    }
+    if (!m_loaded)
+        loadCars(nullptr);
     QList<CarInfo*> cars;
     cars.reserve(qsizetype(m_cars.size()));
     for (const auto& car : m_cars)
@@ -99,23 +89,50 @@ QList<CarInfo*> CarManage::getAllCars()
     return cars;
 }
 
-void CarManage::loadDefaultCar()
+bool CarManage::loadCars(QString* error)
 {
+    StoreStatement statement(QStringLiteral("select car_id,car_name,car_capacity,car_oil_spec,car_init_mile,"
+                                            "maxvolumn,register_date,update_date,notes,unit,thumbnail from "
+                                            "car_information"));
+    std::vector<std::unique_ptr<CarInfo>> cars;
+    while (statement.nextRow()) {
+        auto car = std::make_unique<CarInfo>();
+        carFromRow(statement, *car);
+        cars.push_back(std::move(car));
+    }
+    // Half a list would pass for the whole log: a failed read leaves nothing loaded.
+    if (statement.hasError()) {
+        if (error)
+            *error = statement.errorString();
+        return false;
+    }
+    m_cars = std::move(cars);
+    m_loaded = true;
+    m_blankCar = std::make_unique<CarInfo>();
+    m_currentCar = m_blankCar.get();
+    return true;
+}
+
+bool CarManage::loadDefaultCar(QString* error)
+{
+    if (!m_loaded && !loadCars(error))
+        return false;
     const QList<CarInfo*> cars = getAllCars();
     const QString defaultKey = Setting::getDefaultCarID();
     if (defaultKey.isEmpty()) {
         if (!cars.isEmpty())
             m_currentCar = cars.first();
-        return;
+        return true;
     }
     for (CarInfo* car : cars) {
         if (car->carID == defaultKey) {
             m_currentCar = car;
-            return;
+            return true;
         }
     }
     if (!cars.isEmpty())
         setDefaultCar(cars.first());
+    return true;
 }
 
 void CarManage::setDefaultCar(CarInfo* car)
@@ -124,6 +141,12 @@ void CarManage::setDefaultCar(CarInfo* car)
         return;
     Setting::setDefaultCarID(car->carID);
     m_currentCar = car;
+}
+
+void CarManage::setCurrentCarForRun(CarInfo* car)
+{
+    if (car)
+        m_currentCar = car;
 }
 
 int CarManage::getDefaultCarIndex()
@@ -203,15 +226,19 @@ bool CarManage::addNewCar(CarInfo* car)
     return true;
 }
 
-bool CarManage::removeCar(CarInfo* car)
+bool CarManage::removeCar(CarInfo* car, QString* error)
 {
     if (!car)
         return true;
+    // The fill-ups go first: a car row left behind still shows the car, where fill-ups left
+    // behind would name a car that is gone.
     const QString key = StoreStatement::escapedText(car->carID);
-    Utility::executeSQL(
-        StringFormat::format(QStringLiteral("delete from oil_history where car_id='%@'"), { key }));
-    Utility::executeSQL(
-        StringFormat::format(QStringLiteral("delete from car_information where car_id='%@'"), { key }));
+    if (!Utility::executeSQL(
+            StringFormat::format(QStringLiteral("delete from oil_history where car_id='%@'"), { key }), error)
+        || !Utility::executeSQL(
+            StringFormat::format(QStringLiteral("delete from car_information where car_id='%@'"), { key }),
+            error))
+        return false;
     const auto found = std::find_if(
         m_cars.begin(), m_cars.end(), [car](const auto& listed) { return listed.get() == car; });
     if (found != m_cars.end()) {

@@ -22,7 +22,8 @@ public:
     CarManage(const CarManage&) = delete;
     CarManage& operator=(const CarManage&) = delete;
 
-    // Every car of the store in the store's order; read once, later calls never reread.
+    // Every car of the store in the store's order; read once, later calls never reread. Empty
+    // while the store could not be read: loadDefaultCar() says whether it could.
     QList<CarInfo*> getAllCars();
 
     // The current car: nullptr before the first load, a blank car without key when the store
@@ -32,9 +33,13 @@ public:
     CarInfo* mNewCarInfo() const { return m_newCar; }
 
     // Makes the stored default car current; a stale default is replaced by the first car.
-    void loadDefaultCar();
+    // False, with the reason in *error and nothing current, when the cars cannot be read.
+    bool loadDefaultCar(QString* error = nullptr);
     // Stores the car's key as the default and makes it current; nullptr is ignored.
     void setDefaultCar(CarInfo* car);
+    // Makes the car current for this run only; the stored default stays as it is (a command
+    // reporting on another car must not overwrite a default another program just stored).
+    void setCurrentCarForRun(CarInfo* car);
     // The default car's position in the list; 0 without a default or when it is not there.
     int getDefaultCarIndex();
 
@@ -48,10 +53,12 @@ public:
     // when the insert failed: the car keeps its previous key and is not listed.
     bool addNewCar(CarInfo* car);
     // Deletes the car's fill-ups and the car, takes it out of the list and reloads the default.
-    bool removeCar(CarInfo* car);
+    // False, with the reason in *error and the car still listed, when the store refused.
+    bool removeCar(CarInfo* car, QString* error = nullptr);
 
 private:
     CarManage();
+    bool loadCars(QString* error);
 
     std::vector<std::unique_ptr<CarInfo>> m_cars;
     bool m_loaded = false;

@@ -26,10 +26,11 @@ public:
     double dlatitude = 0;
 
     // Rewrites the fill-up's row (the car key and the position stay as inserted); true when the
-    // statement completed, also for a fill-up never inserted, which matches no row.
-    bool update();
-    // Deletes the fill-up's row; true when the statement completed.
-    bool remove();
+    // statement completed, also for a fill-up never inserted, which matches no row; else the
+    // reason in *error.
+    bool update(QString* error = nullptr);
+    // Deletes the fill-up's row; true when the statement completed, else the reason in *error.
+    bool remove(QString* error = nullptr);
     // A diagnostic text of the record, for logs.
     QString description() const;
 };

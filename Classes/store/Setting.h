@@ -9,7 +9,9 @@
 
 // The four preferences, kept in "preferences.ini" inside the documents directory. Every setter
 // writes through at once, so a value survives a crash right after it was set; it returns false
-// when the file could not be written (the value is then not kept).
+// when the file could not be written (the value is then not kept). A default is stored on the
+// first read only while the key is still unset, checked with the file locked against the other
+// programs that may write it.
 class Setting
 {
 public:
@@ -39,7 +41,8 @@ public:
 
     // Where the first read of the start date takes its default from: the current car's earliest
     // fill-up, or its registration when it has none. The car manager supplies it; without one,
-    // or when it has no answer, the default is the moment of the read.
-    using StartDateDefault = std::function<std::optional<Date>()>;
+    // or when it has no answer, the default is the moment of the read. When it cannot read the
+    // store (the reason in *error) nothing is stored and the period starts now for that read.
+    using StartDateDefault = std::function<std::optional<Date>(QString* error)>;
     static void setStartDateDefault(StartDateDefault source);
 };

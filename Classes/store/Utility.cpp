@@ -5,10 +5,15 @@
 #include "platform/MainBundle.h"
 #include "reports/NumberConversion.h"
 #include "store/Oil.h"
+#include "store/Setting.h"
 #include "store/StoreStatement.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
+#include <QSet>
 #include <QSysInfo>
 #include <QUuid>
 
@@ -20,34 +25,90 @@
 
 namespace {
 
-enum class DatabaseState
+struct TableShape
 {
-    Usable,
-    Empty,
-    Foreign,
-    Unreadable
+    const char* name;
+    std::initializer_list<const char*> columns;
 };
 
-// What is at the database path: our two tables, an empty database (no tables at all, as
-// sqlite3_open leaves behind on a missing path), someone else's tables, or not a database.
-DatabaseState inspectDatabase(const QString& path)
+// Every column the store reads or writes.
+const TableShape kTables[] = {
+    { "car_information",
+        { "car_id", "car_name", "car_capacity", "car_oil_spec", "car_init_mile", "register_date",
+            "update_date", "notes", "unit", "begin_date", "end_date", "maxvolumn", "thumbnail" } },
+    { "oil_history",
+        { "history_id", "car_id", "oil_money", "oil_price", "oil_volumn", "oil_spec", "oil_date",
+            "car_mileage", "notes", "oil_month", "longitude", "latitude", "update_date" } },
+};
+
+const char* const kListFiles[] = { "OilSpec_Info.plist", "Unit_Info.plist" };
+
+void setError(QString* error, const QString& text)
 {
-    StoreStatement tables(QStringLiteral("select name from sqlite_master where type='table'"), path);
-    if (!tables.isPrepared())
-        return DatabaseState::Unreadable;
-    bool hasCars = false;
-    bool hasFillUps = false;
-    bool hasAny = false;
-    while (tables.nextRow()) {
-        const QString name = tables.columnText(0);
-        hasAny = true;
-        hasCars = hasCars || name == QLatin1String("car_information");
-        hasFillUps = hasFillUps || name == QLatin1String("oil_history");
-    }
-    if (hasCars && hasFillUps)
-        return DatabaseState::Usable;
-    return hasAny ? DatabaseState::Foreign : DatabaseState::Empty;
+    if (error)
+        *error = text;
 }
+
+// Whether the file at path has both tables with every column; any failure to read the
+// schema is reported as it is (busy, or not a database), never taken for a missing table.
+bool checkShape(const QString& path, QString* error)
+{
+    QStringList problems;
+    for (const TableShape& table : kTables) {
+        StoreStatement info(QStringLiteral("pragma table_info(%1)").arg(QLatin1String(table.name)), path);
+        QSet<QString> present;
+        while (info.nextRow())
+            present.insert(info.columnText(1));
+        if (info.hasError()) {
+            setError(error,
+                info.isBusy() ? info.errorString()
+                              : MainBundle::localizedString("%1 无法作为数据库打开（%2），文件未作改动")
+                                    .arg(path, info.reason()));
+            return false;
+        }
+        if (present.isEmpty()) {
+            problems << MainBundle::localizedString("缺少表 %1").arg(QLatin1String(table.name));
+            continue;
+        }
+        QStringList missing;
+        for (const char* column : table.columns) {
+            if (!present.contains(QLatin1String(column)))
+                missing << QLatin1String(column);
+        }
+        if (!missing.isEmpty()) {
+            problems << MainBundle::localizedString("表 %1 缺少列 %2")
+                            .arg(QLatin1String(table.name), missing.join(QLatin1String(", ")));
+        }
+    }
+    if (problems.isEmpty())
+        return true;
+    setError(error,
+        MainBundle::localizedString("%1 不是本程序的油耗记录（%2），文件未作改动")
+            .arg(path, problems.join(QLatin1String("; "))));
+    return false;
+}
+
+// Held while the program decides whether a file of the documents directory still needs its
+// seed and puts it there, so that no other program can decide the same in between.
+class DirectoryLock
+{
+public:
+    DirectoryLock()
+        : m_lock(DocumentsDirectory::filePath(QStringLiteral("pumpora.lock")))
+    {
+        m_locked = m_lock.tryLock(StoreStatement::kBusyTimeoutMs);
+    }
+    bool isLocked() const { return m_locked; }
+    static QString busyMessage()
+    {
+        return MainBundle::localizedString("数据目录 %1 正被另一个程序设置，请稍后再试")
+            .arg(DocumentsDirectory::path());
+    }
+
+private:
+    QLockFile m_lock;
+    bool m_locked = false;
+};
 
 // Writes the resource over the destination in one step (temporary file and rename), writable
 // by its owner: files compiled into the resources come out read-only otherwise.
@@ -95,12 +156,6 @@ int decimalDigits(qint64 wholePart)
     return digits;
 }
 
-void setError(QString* errorMessage, const QString& text)
-{
-    if (errorMessage)
-        *errorMessage = text;
-}
-
 } // namespace
 
 QString Utility::getDBPath()
@@ -108,49 +163,88 @@ QString Utility::getDBPath()
     return DocumentsDirectory::filePath(QStringLiteral("oil_db.sqlite"));
 }
 
-bool Utility::copyDatabase(QString* errorMessage)
+bool Utility::copyDatabase(QString* error)
 {
     if (!DocumentsDirectory::ensureExists()) {
-        setError(errorMessage,
-            QStringLiteral("cannot create the data directory %1").arg(DocumentsDirectory::path()));
+        setError(error, MainBundle::localizedString("无法创建数据目录 %1").arg(DocumentsDirectory::path()));
         return false;
     }
     const QString path = getDBPath();
-    if (QFile::exists(path)) {
-        switch (inspectDatabase(path)) {
-        case DatabaseState::Usable:
-            return true;
-        case DatabaseState::Empty:
-            break;
-        case DatabaseState::Foreign:
-            setError(errorMessage,
-                QStringLiteral("%1 holds other tables than a fuel log; it was left untouched").arg(path));
-            return false;
-        case DatabaseState::Unreadable:
-            setError(errorMessage,
-                QStringLiteral("%1 cannot be opened as a database; it was left untouched").arg(path));
+    {
+        const DirectoryLock lock;
+        if (!lock.isLocked()) {
+            setError(error, DirectoryLock::busyMessage());
             return false;
         }
+        const QFileInfo file(path);
+        if (!file.exists() || (file.isFile() && file.size() == 0)) {
+            if (!installResource(
+                    MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
+                setError(error, MainBundle::localizedString("无法在 %1 放入初始数据库").arg(path));
+                return false;
+            }
+        }
     }
-    if (!installResource(
-            MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
-        setError(errorMessage, QStringLiteral("cannot put the seed database at %1").arg(path));
+    return checkDatabase(error);
+}
+
+bool Utility::checkDatabase(QString* error)
+{
+    const QString path = getDBPath();
+    const QFileInfo file(path);
+    if (!file.exists() || (file.isFile() && file.size() == 0)) {
+        setError(error, MainBundle::localizedString("%1 中没有油耗记录").arg(DocumentsDirectory::path()));
         return false;
     }
-    return true;
+    return checkShape(path, error);
 }
 
 bool Utility::copyResourceIfMissing(const QString& resourcePath, const QString& destinationPath)
 {
     if (QFile::exists(destinationPath))
         return true;
-    return DocumentsDirectory::ensureExists() && installResource(resourcePath, destinationPath);
+    if (!DocumentsDirectory::ensureExists())
+        return false;
+    const DirectoryLock lock;
+    if (!lock.isLocked())
+        return false;
+    return QFile::exists(destinationPath) || installResource(resourcePath, destinationPath);
 }
 
-bool Utility::executeSQL(const QString& sql)
+bool Utility::isLogFile(const QString& path)
+{
+    QStringList logFiles { getDBPath(), Setting::preferencesPath() };
+    for (const QString& suffix :
+        { QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm") })
+        logFiles << getDBPath() + suffix;
+    for (const char* name : kListFiles)
+        logFiles << DocumentsDirectory::filePath(QLatin1String(name));
+
+    // Each file by its own path and by where its links lead.
+    const auto names = [](const QString& file) {
+        const QFileInfo info(file);
+        QStringList paths { QDir::cleanPath(info.absoluteFilePath()) };
+        if (!info.canonicalFilePath().isEmpty())
+            paths << info.canonicalFilePath();
+        return paths;
+    };
+    const QStringList target = names(path);
+    for (const QString& logFile : logFiles) {
+        for (const QString& name : names(logFile)) {
+            if (target.contains(name))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool Utility::executeSQL(const QString& sql, QString* error)
 {
     StoreStatement statement(sql);
-    return statement.isPrepared() && statement.execute();
+    if (statement.execute())
+        return true;
+    setError(error, statement.errorString());
+    return false;
 }
 
 QString Utility::UUID()

@@ -12,17 +12,28 @@ public:
     // oil_db.sqlite inside the documents directory.
     static QString getDBPath();
 
-    // Puts the seed database in place when the documents directory has none, or has only an
-    // empty file with no tables (left behind by an earlier failed copy). A real database is
-    // never replaced. False, with the reason in errorMessage, when the store cannot be used.
-    static bool copyDatabase(QString* errorMessage = nullptr);
+    // Puts the seed database in place when the documents directory has none, or only the
+    // zero-byte file an earlier failed copy leaves, and then checks what is there as
+    // checkDatabase() does. The choice is made with the directory locked, so that two programs
+    // starting together cannot both make it; a file with anything in it is never replaced.
+    // False, with the reason in *error, when the store cannot be used.
+    static bool copyDatabase(QString* error = nullptr);
 
-    // Copies a bundled file into the documents directory unless something is already there;
-    // the copy is writable. False when a copy was needed and failed.
+    // Checks, creating nothing, that the documents directory holds a fuel log the store can
+    // use: both tables with every column it reads and writes. A busy database says so.
+    static bool checkDatabase(QString* error = nullptr);
+
+    // Copies a bundled file into the documents directory unless something is already there
+    // (decided with the directory locked); the copy is writable. False when a copy was needed
+    // and failed.
     static bool copyResourceIfMissing(const QString& resourcePath, const QString& destinationPath);
 
-    // Runs one complete statement; true when it ran to completion.
-    static bool executeSQL(const QString& sql);
+    // Whether the path names one of the files that make up the log (the database with its
+    // journals, the grade and unit lists, the preferences), also through symbolic links.
+    static bool isLogFile(const QString& path);
+
+    // Runs one complete statement; true when it ran to completion, else the reason in *error.
+    static bool executeSQL(const QString& sql, QString* error = nullptr);
 
     // A new key in the canonical 36-character form, upper-case hexadecimal.
     static QString UUID();

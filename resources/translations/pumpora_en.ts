@@ -169,5 +169,81 @@ Switch cars on the Overview page.</translation>
         <source>费用</source>
         <translation>Cost</translation>
     </message>
+    <message>
+        <source>油耗记录中有不是有限数的数值（资料已损坏），已按 0 计算</source>
+        <translation>the fuel log holds numbers that are not finite (damaged data); they are read as 0</translation>
+    </message>
+    <message>
+        <source>油耗记录正忙：另一个程序正在写入，请稍后再试</source>
+        <translation>the fuel log is busy: another program is writing to it; try again</translation>
+    </message>
+    <message>
+        <source>油耗记录 %1 出错：%2</source>
+        <translation>error in the fuel log %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 无法作为数据库打开（%2），文件未作改动</source>
+        <translation>%1 cannot be opened as a database (%2); it was left untouched</translation>
+    </message>
+    <message>
+        <source>缺少表 %1</source>
+        <translation>no table %1</translation>
+    </message>
+    <message>
+        <source>表 %1 缺少列 %2</source>
+        <translation>table %1 lacks the columns %2</translation>
+    </message>
+    <message>
+        <source>%1 不是本程序的油耗记录（%2），文件未作改动</source>
+        <translation>%1 is not a fuel log of this app (%2); it was left untouched</translation>
+    </message>
+    <message>
+        <source>数据目录 %1 正被另一个程序设置，请稍后再试</source>
+        <translation>another program is setting up the data directory %1; try again</translation>
+    </message>
+    <message>
+        <source>无法创建数据目录 %1</source>
+        <translation>cannot create the data directory %1</translation>
+    </message>
+    <message>
+        <source>无法在 %1 放入初始数据库</source>
+        <translation>cannot put the seed database at %1</translation>
+    </message>
+    <message>
+        <source>%1 中没有油耗记录</source>
+        <translation>there is no fuel log in %1</translation>
+    </message>
+    <message>
+        <source>%1 是油耗记录的文件，报表不会写在它上面</source>
+        <translation>%1 is a file of the fuel log; the report is not written over it</translation>
+    </message>
+    <message>
+        <source>%1 不是普通文件，报表不会写在它上面</source>
+        <translation>%1 is not a regular file; the report is not written over it</translation>
+    </message>
+    <message>
+        <source>报表 %1 无法写入：%2</source>
+        <translation>the report %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>报表 %1 无法写完：%2</source>
+        <translation>the report %1 could not be written in full: %2</translation>
+    </message>
+    <message>
+        <source>数据目录 %1 不存在（pumpora init 会在那里新建油耗记录）</source>
+        <translation>the data directory %1 does not exist (pumpora init creates a new log there)</translation>
+    </message>
+    <message>
+        <source>DefaultCar 须是已存车辆的键，而不是“%1”（已存的键：%2）</source>
+        <translation>DefaultCar needs the key of a stored car, not '%1' (stored keys: %2)</translation>
+    </message>
+    <message>
+        <source>尚无车辆</source>
+        <translation>no car yet</translation>
+    </message>
+    <message>
+        <source>%1 须是 1、2 或 3，而不是“%2”</source>
+        <translation>%1 needs 1, 2 or 3, not '%2'</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
+#include "platform/MainBundle.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
 #include "support/LogBuilder.h"
@@ -46,6 +47,7 @@ private Q_SLOTS:
     {
         DeviceLocale::setLocaleName(QStringLiteral("en_US"));
         QVERIFY(FontCatalog::install());
+        QVERIFY(MainBundle::installTranslator());
     }
 
     void init()
@@ -62,17 +64,6 @@ private Q_SLOTS:
         QCOMPARE(run({ QStringLiteral("--data-dir"), directory, QStringLiteral("init") }), 0);
         QCOMPARE(m_out, directory + QLatin1Char('\n'));
         QVERIFY(QFile::exists(directory + QStringLiteral("/oil_db.sqlite")));
-    }
-
-    void initReportsAStoreItCannotUse()
-    {
-        QFile file(Utility::getDBPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a database");
-        file.close();
-        QCOMPARE(run({ QStringLiteral("init") }), 1);
-        QVERIFY2(m_err.contains(QLatin1String("left untouched")), qPrintable(m_err));
-        QVERIFY(m_out.isEmpty());
     }
 
     void prefsPrintsTheFourPreferencesWithTheirDefaults()
@@ -97,13 +88,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::newRow("precision") << QStringLiteral("_Precision_digits_") << QStringLiteral("3")
                                    << QStringLiteral("_Precision_digits_=3");
-        QTest::newRow("precision out of range") << QStringLiteral("_Precision_digits_") << QStringLiteral("5")
-                                                << QStringLiteral("_Precision_digits_=2");
         QTest::newRow("GPS off") << QStringLiteral("GPSFlag") << QStringLiteral("false")
                                  << QStringLiteral("GPSFlag=false");
         QTest::newRow("start date") << QStringLiteral("CarFilterStartDate")
                                     << QStringLiteral("1306500000.123456")
                                     << QStringLiteral("CarFilterStartDate=1306500000.123456");
+        // A stored 0 would restart the period at the next read.
+        QTest::newRow("start date 0 is 1 January 1970") << QStringLiteral(
+            "CarFilterStartDate") << QStringLiteral("0") << QStringLiteral("CarFilterStartDate=0.000001");
     }
 
     void prefsSetGoesThroughTheSetters()
@@ -135,7 +127,11 @@ private Q_SLOTS:
         QTest::newRow("unknown key") << QStringList { "prefs", "set", "Colour", "red" }
                                      << "unknown preference 'Colour'";
         QTest::newRow("precision not a number")
-            << QStringList { "prefs", "set", "_Precision_digits_", "two" } << "needs a whole number";
+            << QStringList { "prefs", "set", "_Precision_digits_", "two" } << "needs 1, 2 or 3, not 'two'";
+        QTest::newRow("precision out of range")
+            << QStringList { "prefs", "set", "_Precision_digits_", "4" } << "needs 1, 2 or 3, not '4'";
+        QTest::newRow("a default car that is not stored") << QStringList { "prefs", "set", "DefaultCar",
+            "NOPE" } << "DefaultCar needs the key of a stored car, not 'NOPE' (stored keys: no car yet)";
         QTest::newRow("date not finite")
             << QStringList { "prefs", "set", "CarFilterStartDate", "inf" } << "needs seconds since 1970";
         QTest::newRow("unknown command") << QStringList { "fly" } << "unknown command 'fly'";
@@ -149,6 +145,27 @@ private Q_SLOTS:
         QVERIFY2(m_err.contains(message), qPrintable(m_err));
         QVERIFY(m_out.isEmpty());
         QVERIFY(!QFile::exists(Setting::preferencesPath()) || arguments.first() != QLatin1String("prefs"));
+    }
+
+    // Only init and the app make a log.
+    void commandsMakeNoLogInAMissingDirectory_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("cars") << QStringLiteral("cars");
+        QTest::newRow("report") << QStringLiteral("report");
+        QTest::newRow("prefs") << QStringLiteral("prefs");
+    }
+
+    void commandsMakeNoLogInAMissingDirectory()
+    {
+        QFETCH(QString, command);
+        const QString directory = m_data->filePath(QStringLiteral("typo"));
+        QCOMPARE(run({ QStringLiteral("--data-dir"), directory, command }), 1);
+        QCOMPARE(m_err,
+            QStringLiteral(
+                "pumpora: the data directory %1 does not exist (pumpora init creates a new log there)\n")
+                .arg(directory));
+        QVERIFY(!QFile::exists(directory));
     }
 
     void helpAndVersion()
@@ -195,7 +212,7 @@ private Q_SLOTS:
     void carsListsEveryCarAndMarksTheCurrentOne()
     {
         const QString golf = LogBuilder::addCar(QStringLiteral("Golf"), 1, 3);
-        const QString zoe = LogBuilder::addCar(QStringLiteral("Zoe"), 4, 0);
+        const QString zoe = LogBuilder::addCar(QStringLiteral("Zoe\x1b[2J\nfake"), 4, 0);
         Setting::setDefaultCarID(QStringLiteral("STALE"));
 
         QCOMPARE(run({ QStringLiteral("cars"), QStringLiteral("--json") }), 0);
@@ -217,6 +234,9 @@ private Q_SLOTS:
 
         QCOMPARE(run({ QStringLiteral("cars") }), 0);
         QVERIFY2(m_out.contains(QLatin1String("* ") + golf), qPrintable(m_out));
+        // A name cannot clear the terminal or fake a line.
+        QVERIFY2(m_out.contains(QLatin1String("Zoe\\x1b[2J\\nfake")), qPrintable(m_out));
+        QCOMPARE(m_out.count(QLatin1Char('\n')), 3);
     }
 
     void aDamagedUnitListIsReportedNotHidden()
@@ -308,8 +328,8 @@ private Q_SLOTS:
         const std::optional<QList<PdfText::Page>> pages = PdfText::read(path);
         QVERIFY(pages);
         QCOMPARE(pages->size(), 2);
-        // The line chart of the chart row, titled with the untranslated key.
-        QCOMPARE(PdfText::boxesOf(pages->at(0), QStringLiteral("平均油耗")).size(), 1);
+        // The line chart of the chart row.
+        QCOMPARE(PdfText::boxesOf(pages->at(0), QStringLiteral("Consumption")).size(), 1);
         // June without its latest fill-up's 30 litres, as the report screen shows it.
         const PdfText::Page& months = pages->at(1);
         QVERIFY2(PdfText::hasWordAt(months, QStringLiteral("20.00"), QPointF(300, 70 + 57 + 20)),
@@ -322,7 +342,8 @@ private Q_SLOTS:
         QCOMPARE(run({ QStringLiteral("export-pdf"), QStringLiteral("--out"),
                      m_data->filePath(QStringLiteral("no/such/dir/report.pdf")) }),
             1);
-        QVERIFY2(m_err.contains(QLatin1String("not written")), qPrintable(m_err));
+        QVERIFY2(
+            m_err.contains(QLatin1String("cannot be written: No such file or directory")), qPrintable(m_err));
         QVERIFY(m_out.isEmpty());
     }
 };

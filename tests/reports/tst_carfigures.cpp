@@ -93,10 +93,10 @@ private Q_SLOTS:
         QCOMPARE(readings(car()->getAllOilFromMonth(201105)), (QList<double> { 1100, 1200 }));
         QCOMPARE(readings(car()->getTopFiveOil()), (QList<double> { 1100, 1200 }));
         QCOMPARE(car()->getFirstOilDate(), Date(LogBuilder::at(2011, 5, 2)));
-        QCOMPARE(car()->getTotalMiles(), 100.0);
+        QCOMPARE(car()->getTotalMiles().value(), 100.0);
         // The money and volume sums take the fill-up at the start time too.
-        QCOMPARE(car()->getTotalMoney(), 201.0 + 202.0 + 203.0);
-        QCOMPARE(car()->getTotalVolumn(), 31.0 + 32.0 + 33.0);
+        QCOMPARE(car()->getTotalMoney().value(), 201.0 + 202.0 + 203.0);
+        QCOMPARE(car()->getTotalVolumn().value(), 31.0 + 32.0 + 33.0);
     }
 
     void topFiveAreTheNewestFiveOldestFirst_data()
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(car()->getAllOil()->isEmpty());
         QVERIFY(car()->getTopFiveOil()->isEmpty());
         QCOMPARE(car()->getLastMiles(), 750.0);
-        QVERIFY(car()->getMonthReportData().isEmpty());
+        QVERIFY(car()->getMonthReportData().value().isEmpty());
     }
 
     // Rows another tool might write: NULL amounts, dates, readings and months, grades outside
@@ -160,23 +160,23 @@ private Q_SLOTS:
         QCOMPARE(oils->size(), 2);
         QCOMPARE(oils->first().mOilInfo, OilInfo::infoAtPosition(0));
         QCOMPARE(oils->first().dTotal, 0.0);
-        const QList<OilReportItem> months = car()->getMonthReportData();
+        const QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.size(), 2);
         QCOMPARE(months.first().monthInteger, 0.0);
         QVERIFY(!months.first().getMonthString().isEmpty());
-        QCOMPARE(car()->getCarAllReport(true).mRPtotalMoney, 80.0);
+        QCOMPARE(car()->getCarAllReport(true).value().mRPtotalMoney, 80.0);
     }
 
     void oneFillUpHasNoDistance()
     {
         add(LogBuilder::at(2011, 5, 1), 201105, 30, 60, 1000);
-        const CarAllReport full = car()->getCarAllReport(true);
+        const CarAllReport full = car()->getCarAllReport(true).value();
         QCOMPARE(full.mRPTMoneyString, QStringLiteral("$60.00"));
         QCOMPARE(full.mRPTVolumnString, QStringLiteral("30.00 L"));
         QCOMPARE(full.mRPTMilesString, QStringLiteral("0 km"));
         QCOMPARE(full.mAvgVolumnString, QStringLiteral("0.00L/100km"));
         QCOMPARE(full.mAvgMoneyString, QStringLiteral("0.00$/km"));
-        const CarAllReport driven = car()->getCarAllReport(false);
+        const CarAllReport driven = car()->getCarAllReport(false).value();
         QCOMPARE(driven.mRPtotalMoney, 0.0);
         QCOMPARE(driven.mRPtotalVolumn, 0.0);
     }
@@ -197,12 +197,12 @@ private Q_SLOTS:
         carWithUnit(unit);
         add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
         add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 1500);
-        const CarAllReport driven = car()->getCarAllReport(false);
+        const CarAllReport driven = car()->getCarAllReport(false).value();
         QCOMPARE(driven.mRPtotalMiles, 500.0);
         QCOMPARE(driven.mRPtotalVolumn, 40.0);
         QCOMPARE(driven.mRPtotalMoney, 300.0);
         QCOMPARE(driven.mAvgVolumnString, consumption);
-        QCOMPARE(car()->getCarAllReport(true).mRPtotalVolumn, 75.0);
+        QCOMPARE(car()->getCarAllReport(true).value().mRPtotalVolumn, 75.0);
     }
 
     // A unit system of an unknown number (from an edited list), or none at all (an unusable
@@ -215,14 +215,14 @@ private Q_SLOTS:
         QCOMPARE(car()->getMPG(40, 500), 0.0);
         car()->unit = nullptr;
         QCOMPARE(car()->getMPG(40, 500), 0.0);
-        QCOMPARE(car()->getCarAllReport(true).mRPTMilesString, QStringLiteral("0 "));
+        QCOMPARE(car()->getCarAllReport(true).value().mRPTMilesString, QStringLiteral("0 "));
     }
 
     void distanceIsCutToAWholeNumber()
     {
         add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
         add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 2234.9);
-        QCOMPARE(car()->getCarAllReport(true).mRPTMilesString, QStringLiteral("1234 km"));
+        QCOMPARE(car()->getCarAllReport(true).value().mRPTMilesString, QStringLiteral("1234 km"));
     }
 
     void defaultStartCountsInTheSumsButNotInTheDistance()
@@ -234,9 +234,9 @@ private Q_SLOTS:
             .remove(QLatin1String(Setting::kCarFilterStartDate));
         QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 5, 1)));
 
-        QCOMPARE(car()->getTotalMoney(), 830.0);
-        QCOMPARE(car()->getTotalMiles(), 400.0);
-        const QList<OilReportItem> months = car()->getMonthReportData();
+        QCOMPARE(car()->getTotalMoney().value(), 830.0);
+        QCOMPARE(car()->getTotalMiles().value(), 400.0);
+        const QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.size(), 2);
         QCOMPARE(months.first().totalMoney, 280.0);
     }
@@ -247,7 +247,7 @@ private Q_SLOTS:
         add(LogBuilder::at(2011, 5, 25), 201105, 35, 280, 1400);
         add(LogBuilder::at(2011, 6, 8), 201106, 30, 250, 1600);
         add(LogBuilder::at(2011, 6, 28), 201106, 20, 150, 2000);
-        const QList<OilReportItem> months = car()->getMonthReportData();
+        const QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.size(), 2);
         QCOMPARE(months.at(0).monthInteger, 201105.0);
         QCOMPARE(months.at(0).totalMiles, 600.0);
@@ -264,7 +264,7 @@ private Q_SLOTS:
         add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
         add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
         add(LogBuilder::at(2011, 6, 20), 201106, 30, 250, 1700);
-        const QList<OilReportItem> months = car()->getMonthReportData();
+        const QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.at(0).totalMiles, 300.0);
         QCOMPARE(months.at(1).totalMiles, 400.0);
     }
@@ -273,7 +273,7 @@ private Q_SLOTS:
     {
         add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
         add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
-        QList<OilReportItem> months = car()->getMonthReportData();
+        QList<OilReportItem> months = car()->getMonthReportData().value();
         months.last().totalVolumn = 10; // less than the latest fill-up's 30
         car()->correctNewestMonthVolumn(months);
         QCOMPARE(months.last().totalVolumn, 0.0);

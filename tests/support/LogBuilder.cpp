@@ -4,6 +4,7 @@
 #include "store/Utility.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -63,4 +64,23 @@ QString LogBuilder::value(const QString& sql)
     if (!statement.nextRow())
         return QString();
     return statement.isNull(0) ? QStringLiteral("NULL") : statement.columnText(0);
+}
+
+void LogBuilder::corruptTable(const QString& table)
+{
+    QList<qint64> rootPages;
+    {
+        StoreStatement roots(
+            QStringLiteral("select rootpage from sqlite_master where tbl_name = '%1'").arg(table));
+        while (roots.nextRow())
+            rootPages << roots.columnInt(0);
+    }
+    const qint64 pageSize = value(QStringLiteral("pragma page_size")).toLongLong();
+    QFile file(Utility::getDBPath());
+    if (rootPages.isEmpty() || !file.open(QIODevice::ReadWrite))
+        qFatal("LogBuilder: cannot corrupt %s", qPrintable(table));
+    for (const qint64 page : rootPages) {
+        file.seek((page - 1) * pageSize);
+        file.write(QByteArray(pageSize, '\xa5'));
+    }
 }

@@ -29,4 +29,7 @@ public:
     static void exec(const QString& sql);
     // The first column of the first row, as text ("NULL" for NULL).
     static QString value(const QString& sql);
+    // Overwrites the pages where the table and its indexes start with garbage, as a failing
+    // disk would: the schema on page one still reads, the table does not.
+    static void corruptTable(const QString& table);
 };

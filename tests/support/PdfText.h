@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 #include <memory>
 #include <optional>
@@ -39,6 +42,25 @@ public:
             pages.append(words);
         }
         return pages;
+    }
+
+    // What a strict reader complains about while it opens the file and reads every page; empty
+    // for a sound PDF.
+    static QStringList readerErrors(const QString& path)
+    {
+        QStringList errors;
+        Poppler::setDebugErrorFunction(
+            [](const QString& message, const QVariant& closure) {
+                static_cast<QStringList*>(closure.value<void*>())->append(message);
+            },
+            QVariant::fromValue(static_cast<void*>(&errors)));
+        const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+        if (!document)
+            errors << QStringLiteral("not a PDF");
+        for (int i = 0; document && i < document->numPages(); ++i)
+            document->page(i)->renderToImage(18, 18);
+        Poppler::setDebugErrorFunction([](const QString&, const QVariant&) {}, QVariant());
+        return errors;
     }
 
     // Every box of that word on the page, in reading order.

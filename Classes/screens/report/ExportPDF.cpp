@@ -8,6 +8,7 @@
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "reports/DateEx.h"
+#include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
@@ -15,11 +16,12 @@
 #include "store/Unit.h"
 #include "store/Utility.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace {
 
@@ -92,31 +94,68 @@ void ExportPDF::fail(const QString& reason)
     m_errorString = reason;
 }
 
+bool ExportPDF::checkTarget(const QString& path, QString* target, QString* error)
+{
+    const QFileInfo file(path);
+    QString refusal;
+    if (Utility::isLogFile(path))
+        refusal = MainBundle::localizedString("%1 是油耗记录的文件，报表不会写在它上面");
+    else if (file.isSymLink() ? !file.exists() : file.exists() && !file.isFile())
+        refusal = MainBundle::localizedString("%1 不是普通文件，报表不会写在它上面");
+    if (!refusal.isEmpty()) {
+        if (error)
+            *error = refusal.arg(path);
+        return false;
+    }
+    if (target)
+        *target = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
+    return true;
+}
+
 QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
 {
     m_errorString.clear();
-    // A report that cannot be written must not leave an older one in its place, to be previewed or
-    // sent as if it were this one.
-    QFile file(m_pdfPath);
-    if (file.exists() && !file.remove()) {
-        fail(QStringLiteral("the earlier report %1 cannot be replaced: %2")
-                 .arg(m_pdfPath, file.errorString()));
-        return QString();
-    }
+    m_readError.clear();
     m_car = CarManage::sharedCarManage()->mCurrentCarInfo();
-    if (!m_car) {
+    QString target;
+    if (!m_car)
         fail(QStringLiteral("there is no car to report on"));
-        return QString();
-    }
-    // The PDF writer would only say that it failed; the file system says why.
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(QStringLiteral("%1 cannot be written: %2").arg(m_pdfPath, file.errorString()));
+    else if (!checkTarget(m_pdfPath, &target, &m_errorString))
         m_car = nullptr;
-        return QString();
-    }
-    file.close();
+    else
+        writeReport(months, target);
+    m_car = nullptr;
+    m_summary.reset();
+    m_fuelImage = QImage();
+    return m_errorString.isEmpty() ? m_pdfPath : QString();
+}
 
-    QPdfWriter writer(m_pdfPath);
+void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& target)
+{
+    // What every page repeats and the summary, read before anything is written.
+    QString readError;
+    const std::optional<Date> firstOilDate = m_car->getFirstOilDate(&readError);
+    const std::optional<Date> lastOilDate
+        = readError.isEmpty() ? m_car->getLastOilDate(&readError) : std::nullopt;
+    if (readError.isEmpty())
+        m_summary = m_car->getCarAllReport(false, &readError);
+    if (!readError.isEmpty()) {
+        fail(readError);
+        return;
+    }
+    m_firstOilDate = dateText(firstOilDate);
+    m_lastOilDate = dateText(lastOilDate);
+    m_printDate = DateEx::mediumDateString(Clock::now());
+    m_fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
+
+    // Written beside the target and put in its place only once complete: an export that fails,
+    // runs out of disk or is cut short leaves the previous report as it was.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, file.errorString()));
+        return;
+    }
+    QPdfWriter writer(&file);
     // Points as drawing units, the origin at the page's top left corner.
     writer.setResolution(72);
     writer.setPageLayout(QPageLayout(
@@ -126,24 +165,37 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
     writer.setCreator(QStringLiteral("Pumpora"));
     QPainter context;
     if (!context.begin(&writer)) {
-        QFile::remove(m_pdfPath);
-        fail(QStringLiteral("%1 cannot be written").arg(m_pdfPath));
-        m_car = nullptr;
-        return QString();
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, file.errorString()));
+        return;
     }
     context.setRenderHint(QPainter::Antialiasing);
     m_writer = &writer;
     m_pageCount = 0;
-    m_firstOilDate = dateText(m_car->getFirstOilDate());
-    m_lastOilDate = dateText(m_car->getLastOilDate());
-    m_printDate = DateEx::mediumDateString(Clock::now());
-    m_fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
+    drawPages(context, months, file);
+    m_writer = nullptr;
 
+    const bool drawn = context.end();
+    if (!m_readError.isEmpty()) {
+        fail(m_readError);
+        return;
+    }
+    // The writer tells only whether it could finish; the file tells whether every byte landed.
+    if (!drawn || !file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+    }
+}
+
+void ExportPDF::drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file)
+{
     qsizetype i = 0;
     int y = 0;
     bool newPage = true;
     bool summaryDrawn = false;
-    while (i < months.size()) {
+    // A full disk fails every later write too: no need to draw the rest.
+    while (i < months.size() && m_readError.isEmpty() && file.error() == QFileDevice::NoError) {
         if (newPage) {
             beginPage(context);
             const int top = drawPage(context);
@@ -173,16 +225,6 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
     }
     if (!newPage)
         drawFoot(context);
-
-    m_writer = nullptr;
-    m_car = nullptr;
-    m_fuelImage = QImage();
-    if (!context.end()) {
-        QFile::remove(m_pdfPath);
-        fail(QStringLiteral("%1 could not be completed").arg(m_pdfPath));
-        return QString();
-    }
-    return m_pdfPath;
 }
 
 void ExportPDF::beginPage(QPainter& context)
@@ -229,7 +271,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
     quint64 top = 0;
     for (const OilReportItem& month : dataArray) {
         if (month.totalMoney > double(top))
-            top = quint64(month.totalMoney);
+            top = quint64(NumberConversion::truncatedToInt64(month.totalMoney));
     }
     context.save();
     context.translate(20, t + 470);
@@ -241,7 +283,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
 
     // The car summary.
     const QString& volumnUnit = Unit::orNone(m_car->unit).VolumnUnit;
-    const CarAllReport report = m_car->getCarAllReport(false);
+    const CarAllReport& report = *m_summary;
     const QString consumption = report.mRPtotalVolumn > 0 && report.mRPtotalMiles > 0
         ? report.mAvgVolumnString
         : MainBundle::localizedString("暂无数据");
@@ -308,11 +350,13 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
     context.restore();
 
     // Its fill-ups, continued on further pages below the column heading when they run long.
-    const QList<Oil> oils = m_car->getAllOilFromMonth(int(item.monthInteger)).value_or(QList<Oil>());
+    const std::optional<QList<Oil>> oils = m_car->getAllOilFromMonth(int(item.monthInteger), &m_readError);
+    if (!oils)
+        return 0;
     const QFont odometerFont = FontCatalog::fontWithName(QStringLiteral("DBLCDTempBlack"), 10);
     const QFont rowFont = systemFont(12);
     int r = yOffset + 27;
-    for (const Oil& oil : oils) {
+    for (const Oil& oil : *oils) {
         drawText(context, StringFormat::format(QStringLiteral("%d"), { oil.dCarDisplacement }),
             QRectF(40, r + 4, 80, 20), odometerFont, kGrey);
         drawImage(context, m_fuelImage, QRectF(110, r + 2, 12, 10));
@@ -321,11 +365,14 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
             kBlack);
         drawText(context,
             StringFormat::format(QStringLiteral("%@ %@"),
-                { StringFormat::CIStringFromFloatValue(float(oil.oilVolumn)), volumnUnit }),
+                { StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.oilVolumn)),
+                    volumnUnit }),
             QRectF(300, r, 100, 20), rowFont, kBlack);
         drawText(context,
             StringFormat::format(QStringLiteral("%@%@/%@"),
-                { currency, StringFormat::CIStringFromFloatValue(float(oil.dUnitPrice)), volumnUnit }),
+                { currency,
+                    StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.dUnitPrice)),
+                    volumnUnit }),
             QRectF(400, r, 100, 20), rowFont, kBlack);
         drawText(context,
             StringFormat::format(

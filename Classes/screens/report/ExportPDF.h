@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/CarAllReport.h"
 #include "reports/OilReportItem.h"
 
 #include <QImage>
@@ -7,7 +8,10 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class CarInfo;
+class QFileDevice;
 class QPainter;
 class QPdfWriter;
 class RPChartView;
@@ -37,10 +41,16 @@ public:
 
     // Writes the report of the month lines (oldest first) over any earlier file and returns its
     // path. Without months the report is one page with the page header and footer. An empty
-    // path when no report could be written, with the reason in errorString(); no earlier report
-    // is left behind then either, so it cannot be taken for this one.
+    // path when no report could be written, with the reason in errorString(): a failed read of
+    // the log, a target refused by checkTarget(), or a file that could not be written in full.
+    // The earlier file is then left as it was.
     QString generatePDF(const QList<OilReportItem>& months);
     QString errorString() const { return m_errorString; }
+
+    // Whether a report may be written at path: a new file, or a regular one that is not a file
+    // of the log. The file to write, symbolic links followed, in *target; else the reason in
+    // *error.
+    static bool checkTarget(const QString& path, QString* target, QString* error);
 
 private:
     // The drawing steps; each returns the height it took, the page breaks happen at y 723.
@@ -50,16 +60,21 @@ private:
     int drawGroup(QPainter& context, const OilReportItem& item, int yOffset);
     void drawFoot(QPainter& context);
 
+    void writeReport(const QList<OilReportItem>& months, const QString& target);
+    void drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file);
     void beginPage(QPainter& context);
     void fail(const QString& reason);
 
     QPointer<RPChartView> m_mRPCell;
     QString m_pdfPath;
     QString m_errorString;
-    // While a report is written: its car, its writer and the number of pages begun; what every
-    // page repeats, read once: the period's first and last fill-up dates and today's date; and the
-    // icon of every fill-up row, loaded once so that the document holds it once.
+    // While a report is written: its car, its writer, the number of pages begun and the first
+    // read of the log that failed; what every page repeats, read once: the period's first and
+    // last fill-up dates and today's date; the summary figures; and the icon of every fill-up
+    // row, loaded once so that the document holds it once.
     const CarInfo* m_car = nullptr;
+    QString m_readError;
+    std::optional<CarAllReport> m_summary;
     QPdfWriter* m_writer = nullptr;
     int m_pageCount = 0;
     QString m_firstOilDate;

@@ -66,6 +66,8 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
     m_mainTabBarController->hide();
     m_mainTabBarController->setViewControllers(makeTabScreens());
 
+    // A log that cannot be read is shown as such: taken for an empty one, it would open the
+    // setup wizard over the user's cars.
     QString reason;
     if (!Utility::copyDatabase(&reason)) {
         showLaunchFailure(reason);
@@ -73,7 +75,10 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
     }
     Utility::getCurrencySybol();
     CarManage* cars = CarManage::sharedCarManage();
-    cars->loadDefaultCar();
+    if (!cars->loadDefaultCar(&reason)) {
+        showLaunchFailure(reason);
+        return false;
+    }
     showDamagedListsIfAny();
     m_mainTabBarController->tabBar()->setBackgroundImage(MainBundle::imageNamed(QStringLiteral("tab.png")));
     NotificationCenter::defaultCenter()->addObserver(this, QLatin1String(kSetupWizardCompleteNotification),

@@ -192,20 +192,37 @@ private Q_SLOTS:
         QCOMPARE(app->currentlongitude(), 121.6);
     }
 
+    // Neither a file that is not a log nor a log whose cars cannot be read is taken for an
+    // empty log: no setup wizard opens over it.
+    void aStoreThatCannotBeUsedIsShownAndEndsTheRunWithFailure_data()
+    {
+        QTest::addColumn<bool>("corruptCars");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a database") << false << "cannot be opened as a database";
+        QTest::newRow("the cars unreadable") << true << "database disk image is malformed";
+    }
+
     void aStoreThatCannotBeUsedIsShownAndEndsTheRunWithFailure()
     {
-        QVERIFY(DocumentsDirectory::ensureExists());
-        QFile notADatabase(Utility::getDBPath());
-        QVERIFY(notADatabase.open(QIODevice::WriteOnly));
-        notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
-        notADatabase.close();
+        QFETCH(bool, corruptCars);
+        QFETCH(QString, reason);
+        if (corruptCars) {
+            QVERIFY(LogBuilder::createStore());
+            LogBuilder::addCar(QStringLiteral("Golf"));
+            LogBuilder::corruptTable(QStringLiteral("car_information"));
+        } else {
+            QVERIFY(DocumentsDirectory::ensureExists());
+            QFile notADatabase(Utility::getDBPath());
+            QVERIFY(notADatabase.open(QIODevice::WriteOnly));
+            notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
+        }
         PumporaAppDelegate* app = launch(false);
         QVERIFY(app->window()->isVisible());
+        QVERIFY(!CarManage::sharedCarManage()->mNewCarInfo());
         AlertView* alert = ScreenDriver::shownAlert();
         QVERIFY(alert);
         QCOMPARE(alert->title(), QStringLiteral("The fuel log cannot be opened"));
-        QVERIFY2(alert->message().contains(QLatin1String("cannot be opened as a database")),
-            qPrintable(alert->message()));
+        QVERIFY2(alert->message().contains(reason), qPrintable(alert->message()));
         QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
         QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
     }
