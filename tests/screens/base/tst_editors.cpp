@@ -89,6 +89,8 @@ public:
     QStringList events;
     bool wasAliveAfterPop = false;
 
+    using NavigationPopedViewControllerDelegate::DidPopNavViewController;
+    using NavigationPopedViewControllerDelegate::willPopNavViewController;
     void willPopNavViewController(ViewController*, bool status) override { record("willPop", status); }
     void DidPopNavViewController(ViewController* controller, bool status) override
     {
