@@ -5,10 +5,6 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-# As root, Qt complains unless XDG_RUNTIME_DIR names a private folder.
-XDG_RUNTIME_DIR ?= $(CURDIR)/$(BUILD_DIR)/xdg-runtime
-export XDG_RUNTIME_DIR
-
 .PHONY: all deps configure build run test bench format clean
 
 all: build
@@ -20,7 +16,6 @@ configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPUMPORA_WERROR=ON >/dev/null
 
 build: configure
-	@mkdir -p -m 700 $(XDG_RUNTIME_DIR)
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build

@@ -2,6 +2,7 @@
 #include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
+#include "platform/RuntimeDirectory.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "widgets/Application.h"
 
@@ -66,6 +67,7 @@ int startApp(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    RuntimeDirectory::ensureSet();
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLineTool::Invocation invocation = CommandLineTool::parse(arguments);
     if (CommandLineTool::startsApp(arguments)) {
