@@ -1,6 +1,7 @@
 #include "widgets/PopupView.h"
 
 #include "widgets/AppWindow.h"
+#include "widgets/Palette.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -113,7 +114,8 @@ QList<PopupView*> PopupView::shownPopups()
 void PopupView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_inWindow ? QColor(0, 0, 0, 110) : palette().color(QPalette::Window));
+    painter.fillRect(
+        rect(), m_inWindow ? Palette::colour(Palette::Colour::Dim) : palette().color(QPalette::Window));
 }
 
 void PopupView::resizeEvent(QResizeEvent*)

@@ -1,6 +1,6 @@
 #include "widgets/TabBar.h"
 
-#include "platform/FontCatalog.h"
+#include "widgets/Palette.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,8 +9,6 @@
 
 namespace {
 
-const QColor kSelectedColour(0x3c, 0xc8, 0xce);
-const QColor kIdleColour(0xa3, 0xab, 0xb3);
 const int kIconSize = 26;
 
 // The icon in the tab's colour: its shape (alpha) filled with one colour.
@@ -34,7 +32,7 @@ public:
         setCheckable(true);
         setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::PointingHandCursor);
-        setFont(FontCatalog::boldSystemFontOfSize(8));
+        setFont(Palette::font(Palette::Font::TabCaption));
         setAccessibleName(caption);
     }
 
@@ -46,9 +44,10 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QColor colour = isChecked() ? kSelectedColour : kIdleColour;
+        const QColor colour
+            = Palette::colour(isChecked() ? Palette::Colour::Accent : Palette::Colour::BarSecondaryText);
         if (isChecked())
-            painter.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 255, 22));
+            painter.fillRect(rect().adjusted(2, 2, -2, -2), Palette::colour(Palette::Colour::BarHighlight));
         if (!m_icon.isNull()) {
             const QRect iconRect((width() - kIconSize) / 2, 3, kIconSize, kIconSize);
             painter.drawImage(iconRect, tinted(m_icon, colour));
@@ -116,7 +115,7 @@ void TabBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (m_background.isNull())
-        painter.fillRect(rect(), QColor(0x30, 0x35, 0x3a));
+        painter.fillRect(rect(), Palette::colour(Palette::Colour::BarBottom));
     else
         painter.drawImage(rect(), m_background);
 }

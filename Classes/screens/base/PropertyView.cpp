@@ -2,6 +2,7 @@
 
 #include "platform/FontCatalog.h"
 #include "screens/base/PropertyViewDelegate.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,7 +13,6 @@ namespace {
 const qreal kDefaultPointSize = 25;
 const qreal kSmallestPointSize = 14;
 const QColor kBlinkColour = QColor::fromRgbF(0.1f, 0.1f, 0.1f, 0.2f);
-const QColor kTouchColour(0xd9, 0xdd, 0xe0);
 
 } // namespace
 
@@ -76,7 +76,7 @@ void PropertyView::setEnable(bool enabled)
 {
     m_enabled = enabled;
     setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (!enabled && m_background == kTouchColour) {
+    if (!enabled && m_background == Palette::colour(Palette::Colour::Pressed)) {
         m_background = Qt::transparent;
         update();
     }
@@ -118,8 +118,8 @@ void PropertyView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF field = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QColor(0xcf, 0xd4, 0xd8));
-    painter.setBrush(m_enabled ? QColor(Qt::white) : QColor(0xf6, 0xf7, 0xf8));
+    painter.setPen(Palette::colour(Palette::Colour::Separator));
+    painter.setBrush(Palette::colour(m_enabled ? Palette::Colour::Surface : Palette::Colour::SurfaceMuted));
     painter.drawRoundedRect(field, 8, 8);
     if (m_background.alpha() > 0) {
         painter.setPen(Qt::NoPen);
@@ -138,7 +138,7 @@ void PropertyView::mousePressEvent(QMouseEvent* event)
     if (!m_enabled || event->button() != Qt::LeftButton)
         return;
     if (!isActive()) {
-        m_background = kTouchColour;
+        m_background = Palette::colour(Palette::Colour::Pressed);
         update();
     }
 }
@@ -147,7 +147,7 @@ void PropertyView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_enabled || event->button() != Qt::LeftButton)
         return;
-    if (m_background == kTouchColour) {
+    if (m_background == Palette::colour(Palette::Colour::Pressed)) {
         m_background = Qt::transparent;
         update();
     }
