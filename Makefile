@@ -3,9 +3,11 @@
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# The same tests, built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.
+SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test test-sanitize bench format clean
 
 all: build
 
@@ -24,6 +26,11 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUMPORA_WERROR=ON -DPUMPORA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
 bench: build
 	@$(BUILD_DIR)/benchmarks/pumpora_benchmark
 
@@ -31,4 +38,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
