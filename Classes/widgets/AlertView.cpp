@@ -82,6 +82,14 @@ AlertView* AlertView::showError(const QString& localizedDescription)
     return showOKWithTitle(MainBundle::localizedString("失败"), localizedDescription);
 }
 
+AccessibleControl::Description AlertView::accessibleDescription() const
+{
+    Description alert = PopupView::accessibleDescription();
+    alert.role = QAccessible::AlertMessage;
+    alert.value = m_message;
+    return alert;
+}
+
 QRect AlertView::cardRect(const QSize& area) const
 {
     const int width = qMin(kCardWidth, area.width() - 40);

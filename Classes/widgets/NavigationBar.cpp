@@ -63,6 +63,8 @@ NavigationBar::NavigationBar(QWidget* parent)
     m_right->setFont(buttonFont);
 
     m_back->setObjectName(QStringLiteral("back"));
+    // The image shows an arrow only; a screen reader says what it does.
+    m_back->setAccessibleName(MainBundle::localizedString("返回"));
     m_back->setIcon(QPixmap::fromImage(MainBundle::imageNamed(QStringLiteral("back.png"))));
     m_back->setIconSize(kBackButtonSize);
     m_back->setFixedSize(kBackButtonSize);

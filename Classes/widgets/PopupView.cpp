@@ -111,6 +111,14 @@ QList<PopupView*> PopupView::shownPopups()
     return shown;
 }
 
+AccessibleControl::Description PopupView::accessibleDescription() const
+{
+    Description dialog;
+    dialog.role = QAccessible::Dialog;
+    dialog.name = m_title;
+    return dialog;
+}
+
 void PopupView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

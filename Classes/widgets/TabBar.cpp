@@ -1,5 +1,6 @@
 #include "widgets/TabBar.h"
 
+#include "widgets/AccessibleControl.h"
 #include "widgets/Palette.h"
 
 #include <QAbstractButton>
@@ -21,7 +22,7 @@ QImage tinted(const QImage& icon, const QColor& colour)
     return result;
 }
 
-class TabButton : public QAbstractButton
+class TabButton : public QAbstractButton, public AccessibleControl
 {
 public:
     TabButton(const QString& caption, const QImage& icon, QWidget* parent)
@@ -33,10 +34,26 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::PointingHandCursor);
         setFont(Palette::font(Palette::Font::TabCaption));
-        setAccessibleName(caption);
     }
 
     QSize sizeHint() const override { return QSize(64, TabBar::kHeight); }
+
+    Description accessibleDescription() const override
+    {
+        Description tab;
+        tab.role = QAccessible::PageTab;
+        tab.name = text();
+        tab.checkable = true;
+        tab.checked = isChecked();
+        if (isEnabled())
+            tab.actions
+                = { QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction() };
+        return tab;
+    }
+
+    // A screen reader toggles a tab; either action chooses it, as a click does. (Toggling the
+    // button itself would only check it, and the tab bar would not hear of it.)
+    void accessibleAction(const QString&) override { click(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -109,6 +126,13 @@ void TabBar::setSelectedIndex(int index)
 {
     if (QAbstractButton* selected = m_buttons->button(index))
         selected->setChecked(true);
+}
+
+AccessibleControl::Description TabBar::accessibleDescription() const
+{
+    Description tabs;
+    tabs.role = QAccessible::PageTabList;
+    return tabs;
 }
 
 void TabBar::paintEvent(QPaintEvent*)

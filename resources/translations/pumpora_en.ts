@@ -169,5 +169,21 @@ Switch cars on the Overview page.</translation>
         <source>费用</source>
         <translation>Cost</translation>
     </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
 </context>
 </TS>
