@@ -154,6 +154,38 @@ void PickerView::animate(int component, double to)
     column.animation->start();
 }
 
+AccessibleControl::Description PickerView::accessibleDescription() const
+{
+    Description wheels;
+    wheels.role = QAccessible::Grouping;
+    return wheels;
+}
+
+AccessibleControl::Description PickerView::accessiblePart(int component) const
+{
+    Description wheel;
+    wheel.role = QAccessible::SpinBox;
+    if (component < m_componentNames.size())
+        wheel.name = m_componentNames.at(component);
+    else if (numberOfComponents() == 1 || accessibleName().isEmpty())
+        wheel.name = accessibleName();
+    else
+        wheel.name = accessibleName() + QLatin1Char(' ') + QString::number(component + 1);
+    wheel.value = titleForRow(selectedRowInComponent(component), component);
+    wheel.rect = rectForComponent(component);
+    if (isEnabled())
+        wheel.actions
+            = { QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction() };
+    return wheel;
+}
+
+void PickerView::accessiblePartAction(int component, const QString& action)
+{
+    const int step = action == QAccessibleActionInterface::increaseAction() ? 1 : -1;
+    m_focusColumn = component;
+    turnTo(component, selectedRowInComponent(component) + step, true);
+}
+
 void PickerView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -151,8 +151,30 @@ void PropertyView::mouseReleaseEvent(QMouseEvent* event)
         m_background = Qt::transparent;
         update();
     }
-    if (rect().contains(event->position().toPoint()) && m_delegate)
+    if (rect().contains(event->position().toPoint()))
+        tapped();
+}
+
+void PropertyView::tapped()
+{
+    if (m_enabled && m_delegate)
         m_delegate->onPropertyViewTap(this);
+}
+
+AccessibleControl::Description PropertyView::accessibleDescription() const
+{
+    Description field;
+    field.role = QAccessible::EditableText;
+    field.value = getText();
+    field.enabled = m_enabled;
+    if (m_enabled)
+        field.actions = { QAccessibleActionInterface::pressAction() };
+    return field;
+}
+
+void PropertyView::accessibleAction(const QString&)
+{
+    tapped();
 }
 
 void PropertyView::layoutLabel()
