@@ -67,6 +67,7 @@ void PickerView::selectRow(int row, int component, bool animated)
         return;
     Column& column = m_columns[component];
     column.selected = row;
+    announceSelection(component);
     if (animated && isVisible()) {
         animate(component, row);
     } else {
@@ -128,6 +129,7 @@ void PickerView::turnTo(int component, int row, bool byUser)
     row = qBound(0, row, rows - 1);
     const bool changed = row != m_columns.at(component).selected;
     m_columns[component].selected = row;
+    announceSelection(component);
     animate(component, row);
     if (changed && byUser)
         Q_EMIT didSelectRow(row, component);
@@ -184,6 +186,20 @@ void PickerView::accessiblePartAction(int component, const QString& action)
     const int step = action == QAccessibleActionInterface::increaseAction() ? 1 : -1;
     m_focusColumn = component;
     turnTo(component, selectedRowInComponent(component) + step, true);
+}
+
+void PickerView::announceSelection(int component)
+{
+    // The wheel's interface is made only for a listening screen reader.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* wheels = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* wheel
+        = wheels ? wheels->child(wheels->childCount() - numberOfComponents() + component) : nullptr;
+    if (!wheel)
+        return;
+    QAccessibleValueChangeEvent changed(wheel, titleForRow(selectedRowInComponent(component), component));
+    QAccessible::updateAccessibility(&changed);
 }
 
 void PickerView::paintEvent(QPaintEvent*)

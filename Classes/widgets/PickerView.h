@@ -72,6 +72,8 @@ private:
     // Settles the wheel on the row and reports it when it changed by the user's hand.
     void turnTo(int component, int row, bool byUser);
     void animate(int component, double to);
+    // Tells a listening screen reader the wheel's new row.
+    void announceSelection(int component);
 
     QList<Column> m_columns;
     QStringList m_componentNames;

@@ -34,6 +34,8 @@ void PropertyView::setText(const QString& text)
 {
     m_label->setText(text);
     layoutLabel();
+    QAccessibleValueChangeEvent changed(this, text);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QString PropertyView::getText() const
