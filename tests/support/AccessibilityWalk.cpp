@@ -10,26 +10,12 @@ namespace {
 
 bool isInteractive(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::ComboBox:
-    case QAccessible::PageTab:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::Dial:
-    case QAccessible::ListItem:
-    case QAccessible::TreeItem:
-    case QAccessible::MenuItem:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
-    }
+    static const QList<QAccessible::Role> controls { QAccessible::PushButton, QAccessible::CheckBox,
+        QAccessible::RadioButton, QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::ComboBox,
+        QAccessible::PageTab, QAccessible::EditableText, QAccessible::SpinBox, QAccessible::Slider,
+        QAccessible::Dial, QAccessible::ListItem, QAccessible::TreeItem, QAccessible::MenuItem,
+        QAccessible::Link };
+    return controls.contains(role);
 }
 
 // A widget that takes clicks or keys like a control but shows itself to assistive technology

@@ -9,7 +9,6 @@
 #include "screens/base/PropertyView.h"
 #include "screens/base/PropertyViewDelegate.h"
 #include "screens/base/TopHelpView.h"
-#include "store/Utility.h"
 #include "support/AccessibilityWalk.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
@@ -267,15 +266,6 @@ private Q_SLOTS:
         QVERIFY(!editor->shownKeyBar());
         editor->hiddenField->setFocus();
         QVERIFY(!editor->shownKeyBar());
-    }
-
-    // Only a decimal field on a system before 4.1 lacks its own point; this one is past it.
-    void theDecimalKeyOnlyWhereAsked()
-    {
-        QVERIFY(BaseNumberEditViewController::decimalKeyNeeded(true, 4.0f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, 4.1f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(false, 3.1f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, Utility::CurrentIOSVersion()));
     }
 
     void dismissingIsLeftToThePresenter()
