@@ -4,13 +4,11 @@
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# The same tests, built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.
+SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-# As root, Qt complains unless XDG_RUNTIME_DIR names a private folder.
-XDG_RUNTIME_DIR ?= $(CURDIR)/$(BUILD_DIR)/xdg-runtime
-export XDG_RUNTIME_DIR
-
-.PHONY: all deps configure build run test bench package format clean
+.PHONY: all deps configure build run test test-sanitize bench package format clean
 
 all: build
 
@@ -21,7 +19,6 @@ configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPUMPORA_WERROR=ON >/dev/null
 
 build: configure
-	@mkdir -p -m 700 $(XDG_RUNTIME_DIR)
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -29,6 +26,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUMPORA_WERROR=ON -DPUMPORA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD_DIR)/benchmarks/pumpora_benchmark
@@ -40,4 +42,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

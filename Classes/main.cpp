@@ -2,6 +2,7 @@
 #include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
+#include "platform/RuntimeDirectory.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "store/StoreStatement.h"
 #include "widgets/Application.h"
@@ -81,6 +82,7 @@ int startApp(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    RuntimeDirectory::ensureSet();
     // A file-size limit (or a full disk) makes a write fail, which the writer reports and
     // recovers from; the signal would end the process in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);

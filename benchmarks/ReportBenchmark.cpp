@@ -6,6 +6,7 @@
 #include "charts/ReportChartRow.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
+#include "platform/RuntimeDirectory.h"
 #include "screens/report/ExportPDF.h"
 #include "store/CarManage.h"
 
@@ -160,6 +161,7 @@ int main(int argc, char* argv[])
 {
     // The export draws text and charts, which needs a GUI application but no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    RuntimeDirectory::ensureSet();
     int applicationArgc = 1;
     QApplication application(applicationArgc, argv);
     FontCatalog::install();

@@ -317,9 +317,11 @@ int DateEx::getDayCountOfaMonth(int month, int year)
     }
 }
 
+// The calendar year ("yyyy"), not the week-based one ("YYYY"): a month whose first day falls in
+// the previous year's last week must still read as its own year.
 QString DateEx::getMonthStringWithDate(Date date)
 {
-    return formatted(QStringLiteral("MMM YYYY"), date);
+    return formatted(QStringLiteral("MMM yyyy"), date);
 }
 
 QString DateEx::localWeekString(Date date)

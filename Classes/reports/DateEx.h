@@ -45,7 +45,7 @@ public:
     static int getDayCountOfaMonth(int month, int year);
 
     // Texts in the current locale, from UTS #35 patterns or the locale's styles.
-    static QString getMonthStringWithDate(Date date); // "MMM YYYY": YYYY is the week-based year
+    static QString getMonthStringWithDate(Date date); // "MMM yyyy", the calendar year
     static QString localWeekString(Date date); // "ccc", the short stand-alone weekday
     static QString chartDateString(Date date); // "MMM d"
     static QString settingDateString(Date date); // medium date and medium time styles

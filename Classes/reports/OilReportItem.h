@@ -13,6 +13,6 @@ public:
     double maxMiles = 0; // highest odometer reading of the month
     double minMiles = 0; // lowest odometer reading of the month
 
-    // The month's caption, "MMM YYYY" in the current locale.
+    // The month's caption, "MMM yyyy" in the current locale.
     QString getMonthString() const;
 };

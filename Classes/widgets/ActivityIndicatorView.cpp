@@ -1,5 +1,7 @@
 #include "widgets/ActivityIndicatorView.h"
 
+#include "widgets/Palette.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -41,10 +43,10 @@ void ActivityIndicatorView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(width() / 2.0, height() / 2.0);
-    QPen pen(Qt::gray, 3, Qt::SolidLine, Qt::RoundCap);
+    QPen pen(Palette::colour(Palette::Colour::SecondaryText), 3, Qt::SolidLine, Qt::RoundCap);
     for (int i = 0; i < kSpokes; ++i) {
         const int age = (m_step - i + kSpokes) % kSpokes;
-        QColor colour(0x50, 0x58, 0x60);
+        QColor colour = Palette::colour(Palette::Colour::SecondaryText);
         colour.setAlphaF(1.0 - age / double(kSpokes));
         pen.setColor(colour);
         painter.setPen(pen);

@@ -1,7 +1,7 @@
 #include "widgets/AlertView.h"
 
-#include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
+#include "widgets/Palette.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -30,25 +30,17 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
     : PopupView(title)
     , m_message(message)
 {
-    card()->setStyleSheet(QStringLiteral(
-        "QFrame#card { background: #f7f8f9; border-radius: 12px; }"
-        "QLabel { color: #1f2326; }"
-        "QPushButton { color: #17808a; background: transparent; border: none; border-top: 1px solid #cfd4d8;"
-        " min-height: 42px; padding: 0 8px; }"
-        "QPushButton:pressed, QPushButton:focus { background: #e4e8eb; }"
-        "QPushButton#cancel { font-weight: bold; }"));
-
     auto* layout = new QVBoxLayout(card());
     layout->setContentsMargins(0, 18, 0, 0);
     layout->setSpacing(0);
     auto* texts = new QVBoxLayout;
     texts->setContentsMargins(16, 0, 16, 16);
     texts->setSpacing(6);
-    texts->addWidget(makeLabel(title, FontCatalog::boldSystemFontOfSize(12), card()));
-    texts->addWidget(makeLabel(message, FontCatalog::systemFontOfSize(10.5), card()));
+    texts->addWidget(makeLabel(title, Palette::font(Palette::Font::PopupTitle), card()));
+    texts->addWidget(makeLabel(message, Palette::font(Palette::Font::PopupMessage), card()));
     layout->addLayout(texts);
 
-    const QFont buttonFont = FontCatalog::systemFontOfSize(12);
+    const QFont buttonFont = Palette::font(Palette::Font::PopupButton);
     QList<QPushButton*> buttons;
     if (!cancelButtonTitle.isEmpty())
         buttons << makeButton(cancelButtonTitle, ButtonRole::Cancel);
@@ -63,15 +55,12 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
         row->addWidget(button);
     }
     layout->addLayout(row);
-    // The bottom buttons follow the card's rounded corners when pressed or focused.
+    // The bottom buttons follow the card's rounded corners (the style sheet draws them).
     if (buttons.size() == 2) {
-        buttons.first()->setStyleSheet(QStringLiteral("border-bottom-left-radius: 12px;"));
-        buttons.last()->setStyleSheet(
-            QStringLiteral("border-bottom-left-radius: 0; border-bottom-right-radius: 12px;"
-                           " border-left: 1px solid #cfd4d8;"));
+        buttons.first()->setProperty("corner", QStringLiteral("left"));
+        buttons.last()->setProperty("corner", QStringLiteral("right"));
     } else if (!buttons.isEmpty()) {
-        buttons.last()->setStyleSheet(
-            QStringLiteral("border-bottom-left-radius: 12px; border-bottom-right-radius: 12px;"));
+        buttons.last()->setProperty("corner", QStringLiteral("both"));
     }
 }
 
@@ -91,6 +80,14 @@ AlertView* AlertView::showOKWithTitle(const QString& title, const QString& messa
 AlertView* AlertView::showError(const QString& localizedDescription)
 {
     return showOKWithTitle(MainBundle::localizedString("失败"), localizedDescription);
+}
+
+AccessibleControl::Description AlertView::accessibleDescription() const
+{
+    Description alert = PopupView::accessibleDescription();
+    alert.role = QAccessible::AlertMessage;
+    alert.value = m_message;
+    return alert;
 }
 
 QRect AlertView::cardRect(const QSize& area) const

@@ -23,6 +23,8 @@ public:
     // Titled "失败" (failure), with the error's description as the message.
     static AlertView* showError(const QString& localizedDescription);
 
+    Description accessibleDescription() const override;
+
 protected:
     QRect cardRect(const QSize& area) const override;
 

@@ -1,6 +1,5 @@
 #include "widgets/AppWindow.h"
 
-#include "platform/FontCatalog.h"
 #include "widgets/SlideAnimation.h"
 #include "widgets/ViewController.h"
 
@@ -12,11 +11,6 @@ AppWindow::AppWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Pumpora"));
     resize(kDefaultSize);
     setMinimumSize(300, 480);
-    setFont(FontCatalog::systemFontOfSize(11));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0xec, 0xef, 0xf1));
-    colours.setColor(QPalette::WindowText, QColor(0x22, 0x26, 0x2a));
-    setPalette(colours);
 }
 
 AppWindow::~AppWindow()

@@ -1,9 +1,9 @@
 #include "widgets/Application.h"
 
 #include "widgets/ApplicationDelegate.h"
+#include "widgets/Palette.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace {
 
@@ -16,8 +16,10 @@ Application::Application(std::unique_ptr<ApplicationDelegate> delegate)
 {
     Q_ASSERT(!theApplication);
     theApplication = this;
-    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        Palette::applyTo(gui);
         connect(gui, &QGuiApplication::applicationStateChanged, this, &Application::applicationStateChanged);
+    }
 }
 
 Application::~Application()

@@ -6,9 +6,10 @@
 
 class ApplicationDelegate;
 
-// The application object: it owns the delegate, launches it, and turns Qt's application states
-// into the delegate's lifecycle calls. A desktop only moves between active and inactive (focus
-// lost, window minimised); a phone reports suspension when the app is sent to the background.
+// The application object: it owns the delegate, launches it, gives the app its palette and style
+// sheet (see Palette), and turns Qt's application states into the delegate's lifecycle calls. A
+// desktop only moves between active and inactive (focus lost, window minimised); a phone reports
+// suspension when the app is sent to the background.
 class Application : public QObject
 {
     Q_OBJECT

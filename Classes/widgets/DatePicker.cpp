@@ -1,5 +1,6 @@
 #include "widgets/DatePicker.h"
 
+#include "platform/MainBundle.h"
 #include "widgets/PickerView.h"
 
 #include <QVBoxLayout>
@@ -119,12 +120,17 @@ DatePicker::DatePicker(QWidget* parent)
         m_order = { Part::Year, Part::Month, Part::Day };
 
     QList<QStringList> components;
+    QStringList names;
     for (const Part part : std::as_const(m_order)) {
         components << (part == Part::Year ? numbers(kFirstYear, kLastYear)
                 : part == Part::Month     ? monthNames()
                                           : numbers(1, 31));
+        names << (part == Part::Year  ? MainBundle::localizedString("年")
+                : part == Part::Month ? MainBundle::localizedString("月")
+                                      : MainBundle::localizedString("日"));
     }
     m_wheels->setComponents(components);
+    m_wheels->setComponentNames(names);
     connect(m_wheels, &PickerView::didSelectRow, this, &DatePicker::wheelTurned);
     showDate(false);
 }

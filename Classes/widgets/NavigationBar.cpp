@@ -1,8 +1,8 @@
 #include "widgets/NavigationBar.h"
 
-#include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "widgets/NavigationItem.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -58,25 +58,20 @@ NavigationBar::NavigationBar(QWidget* parent)
     , m_title(new QLabel(this))
 {
     setFixedHeight(kHeight);
-    setStyleSheet(QStringLiteral(
-        "QToolButton { color: white; background: rgba(255, 255, 255, 30); border: 1px solid rgba(0, 0, 0, "
-        "90);"
-        " border-radius: 5px; padding: 4px 9px; }"
-        "QToolButton:pressed { background: rgba(0, 0, 0, 60); }"
-        "QToolButton#icon, QToolButton#back { background: transparent; border: none; padding: 0; }"
-        "QLabel { color: white; }"));
-    const QFont buttonFont = FontCatalog::boldSystemFontOfSize(10);
+    const QFont buttonFont = Palette::font(Palette::Font::BarButton);
     m_left->setFont(buttonFont);
     m_right->setFont(buttonFont);
 
     m_back->setObjectName(QStringLiteral("back"));
+    // The image shows an arrow only; a screen reader says what it does.
+    m_back->setAccessibleName(MainBundle::localizedString("返回"));
     m_back->setIcon(QPixmap::fromImage(MainBundle::imageNamed(QStringLiteral("back.png"))));
     m_back->setIconSize(kBackButtonSize);
     m_back->setFixedSize(kBackButtonSize);
     connect(m_back, &QToolButton::clicked, this, &NavigationBar::backRequested);
 
     m_title->setAlignment(Qt::AlignCenter);
-    m_title->setFont(FontCatalog::boldSystemFontOfSize(13));
+    m_title->setFont(Palette::font(Palette::Font::BarTitle));
 }
 
 void NavigationBar::setItem(NavigationItem* item, bool showsBackButton)
@@ -145,10 +140,10 @@ void NavigationBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x6a, 0x73, 0x7c));
-    gradient.setColorAt(1, QColor(0x3a, 0x40, 0x46));
+    gradient.setColorAt(0, Palette::colour(Palette::Colour::BarTop));
+    gradient.setColorAt(1, Palette::colour(Palette::Colour::BarBottom));
     painter.fillRect(rect(), gradient);
-    painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(0x24, 0x28, 0x2c));
+    painter.fillRect(QRect(0, height() - 1, width(), 1), Palette::colour(Palette::Colour::BarEdge));
 }
 
 void NavigationBar::resizeEvent(QResizeEvent*)

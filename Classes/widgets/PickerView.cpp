@@ -1,6 +1,6 @@
 #include "widgets/PickerView.h"
 
-#include "platform/FontCatalog.h"
+#include "widgets/Palette.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -20,7 +20,7 @@ PickerView::PickerView(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setFont(FontCatalog::systemFontOfSize(14));
+    setFont(Palette::font(Palette::Font::Wheel));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::OpenHandCursor);
 }
@@ -67,6 +67,7 @@ void PickerView::selectRow(int row, int component, bool animated)
         return;
     Column& column = m_columns[component];
     column.selected = row;
+    announceSelection(component);
     if (animated && isVisible()) {
         animate(component, row);
     } else {
@@ -128,6 +129,7 @@ void PickerView::turnTo(int component, int row, bool byUser)
     row = qBound(0, row, rows - 1);
     const bool changed = row != m_columns.at(component).selected;
     m_columns[component].selected = row;
+    announceSelection(component);
     animate(component, row);
     if (changed && byUser)
         Q_EMIT didSelectRow(row, component);
@@ -154,22 +156,72 @@ void PickerView::animate(int component, double to)
     column.animation->start();
 }
 
+AccessibleControl::Description PickerView::accessibleDescription() const
+{
+    Description wheels;
+    wheels.role = QAccessible::Grouping;
+    return wheels;
+}
+
+AccessibleControl::Description PickerView::accessiblePart(int component) const
+{
+    Description wheel;
+    wheel.role = QAccessible::SpinBox;
+    if (component < m_componentNames.size())
+        wheel.name = m_componentNames.at(component);
+    else if (numberOfComponents() == 1 || accessibleName().isEmpty())
+        wheel.name = accessibleName();
+    else
+        wheel.name = accessibleName() + QLatin1Char(' ') + QString::number(component + 1);
+    wheel.value = titleForRow(selectedRowInComponent(component), component);
+    wheel.rect = rectForComponent(component);
+    if (isEnabled())
+        wheel.actions
+            = { QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction() };
+    return wheel;
+}
+
+void PickerView::accessiblePartAction(int component, const QString& action)
+{
+    const int step = action == QAccessibleActionInterface::increaseAction() ? 1 : -1;
+    m_focusColumn = component;
+    turnTo(component, selectedRowInComponent(component) + step, true);
+}
+
+void PickerView::announceSelection(int component)
+{
+    // The wheel's interface is made only for a listening screen reader.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* wheels = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* wheel
+        = wheels ? wheels->child(wheels->childCount() - numberOfComponents() + component) : nullptr;
+    if (!wheel)
+        return;
+    QAccessibleValueChangeEvent changed(wheel, titleForRow(selectedRowInComponent(component), component));
+    QAccessible::updateAccessibility(&changed);
+}
+
 void PickerView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::white);
+    const QColor surface = Palette::colour(Palette::Colour::Surface);
+    const QColor accent = Palette::colour(Palette::Colour::Accent);
+    painter.fillRect(rect(), surface);
     const double middle = height() / 2.0;
     const QRectF band(4, middle - kRowHeight / 2.0, width() - 8, kRowHeight);
-    painter.setPen(QColor(0xb9, 0xdf, 0xe1));
-    painter.setBrush(QColor(0x3c, 0xc8, 0xce, 40));
+    QColor bandFill = accent;
+    bandFill.setAlpha(40);
+    painter.setPen(Palette::colour(Palette::Colour::AccentEdge));
+    painter.setBrush(bandFill);
     painter.drawRoundedRect(band, 6, 6);
 
     for (int c = 0; c < numberOfComponents(); ++c) {
         const Column& column = m_columns.at(c);
         const QRect area = rectForComponent(c);
         if (hasFocus() && c == m_focusColumn) {
-            painter.setPen(QPen(QColor(0x3c, 0xc8, 0xce), 1, Qt::DotLine));
+            painter.setPen(QPen(accent, 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(
                 QRectF(area.left() + 2, band.top() + 2, area.width() - 4, band.height() - 4), 5, 5);
@@ -181,7 +233,8 @@ void PickerView::paintEvent(QPaintEvent*)
             const double distance = row - column.position;
             const double y = middle + distance * kRowHeight;
             const double fade = qBound(0.0, 1.0 - std::abs(distance) / (kVisibleRows / 2.0 + 0.5), 1.0);
-            QColor colour = std::abs(distance) < 0.5 ? QColor(0x1f, 0x23, 0x26) : QColor(0x5b, 0x63, 0x6b);
+            QColor colour = Palette::colour(
+                std::abs(distance) < 0.5 ? Palette::Colour::Text : Palette::Colour::SecondaryText);
             colour.setAlphaF(0.25 + 0.75 * fade);
             painter.setPen(colour);
             painter.drawText(QRectF(area.left(), y - kRowHeight / 2.0, area.width(), kRowHeight),
@@ -190,12 +243,16 @@ void PickerView::paintEvent(QPaintEvent*)
     }
     // The wheel's curve: rows fade into the edges.
     QLinearGradient shade(0, 0, 0, height());
-    shade.setColorAt(0, QColor(255, 255, 255, 230));
-    shade.setColorAt(0.3, QColor(255, 255, 255, 0));
-    shade.setColorAt(0.7, QColor(255, 255, 255, 0));
-    shade.setColorAt(1, QColor(255, 255, 255, 230));
+    QColor edge = surface;
+    edge.setAlpha(230);
+    QColor clear = surface;
+    clear.setAlpha(0);
+    shade.setColorAt(0, edge);
+    shade.setColorAt(0.3, clear);
+    shade.setColorAt(0.7, clear);
+    shade.setColorAt(1, edge);
     painter.fillRect(rect(), shade);
-    painter.setPen(QColor(0xcf, 0xd4, 0xd8));
+    painter.setPen(Palette::colour(Palette::Colour::Separator));
     painter.drawLine(0, 0, width(), 0);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/AccessibleControl.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -9,7 +11,9 @@ class QVariantAnimation;
 // odometer reading, a single wheel for a list such as the fuel grades. The row under the
 // middle band is the selected one. A turn by the user (drag, click on a row, mouse wheel,
 // arrow keys) reports didSelectRow; selectRow from code reports nothing, as on the phone.
-class PickerView : public QWidget
+// To assistive technology each wheel is a spin box whose increase and decrease actions turn it
+// a row on or back, as the arrow keys do.
+class PickerView : public QWidget, public AccessibleControl
 {
     Q_OBJECT
 
@@ -32,6 +36,16 @@ public:
     QRect rectForComponent(int component) const;
 
     QSize sizeHint() const override;
+
+    // The wheels' accessible names, one per column. Without them a single wheel takes the
+    // picker's accessible name, and several are numbered after it ("Odometer 1", ...).
+    void setComponentNames(const QStringList& names) { m_componentNames = names; }
+
+    Description accessibleDescription() const override;
+    void accessibleAction(const QString&) override { }
+    int accessiblePartCount() const override { return numberOfComponents(); }
+    Description accessiblePart(int component) const override;
+    void accessiblePartAction(int component, const QString& action) override;
 
 Q_SIGNALS:
     void didSelectRow(int row, int component);
@@ -58,8 +72,11 @@ private:
     // Settles the wheel on the row and reports it when it changed by the user's hand.
     void turnTo(int component, int row, bool byUser);
     void animate(int component, double to);
+    // Tells a listening screen reader the wheel's new row.
+    void announceSelection(int component);
 
     QList<Column> m_columns;
+    QStringList m_componentNames;
     int m_focusColumn = 0;
     int m_dragColumn = -1;
     double m_dragStartPosition = 0;

@@ -1,6 +1,7 @@
 #include "widgets/PopupView.h"
 
 #include "widgets/AppWindow.h"
+#include "widgets/Palette.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -110,10 +111,19 @@ QList<PopupView*> PopupView::shownPopups()
     return shown;
 }
 
+AccessibleControl::Description PopupView::accessibleDescription() const
+{
+    Description dialog;
+    dialog.role = QAccessible::Dialog;
+    dialog.name = m_title;
+    return dialog;
+}
+
 void PopupView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_inWindow ? QColor(0, 0, 0, 110) : palette().color(QPalette::Window));
+    painter.fillRect(
+        rect(), m_inWindow ? Palette::colour(Palette::Colour::Dim) : palette().color(QPalette::Window));
 }
 
 void PopupView::resizeEvent(QResizeEvent*)

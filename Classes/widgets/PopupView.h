@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/AccessibleControl.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -10,7 +12,7 @@ class QPushButton;
 // every input until one of its buttons is pressed. Showing one returns at once; the press is
 // reported through clickedButtonAtIndex, then the popup closes and deletes itself. Without a
 // shown app window it appears as a small window of its own.
-class PopupView : public QWidget
+class PopupView : public QWidget, public AccessibleControl
 {
     Q_OBJECT
 
@@ -28,6 +30,10 @@ public:
 
     // The popups now shown, the newest last.
     static QList<PopupView*> shownPopups();
+
+    // A dialog named by its title; its buttons are its controls.
+    Description accessibleDescription() const override;
+    void accessibleAction(const QString&) override { }
 
 Q_SIGNALS:
     void clickedButtonAtIndex(int index);

@@ -1,6 +1,7 @@
 #include "widgets/TabBar.h"
 
-#include "platform/FontCatalog.h"
+#include "widgets/AccessibleControl.h"
+#include "widgets/Palette.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,8 +10,6 @@
 
 namespace {
 
-const QColor kSelectedColour(0x3c, 0xc8, 0xce);
-const QColor kIdleColour(0xa3, 0xab, 0xb3);
 const int kIconSize = 26;
 
 // The icon in the tab's colour: its shape (alpha) filled with one colour.
@@ -23,7 +22,7 @@ QImage tinted(const QImage& icon, const QColor& colour)
     return result;
 }
 
-class TabButton : public QAbstractButton
+class TabButton : public QAbstractButton, public AccessibleControl
 {
 public:
     TabButton(const QString& caption, const QImage& icon, QWidget* parent)
@@ -34,11 +33,27 @@ public:
         setCheckable(true);
         setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::PointingHandCursor);
-        setFont(FontCatalog::boldSystemFontOfSize(8));
-        setAccessibleName(caption);
+        setFont(Palette::font(Palette::Font::TabCaption));
     }
 
     QSize sizeHint() const override { return QSize(64, TabBar::kHeight); }
+
+    Description accessibleDescription() const override
+    {
+        Description tab;
+        tab.role = QAccessible::PageTab;
+        tab.name = text();
+        tab.checkable = true;
+        tab.checked = isChecked();
+        if (isEnabled())
+            tab.actions
+                = { QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction() };
+        return tab;
+    }
+
+    // A screen reader toggles a tab; either action chooses it, as a click does. (Toggling the
+    // button itself would only check it, and the tab bar would not hear of it.)
+    void accessibleAction(const QString&) override { click(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -46,9 +61,10 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QColor colour = isChecked() ? kSelectedColour : kIdleColour;
+        const QColor colour
+            = Palette::colour(isChecked() ? Palette::Colour::Accent : Palette::Colour::BarSecondaryText);
         if (isChecked())
-            painter.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 255, 22));
+            painter.fillRect(rect().adjusted(2, 2, -2, -2), Palette::colour(Palette::Colour::BarHighlight));
         if (!m_icon.isNull()) {
             const QRect iconRect((width() - kIconSize) / 2, 3, kIconSize, kIconSize);
             painter.drawImage(iconRect, tinted(m_icon, colour));
@@ -112,11 +128,18 @@ void TabBar::setSelectedIndex(int index)
         selected->setChecked(true);
 }
 
+AccessibleControl::Description TabBar::accessibleDescription() const
+{
+    Description tabs;
+    tabs.role = QAccessible::PageTabList;
+    return tabs;
+}
+
 void TabBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (m_background.isNull())
-        painter.fillRect(rect(), QColor(0x30, 0x35, 0x3a));
+        painter.fillRect(rect(), Palette::colour(Palette::Colour::BarBottom));
     else
         painter.drawImage(rect(), m_background);
 }

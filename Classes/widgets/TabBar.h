@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/AccessibleControl.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -8,7 +10,7 @@ class QButtonGroup;
 
 // The row of tabs at the bottom of a tab bar controller: one button per tab with its icon and
 // caption, drawn over a background image.
-class TabBar : public QWidget
+class TabBar : public QWidget, public AccessibleControl
 {
     Q_OBJECT
 
@@ -25,6 +27,9 @@ public:
     int count() const;
     QAbstractButton* button(int index) const;
     void setSelectedIndex(int index);
+
+    Description accessibleDescription() const override;
+    void accessibleAction(const QString&) override { }
 
 Q_SIGNALS:
     // The user chose a tab.

@@ -245,5 +245,21 @@ Switch cars on the Overview page.</translation>
         <source>%1 须是 1、2 或 3，而不是“%2”</source>
         <translation>%1 needs 1, 2 or 3, not '%2'</translation>
     </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
 </context>
 </TS>

@@ -176,37 +176,47 @@ private Q_SLOTS:
         QVERIFY(m_out.startsWith(QLatin1String("pumpora ")));
     }
 
-    // The real executable, with no display to be found, with and without a command.
+    // The real executable in a plain environment: no display and no runtime folder named (root
+    // in a container). The app says in one line that it cannot open a window; a command prints
+    // its output and nothing on stderr.
     void withoutADisplay_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<bool>("toStandardError");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("the app says so in one line") << QStringList() << 1 << true << "no display";
-        QTest::newRow("a command runs") << QStringList { "init" } << 0 << false << QString();
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("the app") << QStringList() << 1 << QString() << "no display";
+        QTest::newRow("init") << QStringList { "init" } << 0 << "DATA" << QString();
+        QTest::newRow("cars") << QStringList { "cars" } << 0 << "No cars yet." << QString();
     }
 
     void withoutADisplay()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
-        QFETCH(bool, toStandardError);
-        QFETCH(QString, text);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("PUMPORA_DATA_DIR"), m_data->path());
+        // The runtime folder the program falls back to goes into the test's own directory.
+        environment.insert(QStringLiteral("TMPDIR"), m_data->path());
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(PUMPORA_EXECUTABLE), arguments);
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), exitCode);
-        const QString output = QString::fromLocal8Bit(
-            toStandardError ? process.readAllStandardError() : process.readAllStandardOutput());
-        QCOMPARE(output.count(QLatin1Char('\n')), 1);
-        QVERIFY2(output.contains(text.isNull() ? m_data->path() : text), qPrintable(output));
+        const QString printed[] = { QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError()) };
+        const QString expected[] = { out.replace(QLatin1String("DATA"), m_data->path()), err };
+        for (int stream = 0; stream < 2; ++stream) {
+            QVERIFY2(expected[stream].isEmpty() ? printed[stream].isEmpty()
+                                                : printed[stream].count(QLatin1Char('\n')) == 1
+                        && printed[stream].contains(expected[stream]),
+                qPrintable(printed[stream]));
+        }
     }
 
     void carsListsEveryCarAndMarksTheCurrentOne()

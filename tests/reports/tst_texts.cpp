@@ -120,10 +120,13 @@ private Q_SLOTS:
         };
         row("English", "en_US", local("Europe/Berlin", 2011, 5, 27, 10), "May 2011", "May 27", "Fri");
         row("Chinese", "zh_CN", local("Asia/Shanghai", 2011, 5, 27, 10), "5月 2011", "5月 27", "周五");
-        // "YYYY" is the week-based year: 1 January 2011, a Saturday, belongs to the last week of
-        // 2010 where a week needs four days of the new year, and to the first week of 2011 where
-        // one day is enough.
-        row("British 1 January", "en_GB", local("Europe/London", 2011, 1, 1), "Jan 2010", "Jan 1", "Sat");
+        // Months carry their calendar year, also where the day falls in another year's first or
+        // last week: 1 January 2011 is in 2010's last British week, 30 December 2024 in 2025's first.
+        row("British 1 January", "en_GB", local("Europe/London", 2011, 1, 1), "Jan 2011", "Jan 1", "Sat");
+        row("English 30 December", "en_US", local("America/New_York", 2024, 12, 30), "Dec 2024", "Dec 30",
+            "Mon");
+        row("Chinese 30 December", "zh_CN", local("Asia/Shanghai", 2024, 12, 30), "12月 2024", "12月 30",
+            "周一");
     }
 
     void textsFollowTheLocale()

@@ -19,17 +19,17 @@ public:
     bool end() override { return true; }
     Type type() const override { return User; }
 
-    void updateState(const QPaintEngineState& state) override
+    void updateState(const QPaintEngineState& changed) override
     {
-        const DirtyFlags dirty = state.state();
+        const DirtyFlags dirty = changed.state();
         if (dirty & DirtyTransform)
-            m_transform = state.transform();
+            m_transform = changed.transform();
         if (dirty & DirtyPen)
-            m_pen = state.pen();
+            m_pen = changed.pen();
         if (dirty & DirtyBrush)
-            m_brush = state.brush();
+            m_brush = changed.brush();
         if (dirty & DirtyFont)
-            m_font = state.font();
+            m_font = changed.font();
     }
 
     void drawRects(const QRectF* rects, int rectCount) override

@@ -1,5 +1,6 @@
 #include "platform/DeviceLocale.h"
 #include "platform/MainBundle.h"
+#include "support/AccessibilityWalk.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
@@ -105,26 +106,33 @@ private Q_SLOTS:
 
     void aConfirmationReportsTheButtonPressed_data()
     {
-        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("way");
         QTest::addColumn<int>("index");
-        QTest::newRow("confirm") << QStringLiteral("Confirm") << 1;
-        QTest::newRow("escape cancels") << QString() << 0;
+        QTest::newRow("confirm") << "click" << 1;
+        QTest::newRow("escape cancels") << "escape" << 0;
+        QTest::newRow("a screen reader confirms") << "screen reader" << 1;
     }
 
     void aConfirmationReportsTheButtonPressed()
     {
-        QFETCH(QString, pressed);
+        QFETCH(QString, way);
         QFETCH(int, index);
         auto* alert = new AlertView(
             QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
         alert->present();
         QCOMPARE(alert->cancelButtonIndex(), 0);
-        if (pressed.isNull())
+        if (way == QLatin1String("escape")) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), pressed));
-        QCOMPARE(clicked.count(), 1);
+        } else if (way == QLatin1String("click")) {
+            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("Confirm")));
+        } else {
+            const QStringList faults = AccessibilityWalk::faults(m_host->window());
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+            QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Confirm")));
+        }
+        // A screen reader's press is animated: the click comes a moment later.
+        QTRY_COMPARE(clicked.count(), 1);
         QCOMPARE(clicked.at(0).at(0).toInt(), index);
     }
 

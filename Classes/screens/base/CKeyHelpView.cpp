@@ -1,7 +1,7 @@
 #include "screens/base/CKeyHelpView.h"
 
-#include "platform/FontCatalog.h"
 #include "screens/base/CKeyHelpViewActionDelegate.h"
+#include "widgets/Palette.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -14,8 +14,9 @@ namespace {
 QToolButton* makeKey(const QString& caption, QWidget* parent)
 {
     auto* key = new QToolButton(parent);
+    key->setObjectName(QStringLiteral("key"));
     key->setText(caption);
-    key->setFont(FontCatalog::boldSystemFontOfSize(10));
+    key->setFont(Palette::font(Palette::Font::BarButton));
     // Keys never take the focus: the editor's input keeps the keyboard while they are pressed.
     key->setFocusPolicy(Qt::NoFocus);
     key->setCursor(Qt::PointingHandCursor);
@@ -30,10 +31,6 @@ CKeyHelpView::CKeyHelpView(const QStringList& keyCaptions, QWidget* parent)
     , m_keys(new QButtonGroup(this))
 {
     setFixedHeight(kHeight);
-    setStyleSheet(QStringLiteral(
-        "QToolButton { color: #1f2326; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
-        " stop:1 #e3e7ea); border: 1px solid #a9b0b6; border-radius: 6px; padding: 4px 10px; }"
-        "QToolButton:pressed { background: #cfd5da; }"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 5, 8, 5);
     layout->setSpacing(8);
@@ -76,9 +73,9 @@ void CKeyHelpView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0xd5, 0xda, 0xde));
-    gradient.setColorAt(1, QColor(0xbb, 0xc2, 0xc8));
+    gradient.setColorAt(0, Palette::colour(Palette::Colour::KeyBarTop));
+    gradient.setColorAt(1, Palette::colour(Palette::Colour::KeyBarBottom));
     painter.fillRect(rect(), gradient);
-    painter.setPen(QColor(0x9a, 0xa2, 0xa9));
+    painter.setPen(Palette::colour(Palette::Colour::KeyBorder));
     painter.drawLine(0, 0, width(), 0);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/FontCatalog.h"
 #include "screens/base/PropertyViewDelegate.h"
+#include "widgets/Palette.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,7 +13,6 @@ namespace {
 const qreal kDefaultPointSize = 25;
 const qreal kSmallestPointSize = 14;
 const QColor kBlinkColour = QColor::fromRgbF(0.1f, 0.1f, 0.1f, 0.2f);
-const QColor kTouchColour(0xd9, 0xdd, 0xe0);
 
 } // namespace
 
@@ -34,6 +34,8 @@ void PropertyView::setText(const QString& text)
 {
     m_label->setText(text);
     layoutLabel();
+    QAccessibleValueChangeEvent changed(this, text);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QString PropertyView::getText() const
@@ -76,7 +78,7 @@ void PropertyView::setEnable(bool enabled)
 {
     m_enabled = enabled;
     setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (!enabled && m_background == kTouchColour) {
+    if (!enabled && m_background == Palette::colour(Palette::Colour::Pressed)) {
         m_background = Qt::transparent;
         update();
     }
@@ -118,8 +120,8 @@ void PropertyView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF field = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QColor(0xcf, 0xd4, 0xd8));
-    painter.setBrush(m_enabled ? QColor(Qt::white) : QColor(0xf6, 0xf7, 0xf8));
+    painter.setPen(Palette::colour(Palette::Colour::Separator));
+    painter.setBrush(Palette::colour(m_enabled ? Palette::Colour::Surface : Palette::Colour::SurfaceMuted));
     painter.drawRoundedRect(field, 8, 8);
     if (m_background.alpha() > 0) {
         painter.setPen(Qt::NoPen);
@@ -138,7 +140,7 @@ void PropertyView::mousePressEvent(QMouseEvent* event)
     if (!m_enabled || event->button() != Qt::LeftButton)
         return;
     if (!isActive()) {
-        m_background = kTouchColour;
+        m_background = Palette::colour(Palette::Colour::Pressed);
         update();
     }
 }
@@ -147,12 +149,34 @@ void PropertyView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_enabled || event->button() != Qt::LeftButton)
         return;
-    if (m_background == kTouchColour) {
+    if (m_background == Palette::colour(Palette::Colour::Pressed)) {
         m_background = Qt::transparent;
         update();
     }
-    if (rect().contains(event->position().toPoint()) && m_delegate)
+    if (rect().contains(event->position().toPoint()))
+        tapped();
+}
+
+void PropertyView::tapped()
+{
+    if (m_enabled && m_delegate)
         m_delegate->onPropertyViewTap(this);
+}
+
+AccessibleControl::Description PropertyView::accessibleDescription() const
+{
+    Description field;
+    field.role = QAccessible::EditableText;
+    field.value = getText();
+    field.enabled = m_enabled;
+    if (m_enabled)
+        field.actions = { QAccessibleActionInterface::pressAction() };
+    return field;
+}
+
+void PropertyView::accessibleAction(const QString&)
+{
+    tapped();
 }
 
 void PropertyView::layoutLabel()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/AccessibleControl.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -8,8 +10,10 @@ class QLabel;
 
 // A large display field of an editor. It shows a value; a tap tells its delegate, which makes
 // it the field being edited. The field being edited blinks every half second until it is made
-// inactive. A disabled field shows its value and ignores taps.
-class PropertyView : public QWidget
+// inactive. A disabled field shows its value and ignores taps. To assistive technology it is
+// an editable text named after what it edits (its accessible name, set by the screen), its text
+// the value; its press action is a tap.
+class PropertyView : public QWidget, public AccessibleControl
 {
     Q_OBJECT
 
@@ -40,6 +44,9 @@ public:
 
     QSize sizeHint() const override;
 
+    Description accessibleDescription() const override;
+    void accessibleAction(const QString& action) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -47,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void tapped();
     void blink();
     void layoutLabel();
 

@@ -9,7 +9,7 @@
 #include "screens/base/PropertyView.h"
 #include "screens/base/PropertyViewDelegate.h"
 #include "screens/base/TopHelpView.h"
-#include "store/Utility.h"
+#include "support/AccessibilityWalk.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
@@ -55,8 +55,10 @@ protected:
         hiddenField->setDelegate(this);
         amount = new PropertyView(this);
         amount->setDelegate(this);
+        amount->setAccessibleName(QStringLiteral("Amount"));
         grades = new PickerView(this);
         grades->setComponents({ { QStringLiteral("RON 92"), QStringLiteral("RON 95") } });
+        grades->setAccessibleName(QStringLiteral("Grade"));
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(amount);
         layout->addWidget(grades);
@@ -89,6 +91,8 @@ public:
     QStringList events;
     bool wasAliveAfterPop = false;
 
+    using NavigationPopedViewControllerDelegate::DidPopNavViewController;
+    using NavigationPopedViewControllerDelegate::willPopNavViewController;
     void willPopNavViewController(ViewController*, bool status) override { record("willPop", status); }
     void DidPopNavViewController(ViewController* controller, bool status) override
     {
@@ -195,7 +199,8 @@ private Q_SLOTS:
     void typingGoesThroughTheRuleIntoTheField()
     {
         AmountEditor* editor = pushEditor();
-        ScreenDriver::tap(editor->amount);
+        // Pressed by a screen reader, the field is tapped.
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Amount")));
         QVERIFY(editor->amount->isActive());
         QVERIFY(editor->hiddenField->isFirstResponder());
         QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
@@ -222,6 +227,36 @@ private Q_SLOTS:
         QVERIFY(!editor->shownKeyBar());
     }
 
+    // An editor with its key bar and a date picker, as a screen reader sees it: every control
+    // has a name and an action, and each action does what the hand does.
+    void aScreenReaderNamesAndUsesEveryControl()
+    {
+        AmountEditor* editor = pushEditor();
+        auto* picker = new CHDatePickerView(editor);
+        picker->setGeometry(0, 480, 390, picker->sizeHint().height());
+        picker->setDate(Date(shanghai(2012, 1, 15, 10, 20)), false);
+        picker->show();
+        picker->AddHelpView();
+        ScreenDriver::tap(editor->amount);
+        QVERIFY(editor->shownKeyBar());
+        QWidget* window = m_host->window();
+        const QStringList faults = AccessibilityWalk::faults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        QSignalSpy turned(editor->grades, &PickerView::didSelectRow);
+        QVERIFY(AccessibilityWalk::act(
+            window, QStringLiteral("Grade"), QAccessibleActionInterface::increaseAction()));
+        QCOMPARE(turned.count(), 1);
+        QCOMPARE(editor->grades->selectedRowInComponent(0), 1);
+        // The date wheels are named by what they turn; the bar's keys by their captions.
+        QVERIFY(AccessibilityWalk::act(
+            window, QStringLiteral("月"), QAccessibleActionInterface::increaseAction()));
+        QVERIFY(AccessibilityWalk::act(window, QStringLiteral("下一年")));
+        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2013, 2, 15, 10, 20));
+        QVERIFY(AccessibilityWalk::act(window, QStringLiteral("Cancel")));
+        QCOMPARE(m_delegate.events, QStringList({ "willPop:NO", "didPop:NO" }));
+    }
+
     void aScreenOffTheStackWatchesNoKeyboard()
     {
         AmountEditor* editor = pushEditor();
@@ -231,15 +266,6 @@ private Q_SLOTS:
         QVERIFY(!editor->shownKeyBar());
         editor->hiddenField->setFocus();
         QVERIFY(!editor->shownKeyBar());
-    }
-
-    // Only a decimal field on a system before 4.1 lacks its own point; this one is past it.
-    void theDecimalKeyOnlyWhereAsked()
-    {
-        QVERIFY(BaseNumberEditViewController::decimalKeyNeeded(true, 4.0f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, 4.1f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(false, 3.1f));
-        QVERIFY(!BaseNumberEditViewController::decimalKeyNeeded(true, Utility::CurrentIOSVersion()));
     }
 
     void dismissingIsLeftToThePresenter()

@@ -8,6 +8,7 @@
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
+#include "support/AccessibilityWalk.h"
 #include "support/LogBuilder.h"
 #include "support/ScreenDriver.h"
 #include "support/TestDataDirectory.h"
@@ -98,6 +99,13 @@ private Q_SLOTS:
         QCOMPARE(bar->title(), QStringLiteral("Overview"));
         ScreenDriver::tap(tabs->tabBar()->button(PumporaAppDelegate::SettingsTab));
         QCOMPARE(bar->title(), QStringLiteral("Settings"));
+        // A screen reader names every tab, and the tab it toggles is chosen as by a click.
+        const QStringList faults = AccessibilityWalk::faults(app->window());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY(AccessibilityWalk::act(
+            app->window(), QStringLiteral("History"), QAccessibleActionInterface::toggleAction()));
+        QCOMPARE(tabs->selectedIndex(), int(PumporaAppDelegate::HistoryTab));
+        QCOMPARE(bar->title(), QStringLiteral("History"));
     }
 
     void theFirstRunWizardEndsOnTheTabs()

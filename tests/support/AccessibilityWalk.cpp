@@ -1,0 +1,87 @@
+#include "support/AccessibilityWalk.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+
+bool isInteractive(QAccessible::Role role)
+{
+    static const QList<QAccessible::Role> controls { QAccessible::PushButton, QAccessible::CheckBox,
+        QAccessible::RadioButton, QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::ComboBox,
+        QAccessible::PageTab, QAccessible::EditableText, QAccessible::SpinBox, QAccessible::Slider,
+        QAccessible::Dial, QAccessible::ListItem, QAccessible::TreeItem, QAccessible::MenuItem,
+        QAccessible::Link };
+    return controls.contains(role);
+}
+
+// A widget that takes clicks or keys like a control but shows itself to assistive technology
+// as a plain area: it draws itself and nobody described it.
+bool looksLikeAControl(QAccessibleInterface* element)
+{
+    const auto* widget = qobject_cast<const QWidget*>(element->object());
+    return widget && element->role() == QAccessible::Client
+        && ((widget->focusPolicy() & Qt::TabFocus) || widget->cursor().shape() == Qt::PointingHandCursor);
+}
+
+bool isShown(QAccessibleInterface* control)
+{
+    return !control->state().invisible && !control->rect().isEmpty();
+}
+
+// Calls the visitor on every shown element under the root, the root first.
+void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit)
+{
+    if (!root || !isShown(root))
+        return;
+    visit(root);
+    for (int i = 0; i < root->childCount(); ++i)
+        walk(root->child(i), visit);
+}
+
+QStringList actionsOf(QAccessibleInterface* control)
+{
+    QAccessibleActionInterface* actions = control->actionInterface();
+    return actions ? actions->actionNames() : QStringList();
+}
+
+} // namespace
+
+QStringList AccessibilityWalk::faults(QWidget* window)
+{
+    QStringList found;
+    walk(QAccessible::queryAccessibleInterface(window), [&found](QAccessibleInterface* control) {
+        if (looksLikeAControl(control))
+            found << QStringLiteral("%1 without a role")
+                         .arg(QLatin1String(control->object()->metaObject()->className()));
+        if (!isInteractive(control->role()))
+            return;
+        const QString name = control->text(QAccessible::Name);
+        const QString described = QStringLiteral("%1 '%2'").arg(
+            QLatin1String(QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())), name);
+        if (name.trimmed().isEmpty())
+            found << described + QStringLiteral(" without a name");
+        // Setting the focus is no action a user takes on a control.
+        QStringList actions = actionsOf(control);
+        actions.removeAll(QAccessibleActionInterface::setFocusAction());
+        if (!control->state().disabled && actions.isEmpty())
+            found << described + QStringLiteral(" without an action");
+    });
+    return found;
+}
+
+bool AccessibilityWalk::act(QWidget* window, const QString& name, const QString& action)
+{
+    QAccessibleInterface* target = nullptr;
+    walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* control) {
+        if (!target && isInteractive(control->role()) && control->text(QAccessible::Name) == name)
+            target = control;
+    });
+    if (!target || !actionsOf(target).contains(action))
+        return false;
+    target->actionInterface()->doAction(action);
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAccessibleActionInterface>
+#include <QStringList>
+
+class QWidget;
+
+// A screen as a screen reader sees it. Every interactive control on screen (buttons, tabs,
+// fields, wheels, check boxes, list items) needs a name and, while enabled, an action; and a
+// control is pressed by its name through its accessible action, as a screen reader does it.
+class AccessibilityWalk
+{
+public:
+    // The controls under the window that a screen reader could not name or use, one line each
+    // ("PushButton '' without a name"); empty when there is none. A widget that takes clicks or
+    // keys (a pointing-hand cursor, tab focus) without a role of its own counts as a control
+    // nobody described. Hidden controls, and those with nothing on screen (the editors' hidden
+    // input), are not walked.
+    static QStringList faults(QWidget* window);
+
+    // Runs that action of the shown control of that name; false when there is no such control
+    // or it does not offer the action.
+    static bool act(QWidget* window, const QString& name,
+        const QString& action = QAccessibleActionInterface::pressAction());
+};
