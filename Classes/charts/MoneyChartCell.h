@@ -42,10 +42,10 @@ public:
     void initRPChartView();
 
     // Refills both charts from the month lines for the car; without a car the charts keep what
-    // they show. The bar chart gets every month; the line chart the latest
-    // twelve, one point per x tick from the origin. A month without a consumption figure
-    // repeats the month before it (leading ones show 0). The y step is chosen with the
-    // multiples 5, 4 and 3 to reach the largest consumption in five ticks.
+    // they show. The bar chart gets every month; the line chart the latest twelve, one point
+    // per x tick from the origin. A month without a consumption figure repeats the month before
+    // it (leading ones show 0). The y step is chosen with the multiples 5, 4 and 3 to reach the
+    // largest consumption in five ticks.
     void update();
 
     // The line chart's data: x positions 1, 2, ..., consumption per month, month captions

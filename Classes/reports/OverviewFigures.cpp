@@ -10,6 +10,7 @@
 #include "store/Utility.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -82,5 +83,5 @@ void OverviewFigures::makeChartLabels()
         day = DateEx::getDay(last) == DateEx::getDay(now) ? DateEx::daySetOffAt(now, 1) : now;
     for (; m_xLables.size() < kChartLabels; day = DateEx::daySetOffAt(day, 1))
         m_xLables.append(DateEx::chartDateString(day));
-    m_yStep = Utility::ChartYAxisSetOff(largest, kYTicks, kStepMultiples, 5);
+    m_yStep = Utility::ChartYAxisSetOff(largest, kYTicks, kStepMultiples, std::size(kStepMultiples));
 }

@@ -11,16 +11,16 @@ ReportFigures::ReportFigures(const CarInfo& car)
 
 bool ReportFigures::read()
 {
-    m_totals = CarAllReport();
-    m_months.clear();
-    m_errorString.clear();
-    std::optional<QList<OilReportItem>> months = m_car->getMonthReportData(&m_errorString);
-    const std::optional<CarAllReport> totals
-        = months && m_car->correctNewestMonthVolumn(*months, &m_errorString)
-        ? m_car->getCarAllReport(false, &m_errorString)
+    *this = ReportFigures(*m_car);
+    QString error;
+    std::optional<QList<OilReportItem>> months = m_car->getMonthReportData(&error);
+    const std::optional<CarAllReport> totals = months && m_car->correctNewestMonthVolumn(*months, &error)
+        ? m_car->getCarAllReport(false, &error)
         : std::nullopt;
-    if (!totals)
+    if (!totals) {
+        m_errorString = error;
         return false;
+    }
     m_totals = *totals;
     m_months = *months;
     return true;
