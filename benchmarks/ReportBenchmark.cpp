@@ -7,13 +7,20 @@
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "platform/RuntimeDirectory.h"
+#include "reports/OverviewFigures.h"
+#include "reports/ReportFigures.h"
+#include "reports/StringFormat.h"
 #include "screens/report/ExportPDF.h"
 #include "store/CarManage.h"
+#include "store/Unit.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,7 +35,66 @@ struct Workload
     std::unique_ptr<Baseline> baseline;
 };
 
-// One log at a time: the data directory, like the app's, is process-wide.
+CarInfo* currentCar()
+{
+    return CarManage::sharedCarManage()->mCurrentCarInfo();
+}
+
+// A ratio against a baseline that computes other figures would mean nothing.
+[[noreturn]] void baselineDiffers(const char* figure)
+{
+    std::fprintf(stderr, "benchmark: the baseline's %s differ from the app's\n", figure);
+    std::exit(EXIT_FAILURE);
+}
+
+bool same(double app, double baseline)
+{
+    return std::abs(app - baseline) <= 1e-9 * std::max(1.0, std::abs(app));
+}
+
+void checkTotals(const CarAllReport& app, double money, double volumn, double miles, double consumption)
+{
+    const QString consumptionText = StringFormat::CIStringFromFloatValue(float(consumption))
+        + Unit::orNone(currentCar()->unit).UnitName;
+    if (!same(app.mRPtotalMoney, money) || !same(app.mRPtotalVolumn, volumn)
+        || !same(app.mRPtotalMiles, miles) || app.mAvgVolumnString != consumptionText)
+        baselineDiffers("totals");
+}
+
+void checkBaseline(Baseline& baseline)
+{
+    OverviewFigures overview(*currentCar());
+    ReportFigures report(*currentCar());
+    if (!overview.read() || !report.read()) {
+        std::fprintf(stderr, "benchmark: %s\n", qPrintable(overview.errorString() + report.errorString()));
+        std::exit(EXIT_FAILURE);
+    }
+    const Baseline::Overview fastOverview = baseline.overview();
+    const Baseline::Totals& full = fastOverview.totals;
+    checkTotals(overview.totals(), full.money, full.volumn, full.miles, full.consumption);
+    if (fastOverview.topFive.size() != overview.lastFillUps().size())
+        baselineDiffers("last five fill-ups");
+    for (qsizetype i = 0; i < fastOverview.topFive.size(); ++i) {
+        if (fastOverview.topFive.at(i).oilID != overview.lastFillUps().at(i).oilID)
+            baselineDiffers("last five fill-ups");
+    }
+
+    const Baseline::Report fastReport = baseline.report();
+    const Baseline::Totals& driven = fastReport.totals;
+    checkTotals(report.totals(), driven.drivenMoney, driven.drivenVolumn, driven.miles, driven.consumption);
+    if (fastReport.months.size() != report.months().size())
+        baselineDiffers("month lines");
+    for (qsizetype i = 0; i < fastReport.months.size(); ++i) {
+        const OilReportItem& fast = fastReport.months.at(i);
+        const OilReportItem& app = report.months().at(i);
+        if (fast.monthInteger != app.monthInteger || !same(app.totalMoney, fast.totalMoney)
+            || !same(app.totalVolumn, fast.totalVolumn) || !same(app.totalMiles, fast.totalMiles))
+            baselineDiffers("month lines");
+    }
+}
+
+// One log at a time: the data directory, like the app's, is process-wide. Each new log is
+// checked once, before any timing, for the same figures from the app and the baseline.
 Workload& workload(int fillUps)
 {
     static int current = 0;
@@ -39,25 +105,18 @@ Workload& workload(int fillUps)
         loaded.log = std::make_unique<BenchmarkLog>(fillUps);
         loaded.baseline = std::make_unique<Baseline>(
             loaded.log->databasePath(), loaded.log->carID(), loaded.log->startSeconds());
+        checkBaseline(*loaded.baseline);
         current = fillUps;
     }
     return loaded;
 }
 
-CarInfo* currentCar()
-{
-    return CarManage::sharedCarManage()->mCurrentCarInfo();
-}
-
 void overview(benchmark::State& state)
 {
     workload(int(state.range(0)));
-    for (auto _ : state) {
-        CarInfo* car = currentCar();
-        benchmark::DoNotOptimize(car->getCarAllReport(true));
-        benchmark::DoNotOptimize(car->getLastOil());
-        benchmark::DoNotOptimize(car->getTopFiveOil());
-    }
+    OverviewFigures figures(*currentCar());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(figures.read());
 }
 
 void overviewBaseline(benchmark::State& state)
@@ -70,13 +129,9 @@ void overviewBaseline(benchmark::State& state)
 void reportTab(benchmark::State& state)
 {
     workload(int(state.range(0)));
-    for (auto _ : state) {
-        CarInfo* car = currentCar();
-        QList<OilReportItem> months = car->getMonthReportData().value();
-        car->correctNewestMonthVolumn(months);
-        benchmark::DoNotOptimize(months);
-        benchmark::DoNotOptimize(car->getCarAllReport(false));
-    }
+    ReportFigures figures(*currentCar());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(figures.read());
 }
 
 void reportTabBaseline(benchmark::State& state)
@@ -100,19 +155,21 @@ void historyBaseline(benchmark::State& state)
         benchmark::DoNotOptimize(baseline.history());
 }
 
-// The report screen's export of the current car: the month lines and the chart row are what the
+// The report screen's export of the current car: the figures and the chart row are what the
 // screen already shows; the export writes every month with its fill-ups and draws the charts.
 void exportPDF(benchmark::State& state)
 {
     workload(int(state.range(0)));
-    CarInfo* car = currentCar();
-    QList<OilReportItem> months = car->getMonthReportData().value();
-    car->correctNewestMonthVolumn(months);
-    ReportChartRow chartRow(months);
-    ExportPDF writer;
+    ReportFigures figures(*currentCar());
+    if (!figures.read()) {
+        state.SkipWithError(qPrintable(figures.errorString()));
+        return;
+    }
+    ReportChartRow chartRow(figures.months(), &figures.car());
+    ExportPDF writer(&figures.car());
     writer.setMRPCell(&chartRow.lineChart());
     for (auto _ : state) {
-        if (writer.generatePDF(months).isEmpty()) {
+        if (writer.generatePDF(figures.months()).isEmpty()) {
             state.SkipWithError(qPrintable(writer.errorString()));
             break;
         }

@@ -25,8 +25,9 @@ constexpr double kNoConsumption = 0.00001;
 
 } // namespace
 
-MoneyChartCell::MoneyChartCell(BarChart& barChart, RPChartView& chartView)
-    : m_barChart(&barChart)
+MoneyChartCell::MoneyChartCell(BarChart& barChart, RPChartView& chartView, const CarInfo* car)
+    : m_car(car)
+    , m_barChart(&barChart)
     , m_chartView(&chartView)
 { }
 
@@ -39,6 +40,11 @@ MoneyChartCell::~MoneyChartCell()
         if (m_chartView->dataDelegate == this)
             m_chartView->dataDelegate = nullptr;
     }
+}
+
+const CarInfo* MoneyChartCell::chartedCar() const
+{
+    return m_car ? m_car : CarManage::sharedCarManage()->mCurrentCarInfo();
 }
 
 void MoneyChartCell::initRPChartView()
@@ -62,7 +68,7 @@ void MoneyChartCell::initRPChartView()
 
 void MoneyChartCell::update()
 {
-    const CarInfo* car = CarManage::sharedCarManage()->mCurrentCarInfo();
+    const CarInfo* car = chartedCar();
     if (!car)
         return;
     m_mxData.clear();
@@ -159,7 +165,7 @@ QString MoneyChartCell::loadYAxisTextForChartView(ChartView&, float& atxSetoff, 
 {
     atxSetoff = -40.0f;
     andYSetoff = -25.0f;
-    const CarInfo* car = CarManage::sharedCarManage()->mCurrentCarInfo();
+    const CarInfo* car = chartedCar();
     if (!car || !car->unit)
         return QString();
     return car->unit->UnitName;

@@ -9,10 +9,11 @@
 #include <QStringList>
 
 class BarChart;
+class CarInfo;
 class RPChartView;
 
 // What the report's chart row shows: the monthly costs as a bar chart and the monthly
-// consumption of the current car as a line chart, both fed from the report's month lines. It
+// consumption of its car as a line chart, both fed from the report's month lines. It
 // answers the line chart's questions as both its delegates. The row's widget creates the two
 // charts, places them and keeps them; this logic only points at them, and lets go of the line
 // chart when it goes first.
@@ -21,7 +22,10 @@ class RPChartView;
 class MoneyChartCell : public ChartViewDrawDelegate, public ChartViewDrawDataDelegate
 {
 public:
-    MoneyChartCell(BarChart& barChart, RPChartView& chartView);
+    // Charts the consumption of that car, or of the car manager's current car at each update
+    // when none is given. A given car must outlive the cell (the car manager keeps every car
+    // for the run).
+    MoneyChartCell(BarChart& barChart, RPChartView& chartView, const CarInfo* car = nullptr);
     ~MoneyChartCell() override;
     MoneyChartCell(const MoneyChartCell&) = delete;
     MoneyChartCell& operator=(const MoneyChartCell&) = delete;
@@ -37,11 +41,11 @@ public:
     // delegate for texts and numbers.
     void initRPChartView();
 
-    // Refills both charts from the month lines for the current car; without a current car the
-    // charts keep what they show. The bar chart gets every month; the line chart the latest
-    // twelve, one point per x tick from the origin. A month without a consumption figure
-    // repeats the month before it (leading ones show 0). The y step is chosen with the
-    // multiples 5, 4 and 3 to reach the largest consumption in five ticks.
+    // Refills both charts from the month lines for the car; without a car the charts keep what
+    // they show. The bar chart gets every month; the line chart the latest twelve, one point
+    // per x tick from the origin. A month without a consumption figure repeats the month before
+    // it (leading ones show 0). The y step is chosen with the multiples 5, 4 and 3 to reach the
+    // largest consumption in five ticks.
     void update();
 
     // The line chart's data: x positions 1, 2, ..., consumption per month, month captions
@@ -74,6 +78,9 @@ public:
     std::optional<double> numberForYMajorTickSetOffInChartView(ChartView& chartView) override;
 
 private:
+    const CarInfo* chartedCar() const;
+
+    const CarInfo* m_car;
     QList<OilReportItem> m_dataArray;
     QPointer<BarChart> m_barChart;
     QPointer<RPChartView> m_chartView;

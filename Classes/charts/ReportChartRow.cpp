@@ -1,7 +1,7 @@
 #include "charts/ReportChartRow.h"
 
-ReportChartRow::ReportChartRow(const QList<OilReportItem>& months)
-    : m_cell(m_barChart, m_lineChart)
+ReportChartRow::ReportChartRow(const QList<OilReportItem>& months, const CarInfo* car)
+    : m_cell(m_barChart, m_lineChart, car)
 {
     m_cell.initRPChartView();
     m_cell.setDataArray(months);

@@ -10,7 +10,8 @@
 class ReportChartRow
 {
 public:
-    explicit ReportChartRow(const QList<OilReportItem>& months);
+    // The month lines of that car, or of the current car when none is given (see MoneyChartCell).
+    explicit ReportChartRow(const QList<OilReportItem>& months, const CarInfo* car = nullptr);
 
     BarChart& barChart() { return m_barChart; }
     RPChartView& lineChart() { return m_lineChart; }

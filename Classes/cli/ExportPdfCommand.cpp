@@ -1,8 +1,8 @@
 #include "cli/ExportPdfCommand.h"
 
 #include "charts/ReportChartRow.h"
+#include "reports/ReportFigures.h"
 #include "screens/report/ExportPDF.h"
-#include "store/CarManage.h"
 
 #include <QFileInfo>
 
@@ -37,25 +37,23 @@ int ExportPdfCommand::run(const QStringList& arguments, QTextStream& out, QTextS
     if (!openLog(err))
         return Failure;
     int status = Success;
-    CarInfo* car = chooseCar(key, err, status);
+    const CarInfo* car = chooseCar(key, err, status);
     if (!car)
         return status;
-    // The report is of the current car; another one is made current for this export only.
-    CarManage::sharedCarManage()->setCurrentCarForRun(car);
 
-    // The month lines and the chart row as the report screen builds them; the screen hands its
-    // line chart to the writer only once the chart row exists, that is when there are months.
-    std::optional<QList<OilReportItem>> months = car->getMonthReportData(&error);
-    if (!months || !car->correctNewestMonthVolumn(*months, &error))
-        return fail(err, error);
-    ReportChartRow chartRow(*months);
+    // The report tab's figures and chart row for that car; the screen hands its line chart to
+    // the writer only once the chart row exists, that is when there are months.
+    ReportFigures figures(*car);
+    if (!figures.read())
+        return fail(err, figures.errorString());
+    ReportChartRow chartRow(figures.months(), car);
 
-    ExportPDF writer;
-    if (!months->isEmpty())
+    ExportPDF writer(car);
+    if (!figures.months().isEmpty())
         writer.setMRPCell(&chartRow.lineChart());
     if (!file.isEmpty())
         writer.setPdfPath(QFileInfo(file).absoluteFilePath());
-    const QString path = writer.generatePDF(*months);
+    const QString path = writer.generatePDF(figures.months());
     if (path.isEmpty())
         return fail(err, writer.errorString());
     out << path << '\n';

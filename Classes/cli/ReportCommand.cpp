@@ -1,9 +1,8 @@
 #include "cli/ReportCommand.h"
 
-#include "reports/StringFormat.h"
+#include "reports/OverviewFigures.h"
+#include "reports/ReportFigures.h"
 #include "store/CarInfo.h"
-#include "store/Unit.h"
-#include "store/Utility.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,31 +43,25 @@ void printReport(QTextStream& out, const QString& caption, const CarAllReport& r
         << "  money        " << report.mRPTMoneyString << '\n'
         << "  volume       " << report.mRPTVolumnString << '\n'
         << "  distance     " << report.mRPTMilesString << '\n'
-        << "  consumption  " << report.mAvgVolumnString << '\n'
+        << "  consumption  " << report.averageConsumptionText() << '\n'
         << "  cost         " << report.mAvgMoneyString << '\n';
 }
 
-// The month rows as the report screen's cells write them.
-void printMonths(QTextStream& out, const CarInfo& car, const QList<OilReportItem>& months)
+// The month rows as the report screen's cells show them.
+void printMonths(QTextStream& out, const ReportFigures& report)
 {
-    const Unit& unit = Unit::orNone(car.unit);
     out << QStringLiteral("%1 %2 %3 %4\n")
                .arg(QStringLiteral("Month"), -12)
                .arg(QStringLiteral("Distance"), 14)
                .arg(QStringLiteral("Volume"), 14)
                .arg(QStringLiteral("Money"), 14);
-    for (const OilReportItem& month : months) {
-        const QString distance
-            = StringFormat::format(QStringLiteral("%.0f %@"), { month.totalMiles, unit.MileageUnit });
-        const QString volume = StringFormat::format(QStringLiteral("%@ %@"),
-            { StringFormat::CIStringFromDoubleValue(month.totalVolumn), unit.VolumnUnit });
-        const QString money = StringFormat::format(QStringLiteral("%@%@"),
-            { Utility::getCurrencySybol(), StringFormat::CIStringFromDoubleValue(month.totalMoney) });
+    for (const OilReportItem& month : report.months()) {
+        const ReportFigures::MonthTexts texts = report.monthTexts(month);
         out << QStringLiteral("%1 %2 %3 %4\n")
-                   .arg(month.getMonthString(), -12)
-                   .arg(distance, 14)
-                   .arg(volume, 14)
-                   .arg(money, 14);
+                   .arg(texts.month, -12)
+                   .arg(texts.miles, 14)
+                   .arg(texts.volumn, 14)
+                   .arg(texts.money, 14);
     }
 }
 
@@ -102,31 +95,36 @@ int ReportCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         return status;
 
     // A failed read is reported as it is, never shown as zeros or as a log without months.
-    QString error;
-    const std::optional<CarAllReport> overview = car->getCarAllReport(true, &error);
-    const std::optional<CarAllReport> report = overview ? car->getCarAllReport(false, &error) : std::nullopt;
-    std::optional<QList<OilReportItem>> months = report ? car->getMonthReportData(&error) : std::nullopt;
-    if (!months || !car->correctNewestMonthVolumn(*months, &error))
-        return fail(err, error);
+    OverviewFigures overview(*car);
+    ReportFigures report(*car);
+    if (!overview.read())
+        return fail(err, overview.errorString());
+    if (!report.read())
+        return fail(err, report.errorString());
 
     if (json) {
+        QJsonObject overviewObject = reportObject(overview.totals());
+        overviewObject.insert(
+            QStringLiteral("averageConsumption"), overview.totals().averageConsumptionText());
+        overviewObject.insert(QStringLiteral("latestFillUp"), overview.latestFillUpText());
         QJsonArray monthLines;
-        for (const OilReportItem& month : *months)
+        for (const OilReportItem& month : report.months())
             monthLines.append(monthObject(month));
         const QJsonObject document {
             { QStringLiteral("carID"), car->carID },
             { QStringLiteral("mCarName"), car->mCarName },
-            { QStringLiteral("overview"), reportObject(*overview) },
-            { QStringLiteral("report"), reportObject(*report) },
+            { QStringLiteral("overview"), overviewObject },
+            { QStringLiteral("report"), reportObject(report.totals()) },
             { QStringLiteral("months"), monthLines },
         };
         out << QJsonDocument(document).toJson(QJsonDocument::Indented);
         return Success;
     }
     out << printable(car->mCarName) << " (" << printable(car->carID) << ")\n\n";
-    printReport(out, QStringLiteral("Overview, every fill-up:"), *overview);
-    printReport(out, QStringLiteral("Report, without the latest fill-up:"), *report);
+    printReport(out, QStringLiteral("Overview, every fill-up:"), overview.totals());
+    out << "  latest       " << overview.latestFillUpText() << '\n';
+    printReport(out, QStringLiteral("Report, without the latest fill-up:"), report.totals());
     out << '\n';
-    printMonths(out, *car, *months);
+    printMonths(out, report);
     return Success;
 }

@@ -14,4 +14,8 @@ public:
     QString mRPTVolumnString; // volume with its unit
     QString mRPTMilesString; // distance with its unit
     QString mRPTMoneyString; // money with the currency symbol
+
+    // The average consumption as the car summaries show it: "暂无数据" (no data yet) until the
+    // period has both fuel and distance, where the figure would read 0.
+    QString averageConsumptionText() const;
 };

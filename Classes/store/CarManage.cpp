@@ -143,12 +143,6 @@ void CarManage::setDefaultCar(CarInfo* car)
     m_currentCar = car;
 }
 
-void CarManage::setCurrentCarForRun(CarInfo* car)
-{
-    if (car)
-        m_currentCar = car;
-}
-
 int CarManage::getDefaultCarIndex()
 {
     const QList<CarInfo*> cars = getAllCars();

@@ -37,9 +37,6 @@ public:
     bool loadDefaultCar(QString* error = nullptr);
     // Stores the car's key as the default and makes it current; nullptr is ignored.
     void setDefaultCar(CarInfo* car);
-    // Makes the car current for this run only; the stored default stays as it is (a command
-    // reporting on another car must not overwrite a default another program just stored).
-    void setCurrentCarForRun(CarInfo* car);
     // The default car's position in the list; 0 without a default or when it is not there.
     int getDefaultCarIndex();
 

@@ -261,5 +261,25 @@ Switch cars on the Overview page.</translation>
         <source>日</source>
         <translation>Day</translation>
     </message>
+    <message>
+        <source>MM月dd日</source>
+        <translation>MMM d</translation>
+    </message>
+    <message>
+        <source>最近一次加油：%@ %.1f %@ 共%@%.1f</source>
+        <translation>Last fill-up: %@ %.1f %@, total %@%.1f</translation>
+    </message>
+    <message>
+        <source>最近一次加油：%@ %.2f %@ 共%@%.2f</source>
+        <translation>Last fill-up: %@ %.2f %@, total %@%.2f</translation>
+    </message>
+    <message>
+        <source>最近一次加油：%@ %.3f %@ 共%@%.3f</source>
+        <translation>Last fill-up: %@ %.3f %@, total %@%.3f</translation>
+    </message>
+    <message>
+        <source>尚无录入加油数据</source>
+        <translation>No fill-up entered yet</translation>
+    </message>
 </context>
 </TS>

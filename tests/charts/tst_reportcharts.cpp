@@ -290,6 +290,19 @@ private Q_SLOTS:
         QCOMPARE(m_barChart->dataArray.size(), 2);
     }
 
+    // The car given is charted, not the current one (L/100km).
+    void aGivenCarIsChartedWhateverCarIsCurrent()
+    {
+        const CarInfo given; // the first unit system: km/L
+        MoneyChartCell cell(*m_barChart, *m_chart, &given);
+        cell.initRPChartView();
+        cell.setDataArray(monthsConsuming({ 8.0 }));
+        cell.update();
+        QCOMPARE(cell.myData(), QList<double> { 12.5 });
+        float x = 0, y = 0;
+        QCOMPARE(cell.loadYAxisTextForChartView(*m_chart, x, y), QStringLiteral("km/L"));
+    }
+
     void lineChartPlacesEachMonthOnItsTick()
     {
         show(monthsConsuming({ 8.2, 0, 7.9 }));

@@ -3,6 +3,9 @@
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
+#include "reports/OverviewFigures.h"
+#include "reports/ReportFigures.h"
+#include "store/CarManage.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
 #include "support/LogBuilder.h"
@@ -41,6 +44,12 @@ private:
     }
 
     QJsonDocument json() const { return QJsonDocument::fromJson(m_out.toUtf8()); }
+
+    static QByteArray contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -262,6 +271,7 @@ private Q_SLOTS:
         QVERIFY(m_out.contains(QLatin1String("Golf")));
     }
 
+    // The figures of the overview and the report tab, as their objects give them.
     void reportGivesTheScreensFigures()
     {
         LogBuilder::addCar(QStringLiteral("Other"));
@@ -277,24 +287,31 @@ private Q_SLOTS:
         const QJsonObject report = json().object();
         QCOMPARE(report.value(QStringLiteral("carID")).toString(), key);
         QCOMPARE(report.value(QStringLiteral("mCarName")).toString(), QStringLiteral("Golf"));
-        const QJsonObject overview = report.value(QStringLiteral("overview")).toObject();
-        QCOMPARE(overview.value(QStringLiteral("mRPtotalMoney")).toDouble(), 980.0);
-        QCOMPARE(overview.value(QStringLiteral("mRPtotalVolumn")).toDouble(), 125.25);
-        QCOMPARE(overview.value(QStringLiteral("mRPTMilesString")).toString(), QStringLiteral("1000 km"));
+        const CarInfo& car = *CarManage::sharedCarManage()->getAllCars().at(1);
+        OverviewFigures overviewFigures(car);
+        ReportFigures reportFigures(car);
+        QVERIFY(overviewFigures.read() && reportFigures.read());
+        const QJsonObject overview = report[QStringLiteral("overview")].toObject();
+        const QJsonObject driven = report[QStringLiteral("report")].toObject();
+        QCOMPARE(overview[QStringLiteral("latestFillUp")].toString(), overviewFigures.latestFillUpText());
+        QCOMPARE(overview[QStringLiteral("averageConsumption")].toString(),
+            overviewFigures.totals().averageConsumptionText());
         QCOMPARE(
-            overview.value(QStringLiteral("mAvgVolumnString")).toString(), QStringLiteral("10.52L/100km"));
-        const QJsonObject driven = report.value(QStringLiteral("report")).toObject();
-        QCOMPARE(driven.value(QStringLiteral("mRPTMoneyString")).toString(), QStringLiteral("$830.00"));
-        QCOMPARE(driven.value(QStringLiteral("mAvgMoneyString")).toString(), QStringLiteral("0.83$/km"));
-
-        const QJsonArray months = report.value(QStringLiteral("months")).toArray();
+            overview[QStringLiteral("mRPtotalMoney")].toDouble(), overviewFigures.totals().mRPtotalMoney);
+        QCOMPARE(
+            driven[QStringLiteral("mRPTMoneyString")].toString(), reportFigures.totals().mRPTMoneyString);
+        QCOMPARE(
+            driven[QStringLiteral("mAvgMoneyString")].toString(), reportFigures.totals().mAvgMoneyString);
+        const QJsonArray months = report[QStringLiteral("months")].toArray();
         QCOMPARE(months.size(), 2);
-        const QJsonObject june = months.at(1).toObject();
-        QCOMPARE(june.value(QStringLiteral("monthString")).toString(), QStringLiteral("Jun 2011"));
-        QCOMPARE(june.value(QStringLiteral("totalMoney")).toDouble(), 250.0);
+        for (qsizetype i = 0; i < months.size(); ++i) {
+            QCOMPARE(
+                months[i][QStringLiteral("totalMoney")].toDouble(), reportFigures.months()[i].totalMoney);
+            QCOMPARE(
+                months[i][QStringLiteral("totalVolumn")].toDouble(), reportFigures.months()[i].totalVolumn);
+        }
         // The newest month without its latest fill-up's volume, at full precision.
-        QCOMPARE(june.value(QStringLiteral("totalVolumn")).toDouble(), 30.25);
-        QCOMPARE(june.value(QStringLiteral("totalMiles")).toDouble(), 400.0);
+        QCOMPARE(months[1][QStringLiteral("totalVolumn")].toDouble(), 30.25);
 
         QCOMPARE(run({ QStringLiteral("report"), QStringLiteral("--car"), key }), 0);
         QVERIFY2(m_out.contains(QLatin1String("400 km")), qPrintable(m_out));
@@ -321,16 +338,18 @@ private Q_SLOTS:
         LogBuilder::addFillUp(golf, { LogBuilder::at(2011, 6, 28), 201106, 30, 240, 8, 2000, 0 });
         const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
 
-        // Another car to a file of its own, without becoming the default.
+        // Another car to a file of its own, leaving every preference as it was.
         const QString zoe = LogBuilder::addCar(QStringLiteral("Zoe"), 4);
         const QString file = m_data->filePath(QStringLiteral("zoe.pdf"));
+        Setting::setFloatValuePrecisionDigits(2);
+        const QByteArray preferences = contents(Setting::preferencesPath());
         QCOMPARE(run({ QStringLiteral("export-pdf"), QStringLiteral("--car"), zoe, QStringLiteral("--out"),
                      file }),
             0);
         QCOMPARE(m_out, file + QLatin1Char('\n'));
         QVERIFY(
             PdfText::hasWordAt(PdfText::read(file).value().first(), QStringLiteral("Zoe"), QPointF(410, 23)));
-        QCOMPARE(Setting::getDefaultCarID(), golf);
+        QCOMPARE(contents(Setting::preferencesPath()), preferences);
         QVERIFY(!QFile::exists(path));
 
         QCOMPARE(run({ QStringLiteral("export-pdf") }), 0);
@@ -344,6 +363,31 @@ private Q_SLOTS:
         const PdfText::Page& months = pages->at(1);
         QVERIFY2(PdfText::hasWordAt(months, QStringLiteral("20.00"), QPointF(300, 70 + 57 + 20)),
             qPrintable(PdfText::describe(months, QStringLiteral("20.00"))));
+    }
+
+    // The statistics start is stored on its first read, from the current car (the first one
+    // while no default is stored), whichever command reads it first and for whichever car.
+    void everyCommandStoresTheCurrentCarsStart_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("export-pdf --car") << QStringList { "export-pdf", "--car", "SECOND" };
+        QTest::newRow("report --car") << QStringList { "report", "--car", "SECOND" };
+        QTest::newRow("cars") << QStringList { "cars" };
+    }
+
+    void everyCommandStoresTheCurrentCarsStart()
+    {
+        QFETCH(QStringList, arguments);
+        const QString first = LogBuilder::addCar(QStringLiteral("Golf"));
+        const QString second = LogBuilder::addCar(QStringLiteral("Zoe"));
+        LogBuilder::addFillUp(first, { LogBuilder::at(2011, 3, 2), 201103, 40, 300, 7.5, 1000, 0 });
+        LogBuilder::addFillUp(second, { LogBuilder::at(2011, 2, 1), 201102, 40, 300, 7.5, 1000, 0 });
+        arguments.replaceInStrings(QStringLiteral("SECOND"), second);
+        QCOMPARE(run(arguments), 0);
+        QCOMPARE(run({ QStringLiteral("prefs") }), 0);
+        QVERIFY2(
+            m_out.contains(QStringLiteral("CarFilterStartDate=%1\n").arg(qint64(LogBuilder::at(2011, 3, 2)))),
+            qPrintable(m_out));
     }
 
     void exportToAMissingFolderFails()

@@ -1,4 +1,9 @@
+#include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
+#include "platform/MainBundle.h"
+#include "reports/DateEx.h"
+#include "reports/OverviewFigures.h"
+#include "reports/ReportFigures.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
@@ -6,13 +11,13 @@
 #include "support/LogBuilder.h"
 #include "support/TestDataDirectory.h"
 
-#include <QSettings>
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 
-// A car's fill-ups read back for the statistics period, and the whole-period figures and month
-// lines made of them.
+// A car's fill-ups read back for the statistics period, the whole-period figures and month
+// lines made of them, and the figures the overview and the report tab show.
 class TestCarFigures : public QObject
 {
     Q_OBJECT
@@ -57,7 +62,11 @@ private:
 
 private Q_SLOTS:
     // The currency symbol is fixed for the run at its first use.
-    void initTestCase() { DeviceLocale::setLocaleName(QStringLiteral("en_US")); }
+    void initTestCase()
+    {
+        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+        QVERIFY(MainBundle::installTranslator());
+    }
 
     void init()
     {
@@ -97,22 +106,7 @@ private Q_SLOTS:
         // The money and volume sums take the fill-up at the start time too.
         QCOMPARE(car()->getTotalMoney().value(), 201.0 + 202.0 + 203.0);
         QCOMPARE(car()->getTotalVolumn().value(), 31.0 + 32.0 + 33.0);
-    }
-
-    void topFiveAreTheNewestFiveOldestFirst_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QList<double>>("expected");
-        QTest::newRow("three") << 3 << QList<double> { 1000, 1100, 1200 };
-        QTest::newRow("eight") << 8 << QList<double> { 1300, 1400, 1500, 1600, 1700 };
-    }
-
-    void topFiveAreTheNewestFiveOldestFirst()
-    {
-        QFETCH(int, count);
-        QFETCH(QList<double>, expected);
-        addDays(count);
-        QCOMPARE(readings(car()->getTopFiveOil()), expected);
+        QCOMPARE(car()->getReportData()->first().totalMoney, 202.0 + 203.0);
     }
 
     void latestFillUpCarriesOnlyAmountVolumeAndDate()
@@ -120,10 +114,7 @@ private Q_SLOTS:
         addDays(2);
         const std::optional<Oil> last = car()->getLastOil();
         QVERIFY(last);
-        QCOMPARE(last->dTotal, 202.0);
-        QCOMPARE(last->oilVolumn, 32.0);
-        QCOMPARE(last->date, Date(LogBuilder::at(2011, 5, 2)));
-        QCOMPARE(last->dCarDisplacement, 0.0);
+        QCOMPARE(last->dCarDisplacement, 0.0); // its amount, volume and date: see overviewFigures
         QCOMPARE(car()->getLastMiles(), 1100.0);
         QCOMPARE(car()->getLastOilDate(), Date(LogBuilder::at(2011, 5, 2)));
     }
@@ -225,22 +216,6 @@ private Q_SLOTS:
         QCOMPARE(car()->getCarAllReport(true).value().mRPTMilesString, QStringLiteral("1234 km"));
     }
 
-    void defaultStartCountsInTheSumsButNotInTheDistance()
-    {
-        add(LogBuilder::at(2011, 5, 1), 201105, 40, 300, 1000);
-        add(LogBuilder::at(2011, 5, 20), 201105, 35, 280, 1500);
-        add(LogBuilder::at(2011, 6, 10), 201106, 30, 250, 1900);
-        QSettings(Setting::preferencesPath(), QSettings::IniFormat)
-            .remove(QLatin1String(Setting::kCarFilterStartDate));
-        QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 5, 1)));
-
-        QCOMPARE(car()->getTotalMoney().value(), 830.0);
-        QCOMPARE(car()->getTotalMiles().value(), 400.0);
-        const QList<OilReportItem> months = car()->getMonthReportData().value();
-        QCOMPARE(months.size(), 2);
-        QCOMPARE(months.first().totalMoney, 280.0);
-    }
-
     void monthLinesCarryTheDistanceToTheNextMonth()
     {
         add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
@@ -250,13 +225,19 @@ private Q_SLOTS:
         const QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.size(), 2);
         QCOMPARE(months.at(0).monthInteger, 201105.0);
-        QCOMPARE(months.at(0).totalMiles, 600.0);
-        QCOMPARE(months.at(0).totalMoney, 580.0);
-        QCOMPARE(months.at(0).totalVolumn, 75.0);
-        QCOMPARE(months.at(1).totalMiles, 400.0);
-        QCOMPARE(months.at(1).totalMoney, 250.0); // less the latest fill-up's 150
-        QCOMPARE(months.at(1).totalVolumn, 50.0); // the volume correction is the report screen's
-        QCOMPARE(months.at(1).getMonthString(), QStringLiteral("Jun 2011"));
+        QCOMPARE(months.at(1).totalVolumn, 50.0); // the volume correction is the report tab's
+
+        // May up to June's first reading; June without its latest fill-up's money (150), and on
+        // the report tab without its volume (20) too, as are the tab's totals.
+        ReportFigures figures(*car());
+        QVERIFY(figures.read());
+        const auto texts = [&figures](qsizetype i) {
+            const ReportFigures::MonthTexts line = figures.monthTexts(figures.months().at(i));
+            return QStringList { line.month, line.miles, line.volumn, line.money };
+        };
+        QCOMPARE(texts(0), (QStringList { "May 2011", "600 km", "75.00 L", "$580.00" }));
+        QCOMPARE(texts(1), (QStringList { "Jun 2011", "400 km", "30.00 L", "$250.00" }));
+        QCOMPARE(figures.totals().mRPTVolumnString, QStringLiteral("105.00 L"));
     }
 
     void singleReadingMonthMeasuresToTheNextFirstFillUp()
@@ -278,6 +259,79 @@ private Q_SLOTS:
         car()->correctNewestMonthVolumn(months);
         QCOMPARE(months.last().totalVolumn, 0.0);
         QCOMPARE(months.first().totalVolumn, 40.0);
+    }
+
+    // A car's page on the overview, now being 15 June 2011 at noon. Fill-up k has 2 × its volume
+    // in money and the odometer at 1000 + 300 k.
+    void overviewFigures_data()
+    {
+        QTest::addColumn<QList<double>>("dates");
+        QTest::addColumn<QList<double>>("volumns");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QStringList>("xLables");
+        QTest::addColumn<qint64>("yStep");
+        QTest::addColumn<QString>("latest");
+        QTest::addColumn<QString>("average");
+        const auto june = [](int day) { return LogBuilder::at(2011, 6, day); };
+        QTest::newRow("no fill-up: five days from today, step 1")
+            << QList<double>() << QList<double>() << 2
+            << QStringList { "Jun 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << qint64(1)
+            << "No fill-up entered yet"
+            << "No data yet";
+        QTest::newRow("three fill-ups up to 47 litres: step 10")
+            << QList<double> { june(1), june(5), june(10) } << QList<double> { 40.2, 47.0, 45.3 } << 2
+            << QStringList { "Jun 1", "Jun 5", "Jun 10", "Jun 15", "Jun 16" } << qint64(10)
+            << "Last fill-up: Jun 10 45.30 L, total $90.60"
+            << "14.53L/100km";
+        QTest::newRow("on today's day number a month ago: from tomorrow, step 20 for 52.7")
+            << QList<double> { LogBuilder::at(2011, 5, 15) } << QList<double> { 52.7 } << 1
+            << QStringList { "May 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << qint64(20)
+            << "Last fill-up: May 15 52.7 L, total $105.4"
+            << "No data yet";
+        QTest::newRow("six fill-ups: the newest five, no filler")
+            << QList<double> { june(1), june(2), june(3), june(4), june(5), june(6) }
+            << QList<double> { 30, 31, 32, 33, 34, 35 } << 3
+            << QStringList { "Jun 2", "Jun 3", "Jun 4", "Jun 5", "Jun 6" } << qint64(10)
+            << "Last fill-up: Jun 6 35.000 L, total $70.000"
+            << "10.667L/100km";
+    }
+
+    void overviewFigures()
+    {
+        QFETCH(QList<double>, dates);
+        QFETCH(QList<double>, volumns);
+        QFETCH(int, precision);
+        QFETCH(QStringList, xLables);
+        Clock::setFixedNow(Date(LogBuilder::at(2011, 6, 15)));
+        Setting::setFloatValuePrecisionDigits(precision);
+        for (qsizetype k = 0; k < dates.size(); ++k) {
+            const Date date(dates.at(k));
+            add(dates.at(k), int(DateEx::numberMonth(date)), volumns.at(k), 2 * volumns.at(k),
+                1000.0 + 300 * k);
+        }
+        OverviewFigures figures(*car());
+        QVERIFY(figures.read());
+        QCOMPARE(figures.totals().mRPtotalVolumn, std::accumulate(volumns.begin(), volumns.end(), 0.0));
+        QCOMPARE(figures.lastFillUps().size(), qMin(dates.size(), qsizetype(5)));
+        QCOMPARE(figures.xLables(), xLables);
+        QTEST(figures.yStep(), "yStep");
+        QTEST(figures.latestFillUpText(), "latest");
+        QTEST(figures.totals().averageConsumptionText(), "average");
+    }
+
+    // A log that can no longer be read gives an error, and no figures from the read before.
+    void aFailedReadIsAnErrorNotZeros()
+    {
+        add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
+        ReportFigures report(*car());
+        OverviewFigures overview(*car());
+        QVERIFY(report.read() && overview.read());
+        LogBuilder::corruptTable(QStringLiteral("oil_history"));
+        QVERIFY(!report.read() && !overview.read());
+        QVERIFY(!report.errorString().isEmpty());
+        QCOMPARE(overview.errorString(), report.errorString());
+        QVERIFY(report.months().isEmpty() && report.totals().mRPTMoneyString.isEmpty());
+        QVERIFY(overview.totals().mRPTMoneyString.isEmpty() && overview.latestFillUpText().isEmpty());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "platform/MainBundle.h"
 #include "reports/DateEx.h"
 #include "reports/NumberConversion.h"
+#include "reports/ReportFigures.h"
 #include "reports/StringFormat.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
@@ -82,9 +83,10 @@ QFont systemFont(qreal size)
 
 } // namespace
 
-ExportPDF::ExportPDF()
-    : m_pdfPath(
-        DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" })))
+ExportPDF::ExportPDF(const CarInfo* car)
+    : m_givenCar(car)
+    , m_pdfPath(
+          DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" })))
 { }
 
 ExportPDF::~ExportPDF() = default;
@@ -116,29 +118,29 @@ QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
 {
     m_errorString.clear();
     m_readError.clear();
-    m_car = CarManage::sharedCarManage()->mCurrentCarInfo();
+    m_car = m_givenCar ? m_givenCar : CarManage::sharedCarManage()->mCurrentCarInfo();
     QString target;
     if (!m_car)
         fail(QStringLiteral("there is no car to report on"));
-    else if (!checkTarget(m_pdfPath, &target, &m_errorString))
-        m_car = nullptr;
-    else
+    else if (checkTarget(m_pdfPath, &target, &m_errorString))
         writeReport(months, target);
     m_car = nullptr;
-    m_summary.reset();
     m_fuelImage = QImage();
     return m_errorString.isEmpty() ? m_pdfPath : QString();
 }
 
 void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& target)
 {
-    // What every page repeats and the summary, read before anything is written.
+    // The summary and what every page repeats, read before anything is written.
+    ReportFigures figures(*m_car);
+    if (!figures.read()) {
+        fail(figures.errorString());
+        return;
+    }
     QString readError;
     const std::optional<Date> firstOilDate = m_car->getFirstOilDate(&readError);
     const std::optional<Date> lastOilDate
         = readError.isEmpty() ? m_car->getLastOilDate(&readError) : std::nullopt;
-    if (readError.isEmpty())
-        m_summary = m_car->getCarAllReport(false, &readError);
     if (!readError.isEmpty()) {
         fail(readError);
         return;
@@ -170,9 +172,11 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
     }
     context.setRenderHint(QPainter::Antialiasing);
     m_writer = &writer;
+    m_figures = &figures;
     m_pageCount = 0;
     drawPages(context, months, file);
     m_writer = nullptr;
+    m_figures = nullptr;
 
     const bool drawn = context.end();
     if (!m_readError.isEmpty()) {
@@ -283,10 +287,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
 
     // The car summary.
     const QString& volumnUnit = Unit::orNone(m_car->unit).VolumnUnit;
-    const CarAllReport& report = *m_summary;
-    const QString consumption = report.mRPtotalVolumn > 0 && report.mRPtotalMiles > 0
-        ? report.mAvgVolumnString
-        : MainBundle::localizedString("暂无数据");
+    const CarAllReport& report = m_figures->totals();
     const QList<QStringList> rows {
         { MainBundle::localizedString("车辆注册日期"), DateEx::mediumDateString(m_car->mRegisterDate) },
         { MainBundle::localizedString("油箱容积"),
@@ -300,7 +301,7 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
         { MainBundle::localizedString("车辆累计加油"), report.mRPTVolumnString },
         { MainBundle::localizedString("车辆累计行驶"), report.mRPTMilesString },
         { MainBundle::localizedString("车辆累计油费"), report.mRPTMoneyString },
-        { MainBundle::localizedString("车辆平均油耗"), consumption },
+        { MainBundle::localizedString("车辆平均油耗"), report.averageConsumptionText() },
     };
     TableChart::TableChartDraw(context, QRectF(60, t + 50, 508, 350), 9, 2, rows);
     drawImage(context, MainBundle::imageNamed(QStringLiteral("vehicle.png")), QRectF(20, t, 32, 32));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reports/CarAllReport.h"
 #include "reports/OilReportItem.h"
 
 #include <QImage>
@@ -8,15 +7,14 @@
 #include <QPointer>
 #include <QString>
 
-#include <optional>
-
 class CarInfo;
 class QFileDevice;
 class QPainter;
 class QPdfWriter;
+class ReportFigures;
 class RPChartView;
 
-// Writes the current car's fuel report as a PDF of US Letter pages (612 x 792 points): page one
+// Writes a car's fuel report as a PDF of US Letter pages (612 x 792 points): page one
 // holds the car's summary table, the monthly cost bars and, when the report screen hands it
 // over, its consumption line chart; the following pages list every month with its totals and
 // fill-ups. Every position, font and colour is fixed; drawing coordinates are points from the
@@ -26,7 +24,10 @@ class RPChartView;
 class ExportPDF
 {
 public:
-    ExportPDF();
+    // The report of that car, or of the car manager's current car at the time of writing when
+    // none is given. A given car must outlive the writer (the car manager keeps every car for
+    // the run).
+    explicit ExportPDF(const CarInfo* car = nullptr);
     ~ExportPDF();
     ExportPDF(const ExportPDF&) = delete;
     ExportPDF& operator=(const ExportPDF&) = delete;
@@ -39,8 +40,9 @@ public:
     QString pdfPath() const { return m_pdfPath; }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
 
-    // Writes the report of the month lines (oldest first) over any earlier file and returns its
-    // path. Without months the report is one page with the page header and footer. An empty
+    // Writes the report of the month lines (oldest first; the report tab's, as it shows them)
+    // over any earlier file and returns its path. The summary shows the report tab's totals of
+    // the car. Without months the report is one page with the page header and footer. An empty
     // path when no report could be written, with the reason in errorString(): a failed read of
     // the log, a target refused by checkTarget(), or a file that could not be written in full.
     // The earlier file is then left as it was.
@@ -65,16 +67,17 @@ private:
     void beginPage(QPainter& context);
     void fail(const QString& reason);
 
+    const CarInfo* m_givenCar;
     QPointer<RPChartView> m_mRPCell;
     QString m_pdfPath;
     QString m_errorString;
-    // While a report is written: its car, its writer, the number of pages begun and the first
-    // read of the log that failed; what every page repeats, read once: the period's first and
-    // last fill-up dates and today's date; the summary figures; and the icon of every fill-up
-    // row, loaded once so that the document holds it once.
+    // While a report is written: its car and figures, its writer, the number of pages begun and
+    // the first read of the log that failed; what every page repeats, read once: the period's
+    // first and last fill-up dates and today's date; and the icon of every fill-up row, loaded
+    // once so that the document holds it once.
     const CarInfo* m_car = nullptr;
+    const ReportFigures* m_figures = nullptr;
     QString m_readError;
-    std::optional<CarAllReport> m_summary;
     QPdfWriter* m_writer = nullptr;
     int m_pageCount = 0;
     QString m_firstOilDate;
