@@ -281,5 +281,9 @@ Switch cars on the Overview page.</translation>
         <source>尚无录入加油数据</source>
         <translation>No fill-up entered yet</translation>
     </message>
+    <message>
+        <source>报表 %1 无法读取：%2</source>
+        <translation>the report %1 cannot be read: %2</translation>
+    </message>
 </context>
 </TS>
