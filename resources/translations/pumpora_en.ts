@@ -285,5 +285,9 @@ Switch cars on the Overview page.</translation>
         <source>报表 %1 无法读取：%2</source>
         <translation>the report %1 cannot be read: %2</translation>
     </message>
+    <message>
+        <source>xdg-email 以状态 %1 结束</source>
+        <translation>xdg-email ended with status %1</translation>
+    </message>
 </context>
 </TS>
