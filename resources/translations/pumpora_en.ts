@@ -289,5 +289,33 @@ Switch cars on the Overview page.</translation>
         <source>xdg-email 以状态 %1 结束</source>
         <translation>xdg-email ended with status %1</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>报表 %1 无法打开</source>
+        <translation>The report %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>PDF报表</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>共 %1 页</source>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>适合宽度</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom In</translation>
+    </message>
 </context>
 </TS>
