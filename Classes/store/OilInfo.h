@@ -26,11 +26,13 @@ public:
     using List = std::vector<std::unique_ptr<OilInfo>>;
 
     // The grade list, loaded once per run from the documents copy (seeded on first use). Empty
-    // when the copy is missing, unreadable or not a grade list; malformed grades are left out.
+    // when the copy is missing, unreadable or not a grade list; a grade that cannot be read in
+    // full keeps its place, numbered by it (listProblem() says which).
     static List& OilInfoDList();
 
-    // Replaces the documents copy with the whole list in its order, in one step. False leaves
-    // the file as it was (the edits stay in memory for the run); listProblem() says why.
+    // Replaces the documents copy with the whole list in its order, in one step; a copy that
+    // was not read in full is first kept as OilSpec_Info.plist.damaged. False leaves the file as
+    // it was (the edits stay in memory for the run); listProblem() says why.
     static bool updateOilInfoDList();
 
     // The grade at that position; the first grade when the position is outside the list, and

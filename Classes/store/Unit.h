@@ -39,7 +39,8 @@ public:
     using List = std::vector<std::unique_ptr<Unit>>;
 
     // The unit list, loaded once per run from the documents copy (seeded on first use). Empty
-    // when the copy is missing, unreadable or not a unit list; malformed systems are left out.
+    // when the copy is missing, unreadable or not a unit list; a system that cannot be read in
+    // full keeps its place, numbered by it, with the labels it could read.
     static List& UnitList();
 
     // The unit system at that position; the first one when the position is outside the list,

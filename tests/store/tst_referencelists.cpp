@@ -202,44 +202,68 @@ private Q_SLOTS:
         QCOMPARE(third.value(QStringLiteral("price")).toDouble(), 2.19);
     }
 
-    // Between two good entries numbered 0 and 2, a malformed one numbered 1.
-    void malformedEntryIsLeftOut_data()
+    // Between two good entries numbered 0 and 2, another numbered 1: a number written as a real
+    // or a string is a number, and an entry that still cannot be read keeps its place, so that
+    // a car stored with grade or unit 2 keeps showing 2.
+    void everyEntryKeepsItsPlace_data()
     {
         QTest::addColumn<bool>("isGrade");
         QTest::addColumn<QString>("element");
-        QTest::newRow("grade with negative id")
-            << true << grade(-1, QStringLiteral("X"), QStringLiteral("1"));
-        QTest::newRow("grade price as text")
+        QTest::addColumn<QString>("described");
+        QTest::addColumn<bool>("readInFull");
+        QTest::newRow("grade id as a real")
+            << true
+            << QStringLiteral("<dict><key>id</key><real>1</real><key>name</key>"
+                              "<string>B</string><key>price</key><real>2.5</real></dict>")
+            << "1 B 2.5" << true;
+        QTest::newRow("grade price as a string")
             << true
             << QStringLiteral("<dict><key>id</key><integer>1</integer><key>name</key>"
-                              "<string>X</string><key>price</key><string>1.5</string></dict>");
-        QTest::newRow("UnitName as integer")
+                              "<string>B</string><key>price</key><string>2.5</string></dict>")
+            << "1 B 2.5" << true;
+        QTest::newRow("grade with a negative id")
+            << true << grade(-1, QStringLiteral("B"), QStringLiteral("2.5")) << "1 B 2.5" << false;
+        QTest::newRow("UnitID as a real")
+            << false << unitSystem(QStringLiteral("<real>1</real>"), QStringLiteral("<string>mpg</string>"))
+            << "1 mpg" << true;
+        QTest::newRow("UnitName as an integer")
             << false
-            << unitSystem(QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"));
+            << unitSystem(QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"))
+            << "1 " << false;
     }
 
-    void malformedEntryIsLeftOut()
+    void everyEntryKeepsItsPlace()
     {
         QFETCH(bool, isGrade);
         QFETCH(QString, element);
+        QFETCH(QString, described);
+        QFETCH(bool, readInFull);
+        QString problem;
         if (isGrade) {
             writeFile(gradePath(),
                 listDocument(QStringLiteral("OilSpec"),
                     grade(0, QStringLiteral("A"), QStringLiteral("1.5")) + element
                         + grade(2, QStringLiteral("C"), QStringLiteral("3.5"))));
             QCOMPARE(describe(OilInfo::OilInfoDList()),
-                QStringList({ QStringLiteral("0 A 1.5"), QStringLiteral("2 C 3.5") }));
-            QVERIFY(OilInfo::listProblem().contains(QLatin1String("grade 1")));
+                QStringList({ QStringLiteral("0 A 1.5"), described, QStringLiteral("2 C 3.5") }));
+            QCOMPARE(OilInfo::infoAtPosition(2)->dNumber, 2u);
+            problem = OilInfo::listProblem();
         } else {
             const QString km = QStringLiteral("<string>km</string>");
             writeFile(m_data->filePath(QStringLiteral("Unit_Info.plist")),
                 listDocument(QStringLiteral("Unit"),
                     unitSystem(QStringLiteral("<integer>0</integer>"), km) + element
                         + unitSystem(QStringLiteral("<integer>2</integer>"), km)));
-            QCOMPARE(Unit::UnitList().size(), size_t(2));
-            QCOMPARE(Unit::unitAtPosition(1)->dNumber, 2u);
-            QVERIFY(Unit::listProblem().contains(QLatin1String("unit system 1")));
+            QCOMPARE(Unit::UnitList().size(), size_t(3));
+            QCOMPARE(QStringLiteral("%1 %2")
+                         .arg(Unit::unitAtPosition(1)->dNumber)
+                         .arg(Unit::unitAtPosition(1)->UnitName),
+                described);
+            QCOMPARE(Unit::unitAtPosition(2)->dNumber, 2u);
+            problem = Unit::listProblem();
         }
+        QCOMPARE(problem.isEmpty(), readInFull);
+        QVERIFY2(readInFull || problem.contains(QLatin1String(" 1 could not be read")), qPrintable(problem));
     }
 
     void unusableCopyGivesAnEmptyList_data()
@@ -256,6 +280,8 @@ private Q_SLOTS:
         writeFile(gradePath(), contents);
         QVERIFY(OilInfo::OilInfoDList().empty());
         QVERIFY(!OilInfo::infoAtPosition(0));
+        // Nothing was read, so nothing may be written over it.
+        QVERIFY(!OilInfo::updateOilInfoDList());
         QVERIFY(OilInfo::listProblem().contains(gradePath()));
         QCOMPARE(readFile(gradePath()), contents);
     }
@@ -295,7 +321,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(kept), damaged);
         startAgain();
         QCOMPARE(describe(OilInfo::OilInfoDList()),
-            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("2 C 3.5") }));
+            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("1  5.7"), QStringLiteral("2 C 3.5") }));
     }
 
     // Copies cut short or garbled: nothing may crash, and a list is either empty or a list of
