@@ -1,8 +1,8 @@
 #include "cli/CommandLineTool.h"
-#include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "store/Session.h"
 #include "store/StoreStatement.h"
 #include "widgets/Application.h"
 
@@ -53,7 +53,7 @@ bool hasDisplay()
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int startApp(int argc, char* argv[])
+int startApp(int argc, char* argv[], const QString& dataDirectory)
 {
     if (!hasDisplay()) {
         std::fprintf(stderr,
@@ -70,6 +70,8 @@ int startApp(int argc, char* argv[])
     FontCatalog::install();
     MainBundle::installTranslator();
 
+    // Everything the app keeps for its data directory lives as long as this session.
+    Session session(dataDirectory);
     Application app(std::make_unique<PumporaAppDelegate>());
     // A store that cannot be used is shown in the window; the run then ends with a failure status.
     const bool launched = app.launch();
@@ -86,11 +88,8 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLineTool::Invocation invocation = CommandLineTool::parse(arguments);
-    if (CommandLineTool::startsApp(arguments)) {
-        if (!invocation.dataDirectory.isEmpty())
-            DocumentsDirectory::setPath(invocation.dataDirectory);
-        return startApp(argc, argv);
-    }
+    if (CommandLineTool::startsApp(arguments))
+        return startApp(argc, argv, invocation.dataDirectory);
 
     // Commands draw (charts, PDF pages) but never show anything: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");

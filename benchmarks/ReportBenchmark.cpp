@@ -27,7 +27,7 @@ struct Workload
     std::unique_ptr<Baseline> baseline;
 };
 
-// One log at a time: the data directory, like the app's, is process-wide.
+// One log at a time: each holds the session of its data directory, and sessions nest.
 Workload& workload(int fillUps)
 {
     static int current = 0;

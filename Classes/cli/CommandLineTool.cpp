@@ -5,7 +5,7 @@
 #include "cli/InitCommand.h"
 #include "cli/PrefsCommand.h"
 #include "cli/ReportCommand.h"
-#include "platform/DocumentsDirectory.h"
+#include "store/Session.h"
 
 namespace {
 
@@ -63,8 +63,6 @@ int CommandLineTool::run(const QStringList& arguments, QTextStream& out, QTextSt
         err << "pumpora: " << invocation.error << '\n';
         return HeadlessCommand::UsageError;
     }
-    if (!invocation.dataDirectory.isEmpty())
-        DocumentsDirectory::setPath(invocation.dataDirectory);
     if (invocation.rest.isEmpty()) {
         printHelp(err);
         return HeadlessCommand::UsageError;
@@ -80,8 +78,11 @@ int CommandLineTool::run(const QStringList& arguments, QTextStream& out, QTextSt
         return HeadlessCommand::Success;
     }
     for (const auto& command : m_commands) {
-        if (command->name() == name)
+        if (command->name() == name) {
+            // Every command works in a session of its own, as the app does.
+            Session session(invocation.dataDirectory);
             return command->run(invocation.rest.mid(1), out, err);
+        }
     }
     err << "pumpora: unknown command '" << name << "' (see pumpora --help)\n";
     return HeadlessCommand::UsageError;

@@ -4,6 +4,7 @@
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/OilInfo.h"
+#include "store/Session.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
 #include "store/Unit.h"
@@ -12,17 +13,8 @@
 #include <QImage>
 
 #include <algorithm>
-#include <mutex>
 
 namespace {
-
-std::mutex instanceMutex;
-
-std::unique_ptr<CarManage>& instance()
-{
-    static std::unique_ptr<CarManage> manager;
-    return manager;
-}
 
 void carFromRow(const StoreStatement& row, CarInfo& car)
 {
@@ -66,16 +58,7 @@ CarManage::~CarManage()
 
 CarManage* CarManage::sharedCarManage()
 {
-    std::lock_guard<std::mutex> lock(instanceMutex);
-    if (!instance())
-        instance().reset(new CarManage());
-    return instance().get();
-}
-
-void CarManage::resetForTesting()
-{
-    std::lock_guard<std::mutex> lock(instanceMutex);
-    instance().reset();
+    return &Session::current().carManage();
 }
 
 QList<CarInfo*> CarManage::getAllCars()

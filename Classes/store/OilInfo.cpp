@@ -3,6 +3,7 @@
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
+#include "store/Session.h"
 
 #include <QVariantMap>
 
@@ -21,8 +22,7 @@ using GradeList = ReferenceList<OilInfo>;
 
 GradeList& gradeList()
 {
-    static GradeList list;
-    return list;
+    return Session::current().grades();
 }
 
 void load(GradeList& list)
@@ -96,9 +96,4 @@ QString OilInfo::listProblem()
 {
     OilInfoDList();
     return gradeList().problem;
-}
-
-void OilInfo::resetForTesting()
-{
-    gradeList() = GradeList();
 }

@@ -25,7 +25,7 @@ public:
     // Entries are held by pointer so that records can point at a grade for the whole run.
     using List = std::vector<std::unique_ptr<OilInfo>>;
 
-    // The grade list, loaded once per run from the documents copy (seeded on first use). Empty
+    // The grade list, loaded once per session (Session) from the documents copy (seeded on first use). Empty
     // when the copy is missing, unreadable or not a grade list; a grade that cannot be read in
     // full keeps its place, numbered by it (listProblem() says which).
     static List& OilInfoDList();
@@ -41,6 +41,4 @@ public:
 
     // What went wrong with the list's file when it was last read or written; empty when nothing.
     static QString listProblem();
-
-    static void resetForTesting();
 };

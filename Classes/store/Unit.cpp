@@ -2,6 +2,7 @@
 
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
+#include "store/Session.h"
 #include "store/Utility.h"
 
 #include <QVariantMap>
@@ -14,8 +15,7 @@ using UnitSystems = ReferenceList<Unit>;
 
 UnitSystems& unitSystems()
 {
-    static UnitSystems systems;
-    return systems;
+    return Session::current().units();
 }
 
 void load(UnitSystems& systems)
@@ -101,9 +101,4 @@ QString Unit::listProblem()
 {
     UnitList();
     return unitSystems().problem;
-}
-
-void Unit::resetForTesting()
-{
-    unitSystems() = UnitSystems();
 }

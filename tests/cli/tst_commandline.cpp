@@ -53,7 +53,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         QVERIFY(LogBuilder::createStore());
     }
     void cleanup() { m_data.reset(); }

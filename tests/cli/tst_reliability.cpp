@@ -1,4 +1,3 @@
-#include "platform/DeviceLocale.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
 #include "store/Utility.h"
@@ -117,8 +116,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { DeviceLocale::setLocaleName(QStringLiteral("en_US")); }
-
     // Golf, the default car, with two fill-ups in the period, and nothing else.
     void init()
     {

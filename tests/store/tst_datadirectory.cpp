@@ -1,5 +1,4 @@
 #include "platform/Clock.h"
-#include "platform/DocumentsDirectory.h"
 #include "store/Oil.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
@@ -46,15 +45,11 @@ private:
 
 private Q_SLOTS:
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
-    void cleanup()
-    {
-        Setting::setStartDateDefault({});
-        m_data.reset();
-    }
+    void cleanup() { m_data.reset(); }
 
     void firstStartCopiesAWritableSeedAndLaterStartsKeepIt()
     {
-        DocumentsDirectory::setPath(m_data->filePath(QStringLiteral("nested/deeper")));
+        const Session nested(m_data->filePath(QStringLiteral("nested/deeper")));
         QVERIFY(!QFile::exists(Utility::getDBPath()));
         QString error;
         QVERIFY2(Utility::copyDatabase(&error), qPrintable(error));

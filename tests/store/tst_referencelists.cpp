@@ -1,4 +1,3 @@
-#include "platform/DeviceLocale.h"
 #include "store/OilInfo.h"
 #include "store/PropertyListFile.h"
 #include "store/Unit.h"
@@ -111,18 +110,11 @@ private:
 
     QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
 
-    // A fresh run's view of the lists: what the next start of the app would load.
-    static void startAgain()
-    {
-        OilInfo::resetForTesting();
-        Unit::resetForTesting();
-    }
-
     // Loads the damaged copy as a fresh run would; the number of entries it gave.
     size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
     {
         writeFile(m_data->filePath(fileName + QStringLiteral(".plist")), bytes);
-        startAgain();
+        m_data->restart();
         if (fileName.startsWith(QLatin1String("OilSpec"))) {
             for (const auto& grade : OilInfo::OilInfoDList()) {
                 if (!std::isfinite(grade->defaultPrice))
@@ -134,12 +126,6 @@ private:
     }
 
 private Q_SLOTS:
-    // The currency symbol is established once per run, so the locale must be set first.
-    void initTestCase()
-    {
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        QCOMPARE(Utility::getCurrencySybol(), QStringLiteral("$"));
-    }
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
     void cleanup() { m_data.reset(); }
 
@@ -190,7 +176,7 @@ private Q_SLOTS:
         const QStringList edited = describe(grades);
         QVERIFY(grades[2]->update());
 
-        startAgain();
+        m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
         QVERIFY(OilInfo::listProblem().isEmpty());
 
@@ -319,7 +305,7 @@ private Q_SLOTS:
         QVERIFY(QDir(kept).removeRecursively());
         QVERIFY(OilInfo::updateOilInfoDList());
         QCOMPARE(readFile(kept), damaged);
-        startAgain();
+        m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()),
             QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("1  5.7"), QStringLiteral("2 C 3.5") }));
     }

@@ -76,7 +76,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         Clock::setFixedNow(Date(LogBuilder::at(2012, 3, 4)));
         QVERIFY(LogBuilder::createStore());
         m_car = LogBuilder::addCar(QStringLiteral("Golf"), 1);
@@ -149,7 +148,7 @@ private Q_SLOTS:
     void hugeFiguresShowWhole()
     {
         LogBuilder::exec(QStringLiteral("update car_information set car_capacity = 3e9"));
-        CarManage::resetForTesting();
+        m_data->restart();
         CarManage::sharedCarManage()->loadDefaultCar();
         ExportPDF writer;
         const QList<Page> pages = read(writer.generatePDF({ monthLine(201101) }));
