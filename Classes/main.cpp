@@ -87,9 +87,9 @@ int main(int argc, char* argv[])
     // recovers from; the signal would end the process in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     const QStringList arguments = argumentsOf(argc, argv);
-    const CommandLineTool::Invocation invocation = CommandLineTool::parse(arguments);
-    if (CommandLineTool::startsApp(arguments))
-        return startApp(argc, argv, invocation.dataDirectory);
+    CommandLineTool tool;
+    if (tool.startsApp(arguments))
+        return startApp(argc, argv, tool.dataDirectory(arguments));
 
     // Commands draw (charts, PDF pages) but never show anything: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -99,6 +99,5 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(reportStoreWarnings);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLineTool tool;
     return tool.run(arguments, out, err);
 }

@@ -95,6 +95,10 @@ private Q_SLOTS:
         // A stored 0 would restart the period at the next read.
         QTest::newRow("start date 0 is 1 January 1970") << QStringLiteral(
             "CarFilterStartDate") << QStringLiteral("0") << QStringLiteral("CarFilterStartDate=0.000001");
+        // A value is never taken for an option.
+        QTest::newRow("start date before 1970")
+            << QStringLiteral("CarFilterStartDate") << QStringLiteral("-86400")
+            << QStringLiteral("CarFilterStartDate=-86400");
     }
 
     void prefsSetGoesThroughTheSetters()
@@ -134,6 +138,12 @@ private Q_SLOTS:
         QTest::newRow("date not finite")
             << QStringList { "prefs", "set", "CarFilterStartDate", "inf" } << "needs seconds since 1970";
         QTest::newRow("unknown command") << QStringList { "fly" } << "unknown command 'fly'";
+        QTest::newRow("unknown option") << QStringList { "report",
+            "--bogus" } << "unknown option 'bogus' (usage: pumpora report [--car KEY] [--json])";
+        QTest::newRow("empty data directory")
+            << QStringList { "--data-dir=", "cars" } << "--data-dir needs a non-empty DIR";
+        QTest::newRow("missing argument") << QStringList { "prefs", "set", "GPSFlag" } << "VALUE is missing";
+        QTest::newRow("extra argument") << QStringList { "init", "now" } << "unexpected argument 'now'";
     }
 
     void badCommandLinesAreUsageErrors()
@@ -170,7 +180,12 @@ private Q_SLOTS:
     void helpAndVersion()
     {
         QCOMPARE(run({ QStringLiteral("--help") }), 0);
-        QVERIFY(m_out.contains(QLatin1String("prefs [set KEY VALUE]")));
+        QVERIFY2(m_out.contains(QLatin1String("\n  prefs set KEY VALUE\n")), qPrintable(m_out));
+        QVERIFY(m_out.contains(QLatin1String("\n  export-pdf [--car KEY] [--out FILE]\n")));
+        QCOMPARE(run({ QStringLiteral("report"), QStringLiteral("--help") }), 0);
+        QVERIFY2(m_out.startsWith(QLatin1String("Usage: pumpora report [--car KEY] [--json]\n")),
+            qPrintable(m_out));
+        QVERIFY(m_out.contains(QLatin1String("\n  --car KEY ")));
         QCOMPARE(run({ QStringLiteral("--version") }), 0);
         QVERIFY(m_out.startsWith(QLatin1String("pumpora ")));
     }
