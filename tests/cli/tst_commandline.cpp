@@ -256,10 +256,7 @@ private Q_SLOTS:
     void aDamagedUnitListIsReportedNotHidden()
     {
         LogBuilder::addCar(QStringLiteral("Golf"));
-        QFile units(m_data->filePath(QStringLiteral("Unit_Info.plist")));
-        QVERIFY(units.open(QIODevice::WriteOnly));
-        units.write("not a property list");
-        units.close();
+        QVERIFY(m_data->writeFile(QStringLiteral("Unit_Info.plist"), "not a property list"));
         QCOMPARE(run({ QStringLiteral("cars") }), 0);
         QVERIFY2(m_err.startsWith(QLatin1String("pumpora: warning: ")), qPrintable(m_err));
         QVERIFY(m_err.contains(QLatin1String("Unit_Info.plist")));

@@ -29,13 +29,6 @@ private:
         return statement.nextRow() ? statement.columnInt(0) : -1;
     }
 
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     // What is on disk right now, read by a separate reader as the next run would.
     static QVariant stored(const char* key)
     {
@@ -69,7 +62,7 @@ private Q_SLOTS:
     // would otherwise accept.
     void emptyFileFromAFailedCopyIsReplacedByTheSeed()
     {
-        writeFile(Utility::getDBPath(), QByteArray());
+        QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"), QByteArray()));
         QVERIFY(!Utility::executeSQL(QStringLiteral("delete from car_information")));
         QVERIFY(Utility::copyDatabase());
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));

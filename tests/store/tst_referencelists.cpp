@@ -15,25 +15,16 @@ Q_DECLARE_METATYPE(Unit)
 
 namespace {
 
-QByteArray readFile(const QString& path)
+// A grade whose id and price are written as given ("<real>1</real>").
+QString grade(const QString& id, const QString& price, const QString& name = QStringLiteral("B"))
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QStringLiteral("<dict><key>id</key>%1<key>name</key><string>%2</string><key>price</key>%3</dict>")
+        .arg(id, name, price);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+QString integer(int n)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QString grade(int id, const QString& name, const QString& price)
-{
-    return QStringLiteral("<dict><key>id</key><integer>%1</integer><key>name</key><string>%2</string>"
-                          "<key>price</key><real>%3</real></dict>")
-        .arg(id)
-        .arg(name, price);
+    return QStringLiteral("<integer>%1</integer>").arg(n);
 }
 
 QString unitSystem(const QString& id, const QString& name)
@@ -57,6 +48,14 @@ QStringList describe(const OilInfo::List& grades)
     QStringList lines;
     for (const auto& grade : grades)
         lines << QStringLiteral("%1 %2 %3").arg(grade->dNumber).arg(grade->specName).arg(grade->defaultPrice);
+    return lines;
+}
+
+QStringList describe(const Unit::List& units)
+{
+    QStringList lines;
+    for (const auto& unit : units)
+        lines << QStringLiteral("%1 %2").arg(unit->dNumber).arg(unit->UnitName);
     return lines;
 }
 
@@ -113,7 +112,8 @@ private:
     // Loads the damaged copy as a fresh run would; the number of entries it gave.
     size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
     {
-        writeFile(m_data->filePath(fileName + QStringLiteral(".plist")), bytes);
+        if (!m_data->writeFile(fileName + QStringLiteral(".plist"), bytes))
+            QTest::qFail("the damaged copy cannot be written", __FILE__, __LINE__);
         m_data->restart();
         if (fileName.startsWith(QLatin1String("OilSpec"))) {
             for (const auto& grade : OilInfo::OilInfoDList()) {
@@ -138,7 +138,8 @@ private Q_SLOTS:
             const QString copy = m_data->filePath(QLatin1String(name));
             // Root can write to a read-only file, so look at the bits rather than try a write.
             QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
-            QCOMPARE(readFile(copy), readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
+            QCOMPARE(
+                m_data->readFile(copy), m_data->readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
         }
         QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
         QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
@@ -188,68 +189,47 @@ private Q_SLOTS:
         QCOMPARE(third.value(QStringLiteral("price")).toDouble(), 2.19);
     }
 
-    // Between two good entries numbered 0 and 2, another numbered 1: a number written as a real
-    // or a string is a number, and an entry that still cannot be read keeps its place, so that
-    // a car stored with grade or unit 2 keeps showing 2.
+    // Between entries numbered 0 and 2, one numbered 1: a number written as a real or a string
+    // is a number, and an entry that still cannot be read keeps its place, numbered by it, so
+    // that a car stored with grade or unit 2 keeps showing 2.
     void everyEntryKeepsItsPlace_data()
     {
         QTest::addColumn<bool>("isGrade");
         QTest::addColumn<QString>("element");
-        QTest::addColumn<QString>("described");
+        QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("readInFull");
-        QTest::newRow("grade id as a real")
-            << true
-            << QStringLiteral("<dict><key>id</key><real>1</real><key>name</key>"
-                              "<string>B</string><key>price</key><real>2.5</real></dict>")
-            << "1 B 2.5" << true;
+        const QString real = QStringLiteral("<real>1</real>");
+        const QString text = QStringLiteral("<string>B</string>");
+        QTest::newRow("grade id as a real") << true << grade(real, "<real>2.5</real>") << "1 B 2.5" << true;
         QTest::newRow("grade price as a string")
-            << true
-            << QStringLiteral("<dict><key>id</key><integer>1</integer><key>name</key>"
-                              "<string>B</string><key>price</key><string>2.5</string></dict>")
-            << "1 B 2.5" << true;
+            << true << grade(integer(1), "<string>2.5</string>") << "1 B 2.5" << true;
         QTest::newRow("grade with a negative id")
-            << true << grade(-1, QStringLiteral("B"), QStringLiteral("2.5")) << "1 B 2.5" << false;
-        QTest::newRow("UnitID as a real")
-            << false << unitSystem(QStringLiteral("<real>1</real>"), QStringLiteral("<string>mpg</string>"))
-            << "1 mpg" << true;
+            << true << grade(integer(-1), "<real>2.5</real>") << "1 B 2.5" << false;
+        QTest::newRow("UnitID as a real") << false << unitSystem(real, text) << "1 B" << true;
         QTest::newRow("UnitName as an integer")
-            << false
-            << unitSystem(QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"))
-            << "1 " << false;
+            << false << unitSystem(integer(1), integer(4)) << "1 " << false;
     }
 
     void everyEntryKeepsItsPlace()
     {
         QFETCH(bool, isGrade);
         QFETCH(QString, element);
-        QFETCH(QString, described);
+        QFETCH(QString, second);
         QFETCH(bool, readInFull);
-        QString problem;
-        if (isGrade) {
-            writeFile(gradePath(),
-                listDocument(QStringLiteral("OilSpec"),
-                    grade(0, QStringLiteral("A"), QStringLiteral("1.5")) + element
-                        + grade(2, QStringLiteral("C"), QStringLiteral("3.5"))));
-            QCOMPARE(describe(OilInfo::OilInfoDList()),
-                QStringList({ QStringLiteral("0 A 1.5"), described, QStringLiteral("2 C 3.5") }));
-            QCOMPARE(OilInfo::infoAtPosition(2)->dNumber, 2u);
-            problem = OilInfo::listProblem();
-        } else {
-            const QString km = QStringLiteral("<string>km</string>");
-            writeFile(m_data->filePath(QStringLiteral("Unit_Info.plist")),
-                listDocument(QStringLiteral("Unit"),
-                    unitSystem(QStringLiteral("<integer>0</integer>"), km) + element
-                        + unitSystem(QStringLiteral("<integer>2</integer>"), km)));
-            QCOMPARE(Unit::UnitList().size(), size_t(3));
-            QCOMPARE(QStringLiteral("%1 %2")
-                         .arg(Unit::unitAtPosition(1)->dNumber)
-                         .arg(Unit::unitAtPosition(1)->UnitName),
-                described);
-            QCOMPARE(Unit::unitAtPosition(2)->dNumber, 2u);
-            problem = Unit::listProblem();
-        }
-        QCOMPARE(problem.isEmpty(), readInFull);
-        QVERIFY2(readInFull || problem.contains(QLatin1String(" 1 could not be read")), qPrintable(problem));
+        const QString key = isGrade ? QStringLiteral("OilSpec") : QStringLiteral("Unit");
+        const auto entry = [isGrade](int n) {
+            return isGrade ? grade(integer(n), integer(1))
+                           : unitSystem(integer(n), QStringLiteral("<string>B</string>"));
+        };
+        QVERIFY(m_data->writeFile(
+            key + QStringLiteral("_Info.plist"), listDocument(key, entry(0) + element + entry(2))));
+        const QStringList entries = isGrade ? describe(OilInfo::OilInfoDList()) : describe(Unit::UnitList());
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.at(1), second);
+        QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
+        const QString problem = isGrade ? OilInfo::listProblem() : Unit::listProblem();
+        QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
+            qPrintable(problem));
     }
 
     void unusableCopyGivesAnEmptyList_data()
@@ -263,13 +243,13 @@ private Q_SLOTS:
     void unusableCopyGivesAnEmptyList()
     {
         QFETCH(QByteArray, contents);
-        writeFile(gradePath(), contents);
+        QVERIFY(m_data->writeFile(gradePath(), contents));
         QVERIFY(OilInfo::OilInfoDList().empty());
         QVERIFY(!OilInfo::infoAtPosition(0));
         // Nothing was read, so nothing may be written over it.
         QVERIFY(!OilInfo::updateOilInfoDList());
         QVERIFY(OilInfo::listProblem().contains(gradePath()));
-        QCOMPARE(readFile(gradePath()), contents);
+        QCOMPARE(m_data->readFile(gradePath()), contents);
     }
 
     void failedWriteLeavesTheFileAndKeepsTheEdit()
@@ -290,21 +270,21 @@ private Q_SLOTS:
     void copyReadInPartIsKeptBeforeItIsReplaced()
     {
         const QByteArray damaged = listDocument(QStringLiteral("OilSpec"),
-            grade(0, QStringLiteral("A"), QStringLiteral("1.5"))
+            grade(integer(0), "<real>1.5</real>", "A")
                 + QStringLiteral("<dict><key>id</key><integer>1</integer></dict>")
-                + grade(2, QStringLiteral("C"), QStringLiteral("3.5")));
-        writeFile(gradePath(), damaged);
+                + grade(integer(2), "<real>3.5</real>", "C"));
+        QVERIFY(m_data->writeFile(gradePath(), damaged));
         const QString kept = gradePath() + QStringLiteral(".damaged");
         // Nothing can be kept while a directory is in the way: the file must stay as it was.
         QVERIFY(QDir().mkpath(kept + QStringLiteral("/inside")));
 
         OilInfo::infoAtPosition(0)->defaultPrice = 1.6f;
         QVERIFY(!OilInfo::updateOilInfoDList());
-        QCOMPARE(readFile(gradePath()), damaged);
+        QCOMPARE(m_data->readFile(gradePath()), damaged);
 
         QVERIFY(QDir(kept).removeRecursively());
         QVERIFY(OilInfo::updateOilInfoDList());
-        QCOMPARE(readFile(kept), damaged);
+        QCOMPARE(m_data->readFile(kept), damaged);
         m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()),
             QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("1  5.7"), QStringLiteral("2 C 3.5") }));
@@ -322,7 +302,8 @@ private Q_SLOTS:
     void damagedCopies()
     {
         QFETCH(QString, fileName);
-        const QByteArray whole = readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
+        const QByteArray whole
+            = m_data->readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
         const size_t full = loadDamaged(fileName, whole);
         QVERIFY(full > 0);
 

@@ -3,6 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 namespace {
@@ -27,6 +29,18 @@ TestDataDirectory::~TestDataDirectory()
     m_session.reset();
     Clock::setFixedNow(std::nullopt);
     qputenv(kDefaultDirectory, m_previousDefault);
+}
+
+QByteArray TestDataDirectory::readFile(const QString& fileName) const
+{
+    QFile file(QDir(path()).filePath(fileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+bool TestDataDirectory::writeFile(const QString& fileName, const QByteArray& bytes) const
+{
+    QFile file(QDir(path()).filePath(fileName));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 void TestDataDirectory::restart()

@@ -25,6 +25,12 @@ public:
     QString path() const { return m_directory.path(); }
     QString filePath(const QString& fileName) const { return m_directory.filePath(fileName); }
 
+    // A file's bytes (a name inside the directory, or any path), or "(missing)" when it cannot
+    // be read, so that a missing file never passes for an empty one.
+    QByteArray readFile(const QString& fileName) const;
+    // Replaces a file with these bytes, as another program would; false when that failed.
+    bool writeFile(const QString& fileName, const QByteArray& bytes) const;
+
     // Ends the session and opens a fresh one on the same directory: what the next start of the
     // app would read back.
     void restart();

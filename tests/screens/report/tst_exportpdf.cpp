@@ -10,7 +10,6 @@
 #include "support/PdfText.h"
 #include "support/TestDataDirectory.h"
 
-#include <QFile>
 #include <QtTest>
 
 #include <memory>
@@ -90,10 +89,7 @@ private Q_SLOTS:
     void noMonthsWriteOneHeaderAndFooterPage()
     {
         const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
-        QFile stale(path);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("%PDF-1.4 an older report");
-        stale.close();
+        QVERIFY(m_data->writeFile(path, "%PDF-1.4 an older report"));
 
         ExportPDF writer;
         QCOMPARE(writer.generatePDF({}), path);
