@@ -40,7 +40,7 @@ void carFromRow(const StoreStatement& row, CarInfo& car)
 CarManage::CarManage()
 {
     // The statistics period starts by default at the current car's first fill-up, or at its
-    // registration when it has none.
+    // registration when it has none. The session that owns the manager keeps the source.
     Setting::setStartDateDefault([this](QString* error) -> std::optional<Date> {
         if (!m_currentCar)
             return std::nullopt;
@@ -49,11 +49,6 @@ CarManage::CarManage()
             return std::nullopt;
         return earliest.value_or(m_currentCar->mRegisterDate);
     });
-}
-
-CarManage::~CarManage()
-{
-    Setting::setStartDateDefault({});
 }
 
 CarManage* CarManage::sharedCarManage()

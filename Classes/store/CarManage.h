@@ -18,7 +18,6 @@ public:
     // The current session's car manager.
     static CarManage* sharedCarManage();
 
-    ~CarManage();
     CarManage(const CarManage&) = delete;
     CarManage& operator=(const CarManage&) = delete;
 

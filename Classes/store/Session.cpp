@@ -24,10 +24,12 @@ Session::Session(const QString& dataDirectory)
 
 Session::~Session()
 {
-    Q_ASSERT_X(innermost == this, "Session", "sessions end innermost first");
-    // The car manager takes its start-date default back while its session is still current.
-    m_carManage.reset();
-    innermost = m_enclosing;
+    // Sessions end innermost first; one that ends early all the same leaves the chain.
+    Session** link = &innermost;
+    while (*link && *link != this)
+        link = &(*link)->m_enclosing;
+    if (*link)
+        *link = m_enclosing;
 }
 
 Session& Session::current()
