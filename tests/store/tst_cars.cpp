@@ -33,9 +33,9 @@ private:
     }
 
     // A fresh manager reads everything back from the store, as the next start would.
-    static CarInfo* reloadedCar()
+    CarInfo* reloadedCar()
     {
-        CarManage::resetForTesting();
+        m_data->restart();
         return onlyCar();
     }
 
@@ -43,7 +43,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         QVERIFY(LogBuilder::createStore());
     }
     void cleanup() { m_data.reset(); }
@@ -84,7 +83,8 @@ private Q_SLOTS:
         QVERIFY(car->update());
         QCOMPARE(LogBuilder::value(QStringLiteral("select typeof(car_oil_spec) from car_information")),
             QStringLiteral("real"));
-        QCOMPARE(reloadedCar()->mOilInfo, OilInfo::infoAtPosition(2));
+        car = reloadedCar();
+        QCOMPARE(car->mOilInfo, OilInfo::infoAtPosition(2));
     }
 
     void addOilStoresTheCarsKey()

@@ -56,9 +56,8 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
         m_host = std::make_unique<ScreenHost>(new ViewController);
     }
 

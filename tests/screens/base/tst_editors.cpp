@@ -1,4 +1,3 @@
-#include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "screens/base/AmountEntryRule.h"
 #include "screens/base/BaseModalViewControllerDelegate.h"
@@ -163,9 +162,8 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
         m_host = std::make_unique<ScreenHost>(new ViewController);
         m_delegate = DelegateLog();
     }

@@ -1,5 +1,4 @@
 #include "platform/DeviceLocale.h"
-#include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
@@ -219,10 +218,8 @@ private Q_SLOTS:
             LogBuilder::addCar(QStringLiteral("Golf"));
             LogBuilder::corruptTable(QStringLiteral("car_information"));
         } else {
-            QVERIFY(DocumentsDirectory::ensureExists());
-            QFile notADatabase(Utility::getDBPath());
-            QVERIFY(notADatabase.open(QIODevice::WriteOnly));
-            notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
+            QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"),
+                QByteArray("These are someone's notes, not a fuel log.\n").repeated(100)));
         }
         PumporaAppDelegate* app = launch(false);
         QVERIFY(app->window()->isVisible());
@@ -239,10 +236,8 @@ private Q_SLOTS:
     {
         QVERIFY(LogBuilder::createStore());
         LogBuilder::addCar(QStringLiteral("Golf"));
-        QFile grades(DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist")));
-        QVERIFY(grades.open(QIODevice::WriteOnly));
-        grades.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>");
-        grades.close();
+        QVERIFY(m_data->writeFile(QStringLiteral("OilSpec_Info.plist"),
+            "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>"));
         launch();
         AlertView* alert = ScreenDriver::shownAlert();
         QVERIFY(alert);
