@@ -261,5 +261,77 @@ Switch cars on the Overview page.</translation>
         <source>日</source>
         <translation>Day</translation>
     </message>
+    <message>
+        <source>下一步</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>车辆名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>缺少信息</source>
+        <translation>Information Missing</translation>
+    </message>
+    <message>
+        <source>请输入车辆名称</source>
+        <translation>Please enter the car's name.</translation>
+    </message>
+    <message>
+        <source>油耗单位</source>
+        <translation>Consumption unit</translation>
+    </message>
+    <message>
+        <source>油箱容积用来检查每次加油不超过油箱；缺省汽油标号会预先填入新的加油记录。</source>
+        <translation>The tank volume keeps each fill-up within the tank; the default fuel grade is proposed for new fill-ups.</translation>
+    </message>
+    <message>
+        <source>请输入油箱最大容积</source>
+        <translation>Please enter the tank's capacity.</translation>
+    </message>
+    <message>
+        <source>初始里程读数</source>
+        <translation>Initial Reading</translation>
+    </message>
+    <message>
+        <source>十万位</source>
+        <translation>Hundred thousands</translation>
+    </message>
+    <message>
+        <source>万位</source>
+        <translation>Ten thousands</translation>
+    </message>
+    <message>
+        <source>千位</source>
+        <translation>Thousands</translation>
+    </message>
+    <message>
+        <source>百位</source>
+        <translation>Hundreds</translation>
+    </message>
+    <message>
+        <source>十位</source>
+        <translation>Tens</translation>
+    </message>
+    <message>
+        <source>个位</source>
+        <translation>Units</translation>
+    </message>
 </context>
 </TS>
