@@ -274,6 +274,10 @@ Switch cars on the Overview page.</translation>
         <translation>Done</translation>
     </message>
     <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
         <source>切换</source>
         <translation>Switch</translation>
     </message>
@@ -308,6 +312,52 @@ Switch cars on the Overview page.</translation>
     <message>
         <source>初始里程读数</source>
         <translation>Initial Reading</translation>
+    </message>
+    <message>
+        <source>油耗单位没有保存。
+%1</source>
+        <translation>The consumption unit was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start Date</translation>
+    </message>
+    <message>
+        <source>开始时间没有保存：无法写入 %1</source>
+        <translation>The start date was not saved: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>修改油价</source>
+        <translation>Edit Fuel Price</translation>
+    </message>
+    <message>
+        <source>油品名称</source>
+        <translation>Grade name</translation>
+    </message>
+    <message>
+        <source>缺省价格</source>
+        <translation>Default price</translation>
+    </message>
+    <message>
+        <source>请输入油价格</source>
+        <translation>Please enter the fuel price.</translation>
+    </message>
+    <message>
+        <source>请输入油标号</source>
+        <translation>Please enter the fuel grade.</translation>
+    </message>
+    <message>
+        <source>输入油价格不合适</source>
+        <translation>The price entered is not valid.</translation>
+    </message>
+    <message>
+        <source>油品没有保存：无法写入 %1</source>
+        <translation>The fuel grade was not saved: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>小数位数没有保存：无法写入 %1</source>
+        <translation>The decimal places were not saved: %1 cannot be written.</translation>
     </message>
     <message>
         <source>十万位</source>
