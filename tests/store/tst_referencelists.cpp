@@ -291,8 +291,6 @@ private Q_SLOTS:
                                 << QString::fromUtf8(result);
         };
         row("no price, no name", 2, "", "", "请输入油价格");
-        row("a name of spaces", 2, "  ", "7", "请输入油标号");
-        row("a price of zero", 2, "=", ".0", "输入油价格不合适");
         row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
         row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
         row("renamed at one decimal", 1, "-10#", "=", "-10# 7.36");

@@ -20,6 +20,7 @@
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
 #include "widgets/AlertView.h"
+#include "widgets/NavigationBar.h"
 #include "widgets/NavigationController.h"
 
 #include <QAbstractButton>
@@ -176,18 +177,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("alert");
         QTest::addColumn<QString>("written"); // the grade's name and price in the list's file
-        QTest::newRow("no price") << ""
-                                  << ""
-                                  << "|请输入油价格"
-                                  << "Premium 95 1.75";
-        QTest::newRow("0# at 0.01") << "0#"
-                                    << ".01"
-                                    << ""
-                                    << "0# 0.01";
-        QTest::newRow("a list that cannot be written") << ""
-                                                       << "9"
-                                                       << "失败"
-                                                       << "";
+        const auto row = [](const char* name, const char* typedName, const char* price, const char* alert,
+                             const char* written) {
+            QTest::newRow(name) << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(alert) << QString::fromUtf8(written);
+        };
+        row("no price", "", "", "|请输入油价格", "Premium 95 1.75");
+        row("a name of spaces", "  ", "2", "|请输入油标号", "Premium 95 1.75");
+        row("a price of zero", "", ".0", "|输入油价格不合适", "Premium 95 1.75");
+        row("0# at 0.01", "0#", ".01", "", "0# 0.01");
+        row("a list that cannot be written", "", "9", "失败", "");
     }
 
     // The name as free text, the price as an amount; a refusal or a failed write keeps the
@@ -239,15 +238,15 @@ private Q_SLOTS:
 
     void thePrecisionEditorStoresOnlyOnSave_data()
     {
-        QTest::addColumn<int>("leave");
+        QTest::addColumn<bool>("back"); // leaves by the back button, else saves with Return
         QTest::addColumn<int>("stored");
-        QTest::newRow("left by the back key") << int(Qt::Key_Escape) << 2;
-        QTest::newRow("saved") << int(Qt::Key_Return) << 3;
+        QTest::newRow("left by the back button") << true << 2;
+        QTest::newRow("saved") << false << 3;
     }
 
     void thePrecisionEditorStoresOnlyOnSave()
     {
-        QFETCH(int, leave);
+        QFETCH(bool, back);
         QFETCH(int, stored);
         QVERIFY(Setting::setFloatValuePrecisionDigits(2));
         auto* editor = new EditPrecisionDigitsController;
@@ -256,7 +255,11 @@ private Q_SLOTS:
         QCOMPARE(editor->selectedValue(), 3);
         QCOMPARE(editor->findChild<QListWidget*>()->item(2)->checkState(), Qt::Checked);
         QCOMPARE(storedPreference(Setting::kPrecisionDigits).toInt(), 2);
-        press(Qt::Key(leave));
+        if (back)
+            QVERIFY(
+                ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->backButton()));
+        else
+            press(Qt::Key_Return);
         QVERIFY(!isOpen(editor));
         QCOMPARE(storedPreference(Setting::kPrecisionDigits).toInt(), stored);
     }
