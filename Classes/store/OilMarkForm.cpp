@@ -1,6 +1,5 @@
 #include "store/OilMarkForm.h"
 
-#include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
 #include "reports/AmountText.h"
 #include "reports/NumberConversion.h"
@@ -51,9 +50,9 @@ bool OilMarkForm::save(OilInfo& grade, QString* error) const
         grade.defaultPrice = NumberConversion::narrowedToFloat(price());
     if (grade.update())
         return true;
+    // The reason names the file in the list's own words; the user is told what was not saved.
     qWarning().noquote() << OilInfo::listProblem();
     grade = stored;
-    *error = MainBundle::localizedString("油品没有保存：无法写入 %1")
-                 .arg(DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist")));
+    *error = MainBundle::localizedString("油品没有保存：油品列表无法写入。");
     return false;
 }

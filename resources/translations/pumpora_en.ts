@@ -352,8 +352,8 @@ Switch cars on the Overview page.</translation>
         <translation>The price entered is not valid.</translation>
     </message>
     <message>
-        <source>油品没有保存：无法写入 %1</source>
-        <translation>The fuel grade was not saved: %1 cannot be written.</translation>
+        <source>油品没有保存：油品列表无法写入。</source>
+        <translation>The fuel grade was not saved: the grade list cannot be written.</translation>
     </message>
     <message>
         <source>小数位数没有保存：无法写入 %1</source>

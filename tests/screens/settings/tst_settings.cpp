@@ -1,6 +1,5 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
-#include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "reports/DateEx.h"
 #include "screens/base/CHDatePickerView.h"
@@ -186,7 +185,7 @@ private Q_SLOTS:
         row("a name of spaces", "  ", "2", "|请输入油标号", "Premium 95 1.75");
         row("a price of zero", "", ".0", "|输入油价格不合适", "Premium 95 1.75");
         row("0# at 0.01", "0#", ".01", "", "0# 0.01");
-        row("a list that cannot be written", "", "9", "失败", "");
+        row("a list that cannot be written", "", "9", "失败|油品没有保存：油品列表无法写入。", "");
     }
 
     // The name as free text, the price as an amount; a refusal or a failed write keeps the
@@ -198,7 +197,7 @@ private Q_SLOTS:
         QFETCH(QString, alert);
         QFETCH(QString, written);
         OilInfo* grade = OilInfo::infoAtPosition(1);
-        const QString gradeFile = DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist"));
+        const QString gradeFile = m_data->filePath(QStringLiteral("OilSpec_Info.plist"));
         auto* editor = new EditOilMarkViewController;
         editor->setEditOilInfo(grade);
         push(editor);
