@@ -15,6 +15,13 @@ BaseNumberEditViewController::BaseNumberEditViewController(QWidget* parent)
     : BaseModalViewController(parent)
 { }
 
+// An editor destroyed while shown (the window closing) hands the focus on as its widgets go,
+// when it is no longer an editor: it must not hear of that.
+BaseNumberEditViewController::~BaseNumberEditViewController()
+{
+    disconnect(m_focusWatch);
+}
+
 bool BaseNumberEditViewController::decimalKeyNeeded(bool decimalFieldActive, float systemVersion)
 {
     return decimalFieldActive && systemVersion < 4.1f;

@@ -20,6 +20,7 @@ class BaseNumberEditViewController : public BaseModalViewController, public CKey
 
 public:
     explicit BaseNumberEditViewController(QWidget* parent = nullptr);
+    ~BaseNumberEditViewController() override;
 
     // The decimal key is needed only on systems older than 4.1, and only while a decimal field
     // is being edited; newer keypads have their own point.

@@ -38,6 +38,12 @@ RootViewController::RootViewController(QWidget* parent)
     : BaseNumberEditViewController(parent)
 { }
 
+// Destroyed while shown, the screen hands the focus on as its inputs go: it must not hear of that.
+RootViewController::~RootViewController()
+{
+    disconnect(m_focusWatch);
+}
+
 QString RootViewController::NavLeftItemTitle() const
 {
     return m_addNewCar ? MainBundle::localizedString("取消") : QString();
@@ -96,7 +102,8 @@ void RootViewController::viewDidLoad()
         property->setDelegate(this);
     setFieldOrder({ mNameProperty, mNotesProperty });
     activeProperty = mNameProperty;
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    m_focusWatch = connect(
+        qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 void RootViewController::viewDidAppear()

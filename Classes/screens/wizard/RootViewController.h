@@ -17,6 +17,7 @@ class RootViewController : public BaseNumberEditViewController, public PropertyV
 
 public:
     explicit RootViewController(QWidget* parent = nullptr);
+    ~RootViewController() override;
 
     // The car being set up; not owned.
     void setCarInfo(CarInfo* car) { m_carInfo = car; }
@@ -58,4 +59,5 @@ private:
 
     CarInfo* m_carInfo = nullptr;
     bool m_addNewCar = false;
+    QMetaObject::Connection m_focusWatch;
 };
