@@ -170,7 +170,8 @@ bool CarManage::addNewCar(CarInfo* car)
         statement.bindText(1, car->carID);
         if (!car->mCarName.isNull())
             statement.bindText(2, car->mCarName);
-        statement.bindDouble(3, double(car->mCapacity));
+        // As typed: 45.7, not the float's 45.70000076.
+        statement.bindDouble(3, NumberConversion::typedValue(car->mCapacity));
         statement.bindInt(4, int(car->mOilInfo ? car->mOilInfo->dNumber : 0));
         statement.bindDouble(5, car->dCarInitKM);
         statement.bindDouble(6, now);
@@ -180,7 +181,7 @@ bool CarManage::addNewCar(CarInfo* car)
         statement.bindInt(9, int(car->unit ? car->unit->dNumber : 0));
         statement.bindDouble(10, now);
         statement.bindDouble(11, 0.0);
-        statement.bindDouble(12, double(car->maxVolumn));
+        statement.bindDouble(12, NumberConversion::typedValue(car->maxVolumn));
         if (!car->thumbnail.isNull())
             statement.bindBlob(13, car->thumbnailPNG());
         inserted = statement.execute();

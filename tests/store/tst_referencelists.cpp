@@ -1,5 +1,7 @@
 #include "store/OilInfo.h"
+#include "store/OilMarkForm.h"
 #include "store/PropertyListFile.h"
+#include "store/Setting.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 #include "support/TestDataDirectory.h"
@@ -265,6 +267,56 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(gradePath() + QStringLiteral("/inside")).isDir());
         QCOMPARE(OilInfo::infoAtPosition(0)->defaultPrice, 9.99f);
         QVERIFY(OilInfo::listProblem().contains(gradePath()));
+    }
+
+    // The grade editor's refusals in their order, and what it stores: the name as free text,
+    // trimmed; a typed price; a price left as shown keeps its stored value, not its rounded text.
+    void gradeEditorForm_data()
+    {
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("name"); // "=": as shown
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("result"); // the refusal, or the grade as written
+        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
+                             const char* result) {
+            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(result);
+        };
+        row("no price, no name", 2, "", "", "请输入油价格");
+        row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
+        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
+        row("renamed at one decimal", 1, "-10#", "=", "-10# 7.36");
+    }
+
+    void gradeEditorForm()
+    {
+        QFETCH(int, precision);
+        QFETCH(QString, name);
+        QFETCH(QString, price);
+        QFETCH(QString, result);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
+        OilInfo& grade = *OilInfo::OilInfoDList().at(1);
+        grade.defaultPrice = 7.36f;
+        OilMarkForm form(grade);
+        QCOMPARE(form.priceText, QStringList({ "7.4", "7.36", "7.360" }).at(precision - 1));
+        if (name != QLatin1String("="))
+            form.nameText = name;
+        if (price != QLatin1String("="))
+            form.priceText = price;
+        QString refusal;
+        const bool saved = form.save(grade, &refusal);
+        QCOMPARE(saved ? QString() : refusal, saved ? QString() : result);
+        QCOMPARE(form.refusal(), refusal);
+        if (saved) {
+            const QVariantMap written = PropertyListFile::readDictionary(gradePath())
+                                            ->value(QStringLiteral("OilSpec"))
+                                            .toList()
+                                            .at(1)
+                                            .toMap();
+            QCOMPARE(written.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
+                    + QString::number(written.value(QStringLiteral("price")).toDouble(), 'g', 15),
+                result);
+        }
     }
 
     void copyReadInPartIsKeptBeforeItIsReplaced()

@@ -175,8 +175,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5,"
                                     << "45";
-        QTest::newRow("decimal pad") << int(TextField::KeyboardType::DecimalPad) << "4a.5,"
-                                     << "4.5";
+        QTest::newRow("decimal pad: a comma types the point")
+            << int(TextField::KeyboardType::DecimalPad) << "4a,5"
+            << "4.5";
         QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
                                << "A-1";
     }

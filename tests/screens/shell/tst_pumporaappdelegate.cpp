@@ -2,8 +2,8 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
-#include "screens/shell/PlaceholderViewController.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "screens/wizard/RootViewController.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
@@ -107,26 +107,6 @@ private Q_SLOTS:
         QCOMPARE(bar->title(), QStringLiteral("History"));
     }
 
-    void theFirstRunWizardEndsOnTheTabs()
-    {
-        PumporaAppDelegate* app = launch();
-        CarManage* cars = CarManage::sharedCarManage();
-        cars->mNewCarInfo()->mCarName = QStringLiteral("Golf");
-        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
-        NotificationCenter::defaultCenter()->postNotificationName(
-            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
-
-        QCOMPARE(cars->getAllCars().size(), 1);
-        CarInfo* saved = cars->getAllCars().constFirst();
-        QCOMPARE(cars->mCurrentCarInfo(), saved);
-        QCOMPARE(Setting::getDefaultCarID(), saved->carID);
-        QCOMPARE(app->mainNavController()->viewControllers(),
-            QList<ViewController*>({ app->mainTabBarController() }));
-        QVERIFY(app->mainTabBarController()->isVisible());
-        QVERIFY(!ScreenDriver::shownAlert());
-        QTRY_VERIFY(wizard.isNull());
-    }
-
     void aWizardShownOverTheTabsAddsANonCurrentCar()
     {
         QVERIFY(LogBuilder::createStore());
@@ -138,8 +118,10 @@ private Q_SLOTS:
         // its own, presented over the tabs.
         cars->createNewCar();
         cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
-        QPointer<NavigationController> wizard = new NavigationController(
-            new PlaceholderViewController(MainBundle::localizedString("Setup Wizard")));
+        auto* firstStep = new RootViewController;
+        firstStep->setCarInfo(cars->mNewCarInfo());
+        firstStep->setAddNewCar(true);
+        QPointer<NavigationController> wizard = new NavigationController(firstStep);
         ViewController* settings
             = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
         app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
@@ -161,29 +143,6 @@ private Q_SLOTS:
         QCOMPARE(alert->message(), QStringLiteral("Car added!\nSwitch cars on the Overview page."));
         QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("OK")));
         QTRY_VERIFY(wizard.isNull());
-    }
-
-    void aCarTheStoreRefusesKeepsTheWizardOpen()
-    {
-        PumporaAppDelegate* app = launch();
-        CarManage* cars = CarManage::sharedCarManage();
-        CarInfo* newCar = cars->mNewCarInfo();
-        newCar->mCarName = QStringLiteral("Polo");
-        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
-        // The store cannot take the car.
-        QVERIFY(Utility::executeSQL(QStringLiteral("drop table car_information")));
-
-        NotificationCenter::defaultCenter()->postNotificationName(
-            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
-
-        AlertView* alert = ScreenDriver::shownAlert();
-        QVERIFY(alert);
-        QCOMPARE(alert->title(), QStringLiteral("Failure"));
-        QCOMPARE(alert->message(), QStringLiteral("The car could not be saved. Please try again."));
-        QVERIFY(cars->getAllCars().isEmpty());
-        QCOMPARE(cars->mNewCarInfo(), newCar);
-        QCOMPARE(newCar->mCarName, QStringLiteral("Polo"));
-        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ wizard.data() }));
     }
 
     void theCoordinateCache()
