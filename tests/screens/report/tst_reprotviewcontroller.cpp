@@ -137,7 +137,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         Clock::setFixedNow(Date(LogBuilder::at(2012, 3, 4)));
         QVERIFY(LogBuilder::createStore());
         m_golf = LogBuilder::addCar(QStringLiteral("Golf"));
@@ -160,7 +159,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_host.reset();
-        CarManage::resetForTesting();
         m_data.reset();
     }
 
