@@ -35,9 +35,23 @@ ReportCell::ReportCell(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 0, 14, 0);
     layout->setSpacing(8);
-    // Month, distance, volume, money: the order of the report's columns.
-    for (QLabel* label : { m_month, m_miles, m_volumn, m_money })
+    for (QLabel* label : columns())
         layout->addWidget(label, 1);
+}
+
+QList<int> ReportCell::textWidths() const
+{
+    QList<int> widths;
+    for (const QLabel* label : columns())
+        widths << label->sizeHint().width();
+    return widths;
+}
+
+void ReportCell::setLeastColumnWidths(const QList<int>& widths)
+{
+    const QList<QLabel*> labels = columns();
+    for (qsizetype i = 0; i < labels.size() && i < widths.size(); ++i)
+        labels.at(i)->setMinimumWidth(widths.at(i));
 }
 
 void ReportCell::setItem(const OilReportItem& item, const ReportFigures::MonthTexts& texts)

@@ -21,6 +21,11 @@ public:
     void setItem(const OilReportItem& item, const ReportFigures::MonthTexts& texts);
     const OilReportItem& item() const { return m_item; }
 
+    // The width each column's text needs, month to money; the rows line their columns up by
+    // taking the widest of each as its least width.
+    QList<int> textWidths() const;
+    void setLeastColumnWidths(const QList<int>& widths);
+
     // The texts as shown.
     QString month() const;
     QString miles() const;
@@ -31,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Month, distance, volume, money: the order of the report's columns.
+    QList<QLabel*> columns() const { return { m_month, m_miles, m_volumn, m_money }; }
+
     OilReportItem m_item;
     QLabel* m_month;
     QLabel* m_miles;

@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The action sheet's buttons, in the order it shows them.
@@ -173,12 +175,21 @@ void ReprotViewController::showFigures()
         m_reportTable->rows()->insertWidget(int(m_cells.size()), cell);
         m_cells.append(cell);
     }
+    QList<int> columnWidths;
     for (qsizetype i = 0; i < m_cells.size(); ++i) {
         ReportCell* cell = m_cells.at(i);
-        if (i < months.size())
+        if (i < months.size()) {
             cell->setItem(months.at(i), m_reportData->monthTexts(months.at(i)));
+            const QList<int> widths = cell->textWidths();
+            columnWidths.resize(widths.size());
+            for (qsizetype column = 0; column < widths.size(); ++column)
+                columnWidths[column] = std::max(columnWidths.at(column), widths.at(column));
+        }
         cell->setVisible(i < months.size());
     }
+    // The columns line up from row to row, as in a table.
+    for (ReportCell* cell : std::as_const(m_cells))
+        cell->setLeastColumnWidths(columnWidths);
     if (!months.isEmpty())
         m_chartRow->setDataArray(*m_car, months);
     m_chartRow->setVisible(!months.isEmpty());

@@ -380,8 +380,17 @@ private Q_SLOTS:
         QApplication::processEvents();
         ReportTableView* table = m_screen->reportTable();
         QVERIFY(!table->horizontalScrollBar()->isVisible());
-        for (QLabel* label : m_screen->reportCells().first()->findChildren<QLabel*>())
+        const QList<ReportCell*> cells = m_screen->reportCells();
+        for (QLabel* label : cells.first()->findChildren<QLabel*>())
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        // The columns line up from row to row.
+        for (ReportCell* cell : cells) {
+            for (qsizetype i = 0; i < cell->children().size(); ++i) {
+                if (auto* label = qobject_cast<QLabel*>(cell->children().at(i)))
+                    QCOMPARE(label->geometry(),
+                        qobject_cast<QLabel*>(cells.first()->children().at(i))->geometry());
+            }
+        }
         const QWidget* block = m_screen->chartRow()->mRPChartView()->parentWidget();
         const QRect onTable(block->mapTo(table->widget(), QPoint()), block->size());
         QVERIFY(table->widget()->rect().contains(onTable));
