@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPdfDocument>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr qreal kSmallest = 0.25;
 constexpr qreal kLargest = 4.0;
 constexpr qreal kStep = 1.25;
+constexpr qreal kLargestOpening = 1.5;
 
 } // namespace
 
@@ -30,9 +32,9 @@ PDFDocumentView::PDFDocumentView(QWidget* parent)
 
 // The view lays pages out at the screen's logical resolution; fitting the width scales the
 // widest page to the viewport less the margins.
-qreal PDFDocumentView::shownZoomFactor() const
+qreal PDFDocumentView::widthFittingZoomFactor() const
 {
-    if (zoomMode() == ZoomMode::Custom || !document() || document()->pageCount() == 0)
+    if (!document() || document()->pageCount() == 0)
         return zoomFactor();
     const qreal pointsToPixels = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 72.0;
     const qreal pageWidth = document()->pagePointSize(0).width() * pointsToPixels;
@@ -40,8 +42,27 @@ qreal PDFDocumentView::shownZoomFactor() const
     return pageWidth > 0 ? available / pageWidth : zoomFactor();
 }
 
+qreal PDFDocumentView::shownZoomFactor() const
+{
+    return zoomMode() == ZoomMode::Custom ? zoomFactor() : widthFittingZoomFactor();
+}
+
+void PDFDocumentView::resizeEvent(QResizeEvent* event)
+{
+    QPdfView::resizeEvent(event);
+    if (!m_opening)
+        return;
+    if (widthFittingZoomFactor() > kLargestOpening) {
+        setZoomMode(ZoomMode::Custom);
+        setZoomFactor(kLargestOpening);
+    } else {
+        setZoomMode(ZoomMode::FitToWidth);
+    }
+}
+
 void PDFDocumentView::zoomTo(qreal factor)
 {
+    m_opening = false;
     setZoomMode(ZoomMode::Custom);
     setZoomFactor(std::clamp(factor, kSmallest, kLargest));
 }
@@ -58,6 +79,7 @@ void PDFDocumentView::zoomOut()
 
 void PDFDocumentView::fitToWidth()
 {
+    m_opening = false;
     setZoomMode(ZoomMode::FitToWidth);
 }
 
