@@ -34,8 +34,8 @@ int ExportPdfCommand::execute(const QCommandLineParser& arguments, QTextStream& 
     if (!car)
         return status;
 
-    // The report tab's figures and chart row for that car; the screen hands its line chart to
-    // the writer only once the chart row exists, that is when there are months.
+    // The report tab's figures and chart row for that car, as the tab's export builds them:
+    // a chart row exists only when there are months.
     ReportFigures figures(*car);
     if (!figures.read())
         return fail(err, figures.errorString());

@@ -20,13 +20,15 @@ const QSize kIconSize(32, 32);
 QToolButton* makeButton(QWidget* parent)
 {
     auto* button = new QToolButton(parent);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it and Space presses it; a click leaves the keyboard where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(Qt::PointingHandCursor);
     button->hide();
     return button;
 }
 
-// A text button, or a bare icon when the action has an icon and no text.
+// A bare icon when the action has one, its text then the name a screen reader says and the
+// tooltip; else a text button.
 void showAction(QToolButton* button, QAction* action)
 {
     const QList<QAction*> old = button->actions();
@@ -37,7 +39,7 @@ void showAction(QToolButton* button, QAction* action)
         return;
     }
     button->setDefaultAction(action);
-    const bool iconOnly = action->text().isEmpty() && !action->icon().isNull();
+    const bool iconOnly = !action->icon().isNull();
     button->setObjectName(iconOnly ? QStringLiteral("icon") : QString());
     button->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
     button->setIconSize(kIconSize);

@@ -121,6 +121,9 @@ QString Palette::styleSheet()
                "NavigationBar QToolButton:pressed { background: %4; }"
                "NavigationBar QToolButton#icon, NavigationBar QToolButton#back"
                " { background: transparent; border: none; padding: 0; }"
+               // The button the keyboard is on.
+               "NavigationBar QToolButton:focus, NavigationBar QToolButton#icon:focus,"
+               " NavigationBar QToolButton#back:focus { border: 1px solid %1; border-radius: 5px; }"
                "NavigationBar QLabel { color: %1; }")
                .arg(css(C::BarText), css(C::BarButton), css(C::BarButtonBorder), css(C::BarButtonPressed))
         + QStringLiteral(

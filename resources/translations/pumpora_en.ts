@@ -282,12 +282,108 @@ Switch cars on the Overview page.</translation>
         <translation>No fill-up entered yet</translation>
     </message>
     <message>
+        <source>报表 %1 无法读取：%2</source>
+        <translation>the report %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>xdg-email 以状态 %1 结束</source>
+        <translation>xdg-email ended with status %1</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>选择导出油耗报表的格式，并通过电子邮件发送</source>
+        <translation>Choose a format for the report; it is sent by e-mail.</translation>
+    </message>
+    <message>
+        <source>导出PDF格式</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>预览PDF</source>
+        <translation>Preview PDF</translation>
+    </message>
+    <message>
         <source>下一步</source>
         <translation>Next</translation>
     </message>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>导出报表</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>每月报表</source>
+        <translation>Monthly report</translation>
+    </message>
+    <message>
+        <source>还没有加油记录。记下第一次加油后，这里按月列出费用、油量和里程。</source>
+        <translation>No fill-ups yet. Once you record one, the cost, fuel and distance of each month appear here.</translation>
+    </message>
+    <message>
+        <source>报表无法读取</source>
+        <translation>The report cannot be read</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>不能发送Email</source>
+        <translation>No mail program is set up to send e-mail.</translation>
+    </message>
+    <message>
+        <source>Send Result</source>
+        <translation>Send Result</translation>
+    </message>
+    <message>
+        <source>Your report has been sent!</source>
+        <translation>Your report has been handed to your mail program.</translation>
+    </message>
+    <message>
+        <source>Failed to send report, please check email configuration.</source>
+        <translation>Failed to send report, please check email configuration.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>存储PDF报表</source>
+        <translation>Save the PDF Report</translation>
+    </message>
+    <message>
+        <source>报表已存到 %1</source>
+        <translation>The report was saved to %1.</translation>
+    </message>
+    <message>
+        <source>报表 %1 无法打开</source>
+        <translation>The report %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>PDF报表</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>共 %1 页</source>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>适合宽度</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom In</translation>
     </message>
     <message>
         <source>完成</source>

@@ -12,13 +12,16 @@
 #include "reports/ReportFigures.h"
 #include "reports/StringFormat.h"
 #include "store/CarManage.h"
+#include "store/Oil.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -83,13 +86,75 @@ QFont systemFont(qreal size)
 
 } // namespace
 
+// Everything one report needs from its start to its end, opened by beginPDF(). The file is
+// written beside the target and put in its place only once complete: an export that fails, runs
+// out of disk or is cut short leaves the previous report as it was.
+struct ExportPDF::Writing
+{
+    Writing(const CarInfo& car, const QList<OilReportItem>& reportMonths, const QString& target)
+        : figures(car)
+        , months(reportMonths)
+        , file(target)
+        , writer(&file)
+    { }
+
+    ReportFigures figures;
+    const QList<OilReportItem> months;
+    QSaveFile file;
+    QPdfWriter writer;
+    QPainter context;
+    // The first read of the log that failed.
+    QString readError;
+    // What every page repeats: the period's first and last fill-up dates and today's date; and
+    // the icon of every fill-up row, loaded once so that the document holds it once.
+    QString firstOilDate;
+    QString lastOilDate;
+    QString printDate;
+    QImage fuelImage;
+
+    // Where the drawing stands: pages begun; the next month, the y below the groups drawn (on
+    // page one, below its header), whether the next group starts a page, the pieces of page one
+    // drawn (three make it); within
+    // a month whose fill-ups are being drawn, its rows, the next one and its y.
+    int pagesBegun = 0;
+    qsizetype month = 0;
+    int y = 0;
+    bool newPage = true;
+    int summaryPieces = 0;
+    std::optional<QList<Oil>> rows;
+    qsizetype row = 0;
+    int rowY = 0;
+    bool drawn = false;
+};
+
 ExportPDF::ExportPDF(const CarInfo* car)
     : m_givenCar(car)
-    , m_pdfPath(
-          DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" })))
+    , m_pdfPath(defaultPath())
 { }
 
-ExportPDF::~ExportPDF() = default;
+// A report left unfinished never takes the place of the one before.
+ExportPDF::~ExportPDF()
+{
+    if (m_writing) {
+        m_writing->context.end();
+        m_writing->file.cancelWriting();
+    }
+}
+
+void ExportPDF::setMRPCell(RPChartView* chartView)
+{
+    m_mRPCell = chartView;
+}
+
+RPChartView* ExportPDF::mRPCell() const
+{
+    return m_mRPCell;
+}
+
+QString ExportPDF::defaultPath()
+{
+    return DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" }));
+}
 
 void ExportPDF::fail(const QString& reason)
 {
@@ -114,28 +179,60 @@ bool ExportPDF::checkTarget(const QString& path, QString* target, QString* error
     return true;
 }
 
-QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
+bool ExportPDF::saveCopy(const QString& report, const QString& path, QString* error)
 {
-    m_errorString.clear();
-    m_readError.clear();
-    m_car = m_givenCar ? m_givenCar : CarManage::sharedCarManage()->mCurrentCarInfo();
     QString target;
-    if (!m_car)
-        fail(QStringLiteral("there is no car to report on"));
-    else if (checkTarget(m_pdfPath, &target, &m_errorString))
-        writeReport(months, target);
-    m_car = nullptr;
-    m_fuelImage = QImage();
-    return m_errorString.isEmpty() ? m_pdfPath : QString();
+    if (!checkTarget(path, &target, error))
+        return false;
+    QFile source(report);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = MainBundle::localizedString("报表 %1 无法读取：%2").arg(report, source.errorString());
+        return false;
+    }
+    // Read whole before the copy is opened: the copy may replace the report itself.
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        *error = MainBundle::localizedString("报表 %1 无法读取：%2").arg(report, source.errorString());
+        return false;
+    }
+    QSaveFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly)) {
+        *error = MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, copy.errorString());
+        return false;
+    }
+    if (copy.write(bytes) != bytes.size() || !copy.commit()) {
+        *error = MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, copy.errorString());
+        return false;
+    }
+    return true;
 }
 
-void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& target)
+QString ExportPDF::generatePDF(const QList<OilReportItem>& months)
 {
+    if (beginPDF(months)) {
+        while (writeStep()) { }
+    }
+    return endPDF();
+}
+
+bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
+{
+    m_writing.reset();
+    m_errorString.clear();
+    m_car = m_givenCar ? m_givenCar : CarManage::sharedCarManage()->mCurrentCarInfo();
+    QString target;
+    if (!m_car) {
+        fail(QStringLiteral("there is no car to report on"));
+        return false;
+    }
+    if (!checkTarget(m_pdfPath, &target, &m_errorString))
+        return false;
+
+    auto writing = std::make_unique<Writing>(*m_car, months, target);
     // The summary and what every page repeats, read before anything is written.
-    ReportFigures figures(*m_car);
-    if (!figures.read()) {
-        fail(figures.errorString());
-        return;
+    if (!writing->figures.read()) {
+        fail(writing->figures.errorString());
+        return false;
     }
     QString readError;
     const std::optional<Date> firstOilDate = m_car->getFirstOilDate(&readError);
@@ -143,21 +240,18 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
         = readError.isEmpty() ? m_car->getLastOilDate(&readError) : std::nullopt;
     if (!readError.isEmpty()) {
         fail(readError);
-        return;
+        return false;
     }
-    m_firstOilDate = dateText(firstOilDate);
-    m_lastOilDate = dateText(lastOilDate);
-    m_printDate = DateEx::mediumDateString(Clock::now());
-    m_fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
+    writing->firstOilDate = dateText(firstOilDate);
+    writing->lastOilDate = dateText(lastOilDate);
+    writing->printDate = DateEx::mediumDateString(Clock::now());
+    writing->fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
 
-    // Written beside the target and put in its place only once complete: an export that fails,
-    // runs out of disk or is cut short leaves the previous report as it was.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, file.errorString()));
-        return;
+    if (!writing->file.open(QIODevice::WriteOnly)) {
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file.errorString()));
+        return false;
     }
-    QPdfWriter writer(&file);
+    QPdfWriter& writer = writing->writer;
     // Points as drawing units, the origin at the page's top left corner.
     writer.setResolution(72);
     writer.setPageLayout(QPageLayout(
@@ -165,77 +259,130 @@ void ExportPDF::writeReport(const QList<OilReportItem>& months, const QString& t
         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     writer.setTitle(QStringLiteral("Export by Pumpora"));
     writer.setCreator(QStringLiteral("Pumpora"));
-    QPainter context;
-    if (!context.begin(&writer)) {
-        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, file.errorString()));
-        return;
+    if (!writing->context.begin(&writer)) {
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file.errorString()));
+        writing->file.cancelWriting();
+        return false;
     }
-    context.setRenderHint(QPainter::Antialiasing);
-    m_writer = &writer;
-    m_figures = &figures;
-    m_pageCount = 0;
-    drawPages(context, months, file);
-    m_writer = nullptr;
-    m_figures = nullptr;
-
-    const bool drawn = context.end();
-    if (!m_readError.isEmpty()) {
-        fail(m_readError);
-        return;
-    }
-    // The writer tells only whether it could finish; the file tells whether every byte landed.
-    if (!drawn || !file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
-        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
-    }
+    writing->context.setRenderHint(QPainter::Antialiasing);
+    m_writing = std::move(writing);
+    return true;
 }
 
-void ExportPDF::drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file)
+// A failed read of the log or a full disk ends the drawing: every later write would fail too.
+bool ExportPDF::isWriting() const
 {
-    qsizetype i = 0;
-    int y = 0;
-    bool newPage = true;
-    bool summaryDrawn = false;
-    // A full disk fails every later write too: no need to draw the rest.
-    while (i < months.size() && m_readError.isEmpty() && file.error() == QFileDevice::NoError) {
-        if (newPage) {
+    return m_writing && !m_writing->drawn && m_writing->readError.isEmpty()
+        && m_writing->file.error() == QFileDevice::NoError;
+}
+
+QString ExportPDF::endPDF()
+{
+    const std::unique_ptr<Writing> writing = std::move(m_writing);
+    m_car = nullptr;
+    if (!writing)
+        return QString();
+    QSaveFile& file = writing->file;
+    const QString target = file.fileName();
+    const bool complete = writing->drawn;
+    const bool ended = writing->context.end();
+    if (!writing->readError.isEmpty()) {
+        fail(writing->readError);
+        file.cancelWriting();
+        return QString();
+    }
+    // The writer tells only whether it could finish; the file tells whether every byte landed.
+    if (!complete || !ended || !file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+        file.cancelWriting();
+        return QString();
+    }
+    if (!file.commit()) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+        return QString();
+    }
+    return m_pdfPath;
+}
+
+// One small piece at a time, so that no step takes long.
+bool ExportPDF::writeStep()
+{
+    if (!isWriting())
+        return false;
+    Writing& w = *m_writing;
+    QPainter& context = w.context;
+    if (w.rows) {
+        if (w.row < w.rows->size()) {
+            drawOil(context, w.rows->at(w.row++), w.rowY);
+            w.rowY += 20;
+            // A month that runs long goes on below the column heading of a new page.
+            if (w.rowY >= kPageBreakY) {
+                drawFoot(context);
+                beginPage(context);
+                const int top = drawPage(context);
+                w.rowY = top + drawColumn(context, top);
+            }
+            return isWriting();
+        }
+        // The month is complete; the next one starts 30 below its last row, on a new page when
+        // that is at or below the break.
+        w.y = w.rowY + 30;
+        w.rows.reset();
+        w.newPage = false;
+        if (w.y >= kPageBreakY) {
+            drawFoot(context);
+            w.newPage = true;
+        }
+        ++w.month;
+    } else if (w.month >= w.months.size()) {
+        // A report without months is still a report: one page saying for which car and when.
+        if (w.months.isEmpty()) {
+            beginPage(context);
+            drawPage(context);
+            w.newPage = false;
+        }
+        if (!w.newPage)
+            drawFoot(context);
+        w.drawn = true;
+    } else if (w.newPage && w.summaryPieces < 3) {
+        drawSummaryStep();
+    } else {
+        if (w.newPage) {
             beginPage(context);
             const int top = drawPage(context);
-            if (!summaryDrawn) {
-                // Page one holds the summary alone; the months start on the next page.
-                const int height = drawChart(context, months, top);
-                drawFoot(context);
-                y = top + height;
-                summaryDrawn = true;
-                continue;
-            }
-            y = top + drawColumn(context, top);
+            w.y = top + drawColumn(context, top);
+            w.newPage = false;
         }
-        y += drawGroup(context, months.at(i), y);
-        newPage = false;
-        if (y >= kPageBreakY) {
-            drawFoot(context);
-            newPage = true;
-        }
-        ++i;
+        drawGroup(context, w.months.at(w.month), w.y);
     }
-    // A report without months is still a report: one page saying for which car and when.
-    if (months.isEmpty()) {
+    return isWriting();
+}
+
+// Page one holds the summary alone; the months start on the next page.
+void ExportPDF::drawSummaryStep()
+{
+    Writing& w = *m_writing;
+    QPainter& context = w.context;
+    switch (w.summaryPieces++) {
+    case 0:
         beginPage(context);
-        drawPage(context);
-        newPage = false;
-    }
-    if (!newPage)
+        w.y = drawPage(context);
+        drawChart(context, w.months, w.y);
+        break;
+    case 1:
+        drawLineChart(context, w.y);
+        break;
+    default:
         drawFoot(context);
+        break;
+    }
 }
 
 void ExportPDF::beginPage(QPainter& context)
 {
-    if (m_pageCount > 0)
-        m_writer->newPage();
-    ++m_pageCount;
+    if (m_writing->pagesBegun > 0)
+        m_writing->writer.newPage();
+    ++m_writing->pagesBegun;
     context.fillRect(QRectF(0, 0, kPageWidth, kPageHeight), kBackground);
 }
 
@@ -248,8 +395,8 @@ int ExportPDF::drawPage(QPainter& context)
     drawText(context, QStringLiteral("TO:"), QRectF(20, 36, 200, 20), font, kBlack);
     drawText(context, MainBundle::localizedString("车辆名称:"), QRectF(350, 23, 100, 20), font, kBlack);
     drawText(context, MainBundle::localizedString("车辆型号:"), QRectF(350, 36, 100, 20), font, kBlack);
-    drawText(context, m_firstOilDate, QRectF(65, 23, 200, 20), font, kLightGrey);
-    drawText(context, m_lastOilDate, QRectF(65, 36, 200, 20), font, kLightGrey);
+    drawText(context, m_writing->firstOilDate, QRectF(65, 23, 200, 20), font, kLightGrey);
+    drawText(context, m_writing->lastOilDate, QRectF(65, 36, 200, 20), font, kLightGrey);
     drawText(context, m_car->mCarName, QRectF(410, 23, 200, 20), font, kLightGrey);
     drawText(context, m_car->strRemark, QRectF(410, 36, 200, 20), font, kLightGrey);
     drawRule(context, 50, 20, 592);
@@ -259,7 +406,7 @@ int ExportPDF::drawPage(QPainter& context)
 void ExportPDF::drawFoot(QPainter& context)
 {
     drawText(context, QStringLiteral("PRINT DATE"), QRectF(20, 745, 100, 20), systemFont(12), kLightGrey);
-    drawText(context, m_printDate, QRectF(20, 760, 200, 20), systemFont(12), kLightGrey);
+    drawText(context, m_writing->printDate, QRectF(20, 760, 200, 20), systemFont(12), kLightGrey);
     drawText(context, QStringLiteral("Pumpora\u2122 www.pumpora.example"), QRectF(0, 745, 612, 20),
         systemFont(6), kLightGrey, Qt::AlignHCenter);
     drawRule(context, 742, 20, 592);
@@ -282,12 +429,10 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
     const int height = int(BarChart::drawBar(
         context, dataArray, top, 0, MainBundle::localizedString("费用图表"), QColor(39, 13, 13)));
     context.restore();
-    if (m_mRPCell)
-        m_mRPCell->renderInContext(context, QRectF(290, t + 470, 320, 170));
 
     // The car summary.
     const QString& volumnUnit = Unit::orNone(m_car->unit).VolumnUnit;
-    const CarAllReport& report = m_figures->totals();
+    const CarAllReport& report = m_writing->figures.totals();
     const QList<QStringList> rows {
         { MainBundle::localizedString("车辆注册日期"), DateEx::mediumDateString(m_car->mRegisterDate) },
         { MainBundle::localizedString("油箱容积"),
@@ -309,6 +454,12 @@ int ExportPDF::drawChart(QPainter& context, const QList<OilReportItem>& dataArra
     return height;
 }
 
+void ExportPDF::drawLineChart(QPainter& context, int offset)
+{
+    if (m_mRPCell)
+        m_mRPCell->renderInContext(context, QRectF(290, offset + 470, 320, 170));
+}
+
 int ExportPDF::drawColumn(QPainter& context, int offset)
 {
     const qreal y = offset;
@@ -321,7 +472,7 @@ int ExportPDF::drawColumn(QPainter& context, int offset)
     return 18;
 }
 
-int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffset)
+void ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffset)
 {
     const qreal y = yOffset;
     const Unit& unit = Unit::orNone(m_car->unit);
@@ -350,42 +501,37 @@ int ExportPDF::drawGroup(QPainter& context, const OilReportItem& item, int yOffs
     context.drawLine(QLineF(130, y + 25, 552, y + 25));
     context.restore();
 
-    // Its fill-ups, continued on further pages below the column heading when they run long.
-    const std::optional<QList<Oil>> oils = m_car->getAllOilFromMonth(int(item.monthInteger), &m_readError);
-    if (!oils)
-        return 0;
+    // Its fill-ups, one row each from 27 below the heading.
+    m_writing->rows = m_car->getAllOilFromMonth(int(item.monthInteger), &m_writing->readError);
+    m_writing->row = 0;
+    m_writing->rowY = yOffset + 27;
+}
+
+void ExportPDF::drawOil(QPainter& context, const Oil& oil, int r)
+{
+    const QString& volumnUnit = Unit::orNone(m_car->unit).VolumnUnit;
+    const QString currency = Utility::getCurrencySybol();
     const QFont odometerFont = FontCatalog::fontWithName(QStringLiteral("DBLCDTempBlack"), 10);
     const QFont rowFont = systemFont(12);
-    int r = yOffset + 27;
-    for (const Oil& oil : *oils) {
-        drawText(context, StringFormat::format(QStringLiteral("%d"), { oil.dCarDisplacement }),
-            QRectF(40, r + 4, 80, 20), odometerFont, kGrey);
-        drawImage(context, m_fuelImage, QRectF(110, r + 2, 12, 10));
-        drawText(context, dateText(oil.date), QRectF(130, r, 100, 20), rowFont, kBlack);
-        drawText(context, oil.mOilInfo ? oil.mOilInfo->specName : QString(), QRectF(220, r, 60, 20), rowFont,
-            kBlack);
-        drawText(context,
-            StringFormat::format(QStringLiteral("%@ %@"),
-                { StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.oilVolumn)),
-                    volumnUnit }),
-            QRectF(300, r, 100, 20), rowFont, kBlack);
-        drawText(context,
-            StringFormat::format(QStringLiteral("%@%@/%@"),
-                { currency,
-                    StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.dUnitPrice)),
-                    volumnUnit }),
-            QRectF(400, r, 100, 20), rowFont, kBlack);
-        drawText(context,
-            StringFormat::format(
-                QStringLiteral("%@%@"), { currency, StringFormat::CIStringFromDoubleValue(oil.dTotal) }),
-            QRectF(500, r, 100, 20), rowFont, kBlack);
-        r += 20;
-        if (r >= kPageBreakY) {
-            drawFoot(context);
-            beginPage(context);
-            const int top = drawPage(context);
-            r = top + drawColumn(context, top);
-        }
-    }
-    return 30 - yOffset + r;
+    drawText(context, StringFormat::format(QStringLiteral("%d"), { oil.dCarDisplacement }),
+        QRectF(40, r + 4, 80, 20), odometerFont, kGrey);
+    drawImage(context, m_writing->fuelImage, QRectF(110, r + 2, 12, 10));
+    drawText(context, dateText(oil.date), QRectF(130, r, 100, 20), rowFont, kBlack);
+    drawText(
+        context, oil.mOilInfo ? oil.mOilInfo->specName : QString(), QRectF(220, r, 60, 20), rowFont, kBlack);
+    drawText(context,
+        StringFormat::format(QStringLiteral("%@ %@"),
+            { StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.oilVolumn)),
+                volumnUnit }),
+        QRectF(300, r, 100, 20), rowFont, kBlack);
+    drawText(context,
+        StringFormat::format(QStringLiteral("%@%@/%@"),
+            { currency,
+                StringFormat::CIStringFromFloatValue(NumberConversion::narrowedToFloat(oil.dUnitPrice)),
+                volumnUnit }),
+        QRectF(400, r, 100, 20), rowFont, kBlack);
+    drawText(context,
+        StringFormat::format(
+            QStringLiteral("%@%@"), { currency, StringFormat::CIStringFromDoubleValue(oil.dTotal) }),
+        QRectF(500, r, 100, 20), rowFont, kBlack);
 }

@@ -2,25 +2,26 @@
 
 #include "reports/OilReportItem.h"
 
-#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 class CarInfo;
-class QFileDevice;
+class Oil;
 class QPainter;
-class QPdfWriter;
-class ReportFigures;
 class RPChartView;
 
 // Writes a car's fuel report as a PDF of US Letter pages (612 x 792 points): page one
-// holds the car's summary table, the monthly cost bars and, when the report screen hands it
-// over, its consumption line chart; the following pages list every month with its totals and
-// fill-ups. Every position, font and colour is fixed; drawing coordinates are points from the
-// page's top left corner.
+// holds the car's summary table, the monthly cost bars and, when it is handed one, the
+// consumption line chart; the following pages list every month with its totals and fill-ups.
+// Every position, font and colour is fixed; drawing coordinates are points from the page's top
+// left corner.
 //
-// A writer serves one export: setMRPCell(), then generatePDF().
+// A writer serves one export: setMRPCell(), then generatePDF(), or the same report in small
+// steps: beginPDF(), writeStep() until it answers false, endPDF(). The second lets a caller on
+// the event loop keep the window answering while a long report is written.
 class ExportPDF
 {
 public:
@@ -32,11 +33,14 @@ public:
     ExportPDF(const ExportPDF&) = delete;
     ExportPDF& operator=(const ExportPDF&) = delete;
 
-    // The report screen's line chart, drawn onto page one. Not owned; none when it goes away.
-    void setMRPCell(RPChartView* chartView) { m_mRPCell = chartView; }
-    RPChartView* mRPCell() const { return m_mRPCell; }
+    // The consumption line chart of the exported car, drawn onto page one. Not owned; none when
+    // it goes away.
+    void setMRPCell(RPChartView* chartView);
+    RPChartView* mRPCell() const;
 
-    // Where the report goes: gas_report.pdf in the documents directory unless set otherwise.
+    // The report's own place, gas_report.pdf in the documents directory; where it goes unless
+    // set otherwise.
+    static QString defaultPath();
     QString pdfPath() const { return m_pdfPath; }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
 
@@ -49,21 +53,41 @@ public:
     QString generatePDF(const QList<OilReportItem>& months);
     QString errorString() const { return m_errorString; }
 
+    // generatePDF() in steps. beginPDF() reads what every page shows and opens the file (false,
+    // with the reason, when that fails); each writeStep() draws one small piece (a page's
+    // header, the summary's tables, its line chart, a month's heading, a fill-up row, a footer)
+    // and answers whether anything is left; endPDF() puts the file in place and answers as
+    // generatePDF() does. A writer destroyed before endPDF() leaves the earlier file as it was.
+    bool beginPDF(const QList<OilReportItem>& months);
+    bool writeStep();
+    QString endPDF();
+
     // Whether a report may be written at path: a new file, or a regular one that is not a file
     // of the log. The file to write, symbolic links followed, in *target; else the reason in
     // *error.
     static bool checkTarget(const QString& path, QString* target, QString* error);
 
+    // Copies a written report to path, which checkTarget() must allow; the copy replaces an
+    // earlier file there only once it is complete. False, with the reason in *error, when the
+    // report cannot be read or the copy not written.
+    static bool saveCopy(const QString& report, const QString& path, QString* error);
+
 private:
+    struct Writing;
+
     // The drawing steps; each returns the height it took, the page breaks happen at y 723.
     int drawPage(QPainter& context);
+    // Page one's body but the line chart, which drawLineChart() adds.
     int drawChart(QPainter& context, const QList<OilReportItem>& dataArray, int offset);
+    void drawLineChart(QPainter& context, int offset);
     int drawColumn(QPainter& context, int offset);
-    int drawGroup(QPainter& context, const OilReportItem& item, int yOffset);
+    // A month's heading; its fill-ups follow row by row (drawOil).
+    void drawGroup(QPainter& context, const OilReportItem& item, int yOffset);
+    void drawOil(QPainter& context, const Oil& oil, int r);
     void drawFoot(QPainter& context);
 
-    void writeReport(const QList<OilReportItem>& months, const QString& target);
-    void drawPages(QPainter& context, const QList<OilReportItem>& months, const QFileDevice& file);
+    void drawSummaryStep();
+    bool isWriting() const;
     void beginPage(QPainter& context);
     void fail(const QString& reason);
 
@@ -71,17 +95,8 @@ private:
     QPointer<RPChartView> m_mRPCell;
     QString m_pdfPath;
     QString m_errorString;
-    // While a report is written: its car and figures, its writer, the number of pages begun and
-    // the first read of the log that failed; what every page repeats, read once: the period's
-    // first and last fill-up dates and today's date; and the icon of every fill-up row, loaded
-    // once so that the document holds it once.
+    // While a report is written: its car, its file, writer and painter, what every page
+    // repeats (read once), and where the drawing stands.
     const CarInfo* m_car = nullptr;
-    const ReportFigures* m_figures = nullptr;
-    QString m_readError;
-    QPdfWriter* m_writer = nullptr;
-    int m_pageCount = 0;
-    QString m_firstOilDate;
-    QString m_lastOilDate;
-    QString m_printDate;
-    QImage m_fuelImage;
+    std::unique_ptr<Writing> m_writing;
 };

@@ -3,6 +3,8 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "platform/XdgEmailComposer.h"
+#include "screens/report/ReprotViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
@@ -44,8 +46,11 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
         = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
-        auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
-        screen->setTabBarItem(screen->title(), MainBundle::imageNamed(QLatin1String(icons[tab])));
+        const QString title = MainBundle::localizedString(titles[tab]);
+        ViewController* screen = tab == ReportTab
+            ? static_cast<ViewController*>(new ReprotViewController(std::make_unique<XdgEmailComposer>()))
+            : new PlaceholderViewController(title);
+        screen->setTabBarItem(title, MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }
     return screens;

@@ -6,6 +6,7 @@
 #include "screens/report/ExportPDF.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
+#include "store/Utility.h"
 #include "support/LogBuilder.h"
 #include "support/PdfText.h"
 #include "support/TestDataDirectory.h"
@@ -106,6 +107,17 @@ private Q_SLOTS:
         VERIFY_WORD_AT(page, "PRINT", 20, 745);
         QVERIFY(PdfText::boxesOf(page, QStringLiteral("www.pumpora.example")).size() == 1);
         QVERIFY(PdfText::boxesOf(page, QStringLiteral("Month")).isEmpty());
+
+        // Saved elsewhere, a copy never goes over a file of the log.
+        QFile database(Utility::getDBPath());
+        QVERIFY(database.open(QIODevice::ReadOnly));
+        const QByteArray log = database.readAll();
+        database.close();
+        QString error;
+        QVERIFY(!ExportPDF::saveCopy(path, database.fileName(), &error));
+        QVERIFY2(error.contains(QLatin1String("is a file of the fuel log")), qPrintable(error));
+        QVERIFY(database.open(QIODevice::ReadOnly));
+        QCOMPARE(database.readAll(), log);
     }
 
     void summaryPage_data()
