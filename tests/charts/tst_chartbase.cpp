@@ -307,7 +307,7 @@ private Q_SLOTS:
         const QImage image = drawOnScreen();
         QCOMPARE(m_chart->startCalls, 1);
         QCOMPARE(m_chart->horizontalLines().size(), 6);
-        if (xValues != yValues) {
+        if (!xValues || !yValues || xValues->size() != yValues->size()) {
             QVERIFY(m_chart->mCurvePoints().isEmpty());
             QVERIFY(m_chart->pointsOnEntry.isEmpty());
             return;

@@ -6,7 +6,6 @@
 #include "store/Oil.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
-#include "store/Unit.h"
 #include "support/LogBuilder.h"
 #include "support/TestDataDirectory.h"
 
