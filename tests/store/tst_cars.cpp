@@ -298,7 +298,8 @@ private Q_SLOTS:
                                                   "car_oil_spec from car_information where car_id = '%1'")
                                        .arg(key)),
             stored);
-        QCOMPARE(reloadedCar()->mOilInfo, OilInfo::infoAtPosition(qint64(stored.section('|', 2).toDouble())));
+        const CarInfo* reloaded = reloadedCar();
+        QCOMPARE(reloaded->mOilInfo, OilInfo::infoAtPosition(qint64(stored.section('|', 2).toDouble())));
     }
 
     // The earliest fill-up of all, else the registration.
