@@ -5,6 +5,7 @@
 #include "charts/TableChart.h"
 #include "platform/FontCatalog.h"
 #include "store/CarManage.h"
+#include "store/Utility.h"
 #include "support/LogBuilder.h"
 #include "support/PaintRecorder.h"
 #include "support/TestDataDirectory.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -50,8 +52,9 @@ const QList<QColor> kBarColors { QColor::fromRgbF(0.34f, 0.65f, 0.02f), QColor::
 
 } // namespace
 
-// The report's charts: the monthly cost bars and the summary table, checked shape by shape as
-// they are painted, and the chart row that turns month lines into the bar chart and the line chart.
+// The report's charts: the axis steps both line charts take, the monthly cost bars and the
+// summary table, checked shape by shape as they are painted, and the chart row that turns month
+// lines into the bar chart and the line chart.
 class TestReportCharts : public QObject
 {
     Q_OBJECT
@@ -107,6 +110,58 @@ private Q_SLOTS:
         m_chart.reset();
         m_barChart.reset();
         m_data.reset();
+    }
+
+    // Steps for five ticks, as both charts ask: the worked table with either list of multiples,
+    // the edges of the small-range table, and the fallbacks.
+    void stepOfTheAxis_data()
+    {
+        QTest::addColumn<double>("range");
+        QTest::addColumn<QList<quint64>>("multiples");
+        QTest::addColumn<bool>("nullMultiples");
+        QTest::addColumn<qint64>("step");
+
+        const QList<quint64> consumption { 5, 4, 3 };
+        const QList<quint64> volume { 5, 4, 3, 2, 1 };
+        const struct
+        {
+            double range;
+            qint64 consumptionStep;
+            qint64 volumeStep;
+        } worked[] = { { 3.2, 1, 1 }, { 7.5, 2, 2 }, { 18, 4, 4 }, { 28, 6, 6 }, { 45.3, 30, 10 },
+            { 150, 30, 30 }, { 420, 300, 100 } };
+        for (const auto& row : worked) {
+            QTest::addRow("%g with 5,4,3", row.range)
+                << row.range << consumption << false << row.consumptionStep;
+            QTest::addRow("%g with 5..1", row.range) << row.range << volume << false << row.volumeStep;
+        }
+
+        QTest::newRow("exactly 5") << 5.0 << volume << false << qint64(2);
+        QTest::newRow("exactly 30") << 30.0 << volume << false << qint64(6);
+        QTest::newRow("30.5 leaves the small ranges") << 30.5 << volume << false << qint64(10);
+        QTest::newRow("150.1 needs more than 5 steps of 30") << 150.1 << volume << false << qint64(40);
+        QTest::newRow("ascending multiples stop early")
+            << 150.0 << QList<quint64> { 1, 2, 3 } << false << qint64(100);
+
+        QTest::newRow("nothing to show") << 0.0 << volume << false << qint64(1);
+        QTest::newRow("not a number") << std::nan("") << volume << false << qint64(1);
+
+        QTest::newRow("no multiples") << 100.0 << QList<quint64>() << true << qint64(24);
+        QTest::newRow("no multiples, small range") << 3.0 << QList<quint64>() << true << qint64(0);
+        QTest::newRow("zero length") << 100.0 << QList<quint64>() << false << qint64(24);
+    }
+
+    void stepOfTheAxis()
+    {
+        QFETCH(double, range);
+        QFETCH(QList<quint64>, multiples);
+        QFETCH(bool, nullMultiples);
+        QFETCH(qint64, step);
+        // An empty list passed with a length of 0 still points at multiples.
+        static constexpr quint64 kMultiples[5] = { 5, 4, 3, 2, 1 };
+        const quint64* buffer
+            = nullMultiples ? nullptr : (multiples.isEmpty() ? kMultiples : multiples.constData());
+        QCOMPARE(Utility::ChartYAxisSetOff(range, 5, buffer, quint8(multiples.size())), step);
     }
 
     void workedExamples_data()
@@ -206,23 +261,12 @@ private Q_SLOTS:
         QVERIFY(shortened.text.endsWith(QChar(0x2026)));
         QVERIFY(QFontMetricsF(shortened.font).horizontalAdvance(shortened.text) <= 142);
     }
-    void monthsWithoutAFigureCarryThePreviousOne_data()
+    // Between two months the carried figure is lineChartPlacesEachMonthOnItsTick's.
+    void leadingMonthsWithoutAFigureShowZero()
     {
-        QTest::addColumn<QList<double>>("consumptions");
-        QTest::addColumn<QList<double>>("plotted");
-        QTest::newRow("between two months")
-            << QList<double> { 8.2, 0, 7.9 } << QList<double> { 8.2, 8.2, 7.9 };
-        QTest::newRow("leading ones show 0")
-            << QList<double> { 0, 0, 6.5, 0 } << QList<double> { 0, 0, 6.5, 6.5 };
-    }
-
-    void monthsWithoutAFigureCarryThePreviousOne()
-    {
-        QFETCH(QList<double>, consumptions);
-        QFETCH(QList<double>, plotted);
-        show(monthsConsuming(consumptions));
-        QCOMPARE(m_cell->myData(), plotted);
-        QCOMPARE(*m_chart->myLogicValue, plotted);
+        show(monthsConsuming({ 0, 0, 6.5, 0 }));
+        QCOMPARE(m_cell->myData(), (QList<double> { 0, 0, 6.5, 6.5 }));
+        QCOMPARE(*m_chart->myLogicValue, (QList<double> { 0, 0, 6.5, 6.5 }));
     }
 
     void labelsStepAndBars_data()

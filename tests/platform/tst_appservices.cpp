@@ -52,17 +52,14 @@ private Q_SLOTS:
         QVERIFY(MainBundle::applicationIcon().availableSizes().contains(QSize(256, 256)));
     }
 
-    // Runs before the English test below: once installed, a translator stays for the process.
-    void chineseShowsTheKeysThemselves()
+    // Chinese shows the keys themselves; English translates them, and leaves an unknown key as it
+    // is. Chinese comes first: once installed, a translator stays for the process.
+    void translatorFollowsTheLocale()
     {
         DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
         QVERIFY(DeviceLocale::isChinese());
         QVERIFY(MainBundle::installTranslator());
         QCOMPARE(MainBundle::localizedString("Precision Digits"), QStringLiteral("Precision Digits"));
-    }
-
-    void englishTableTranslatesOtherLanguages()
-    {
         DeviceLocale::setLocaleName(QStringLiteral("en_US"));
         QVERIFY(!DeviceLocale::isChinese());
         QVERIFY(MainBundle::installTranslator());
@@ -112,64 +109,40 @@ private Q_SLOTS:
         QFETCH(QString, family);
         QVERIFY(FontCatalog::install());
         QCOMPARE(QFontInfo(FontCatalog::fontWithName(name, 12)).family(), family);
-    }
-
-    void systemFontCoversChinese()
-    {
-        const QFont font = FontCatalog::systemFontOfSize(12);
-        QVERIFY(font.families().contains(QStringLiteral("WenQuanYi Micro Hei")));
+        // The system font covers Chinese.
+        QVERIFY(FontCatalog::systemFontOfSize(12).families().contains(QStringLiteral("WenQuanYi Micro Hei")));
         QVERIFY(FontCatalog::boldSystemFontOfSize(12).bold());
     }
 
+    // An observer hears its name, from its sender only if it names one; one that is gone,
+    // removed, or removed by an earlier handler of the same notification hears nothing.
     void observersHearTheirNameFromTheirSenders()
     {
         QObject observer;
         QObject sender;
+        auto gone = std::make_unique<QObject>();
+        QObject removed;
         QList<QObject*> heard;
         int heardFromSender = 0;
+        int heardByOthers = 0;
         NotificationCenter* centre = NotificationCenter::defaultCenter();
-        centre->addObserver(&observer, QStringLiteral("SETUP_WIZARD_COMPLETE"),
-            [&](const Notification& notification) { heard << notification.object(); });
-        centre->addObserver(
-            &observer, QStringLiteral("SETUP_WIZARD_COMPLETE"),
-            [&](const Notification&) { ++heardFromSender; }, &sender);
-        centre->postNotificationName(QStringLiteral("SETUP_WIZARD_COMPLETE"), &sender);
-        centre->postNotificationName(QStringLiteral("OTHER"), &sender);
-        centre->postNotificationName(QStringLiteral("SETUP_WIZARD_COMPLETE"), nullptr);
-        QCOMPARE(heard, QList<QObject*>({ &sender, nullptr }));
-        QCOMPARE(heardFromSender, 1);
-        centre->removeObserver(&observer);
-    }
-
-    void goneOrRemovedObserversHearNothing()
-    {
-        int heard = 0;
-        auto observer = std::make_unique<QObject>();
-        QObject removed;
-        NotificationCenter* centre = NotificationCenter::defaultCenter();
-        centre->addObserver(observer.get(), QStringLiteral("N"), [&](const Notification&) { ++heard; });
-        centre->addObserver(&removed, QStringLiteral("N"), [&](const Notification&) { ++heard; });
-        observer.reset();
-        centre->removeObserver(&removed);
-        centre->postNotificationName(QStringLiteral("N"), nullptr);
-        QCOMPARE(heard, 0);
-    }
-
-    void anObserverRemovedByAnEarlierHandlerIsNotCalled()
-    {
-        QObject first;
-        QObject second;
-        QStringList heard;
-        NotificationCenter* centre = NotificationCenter::defaultCenter();
-        centre->addObserver(&first, QStringLiteral("N"), [&](const Notification&) {
-            heard << QStringLiteral("first");
-            centre->removeObserver(&second);
+        const QString name = QStringLiteral("SETUP_WIZARD_COMPLETE");
+        centre->addObserver(&observer, name, [&](const Notification& notification) {
+            heard << notification.object();
+            centre->removeObserver(&removed);
         });
         centre->addObserver(
-            &second, QStringLiteral("N"), [&](const Notification&) { heard << QStringLiteral("second"); });
-        centre->postNotificationName(QStringLiteral("N"), nullptr);
-        QCOMPARE(heard, QStringList({ "first" }));
-        centre->removeObserver(&first);
+            &observer, name, [&](const Notification&) { ++heardFromSender; }, &sender);
+        for (QObject* other : { gone.get(), &removed })
+            centre->addObserver(other, name, [&](const Notification&) { ++heardByOthers; });
+        gone.reset();
+        centre->postNotificationName(name, &sender);
+        centre->postNotificationName(QStringLiteral("OTHER"), &sender);
+        centre->postNotificationName(name, nullptr);
+        QCOMPARE(heard, QList<QObject*>({ &sender, nullptr }));
+        QCOMPARE(heardFromSender, 1);
+        QCOMPARE(heardByOthers, 0);
+        centre->removeObserver(&observer);
     }
 
     void onlySuspensionSendsTheAppToTheBackground()

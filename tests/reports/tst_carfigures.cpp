@@ -78,44 +78,31 @@ private Q_SLOTS:
     }
     void cleanup() { m_data.reset(); }
 
-    void fillUpsOfThePeriodComeOldestFirst()
-    {
-        LogBuilder::addFillUp(car()->carID, { LogBuilder::at(2011, 6, 2), 201106, 40, 300, 7.5, 2000, 2 });
-        add(LogBuilder::at(2011, 5, 2), 201105, 40, 300, 1000);
-        add(LogBuilder::at(2010, 12, 2), 201012, 40, 300, 500);
-        const std::optional<QList<Oil>> oils = car()->getAllOil();
-        QCOMPARE(readings(oils), (QList<double> { 1000, 2000 }));
-        QCOMPARE(oils->at(1).mOilInfo, OilInfo::infoAtPosition(2));
-        QCOMPARE(oils->at(1).carID, car()->carID);
-        QCOMPARE(readings(car()->getAllOilFromMonth(201106)), QList<double> { 2000 });
-        QCOMPARE(readings(car()->getAllOilFromDate(
-                     Date(LogBuilder::at(2011, 5, 2)), Date(LogBuilder::at(2011, 5, 3)))),
-            QList<double> { 1000 });
-    }
-
-    void periodFilterIsStrict()
+    // Oldest first, strictly after the start (the fill-up at 1 May is out), the other car's never.
+    void fillUpsOfThePeriod()
     {
         Setting::setStartDate(Date(LogBuilder::at(2011, 5, 1)));
+        LogBuilder::addFillUp(car()->carID, { LogBuilder::at(2011, 6, 2), 201106, 40, 300, 7.5, 1400, 2 });
         addDays(3);
-        QCOMPARE(readings(car()->getAllOil()), (QList<double> { 1100, 1200 }));
+        const std::optional<QList<Oil>> oils = car()->getAllOil();
+        QCOMPARE(readings(oils), (QList<double> { 1100, 1200, 1400 }));
+        QCOMPARE(oils->at(2).mOilInfo, OilInfo::infoAtPosition(2));
+        QCOMPARE(oils->at(2).carID, car()->carID);
         QCOMPARE(readings(car()->getAllOilFromMonth(201105)), (QList<double> { 1100, 1200 }));
-        QCOMPARE(readings(car()->getTopFiveOil()), (QList<double> { 1100, 1200 }));
+        QCOMPARE(readings(car()->getAllOilFromDate(
+                     Date(LogBuilder::at(2011, 5, 2)), Date(LogBuilder::at(2011, 5, 3, 0)))),
+            QList<double> { 1100 });
+        QCOMPARE(readings(car()->getTopFiveOil()), (QList<double> { 1100, 1200, 1400 }));
         QCOMPARE(car()->getFirstOilDate(), Date(LogBuilder::at(2011, 5, 2)));
-        QCOMPARE(car()->getTotalMiles().value(), 100.0);
+        QCOMPARE(car()->getTotalMiles().value(), 300.0);
         // The money and volume sums take the fill-up at the start time too.
-        QCOMPARE(car()->getTotalMoney().value(), 201.0 + 202.0 + 203.0);
-        QCOMPARE(car()->getTotalVolumn().value(), 31.0 + 32.0 + 33.0);
+        QCOMPARE(car()->getTotalMoney().value(), 201.0 + 202.0 + 203.0 + 300.0);
+        QCOMPARE(car()->getTotalVolumn().value(), 31.0 + 32.0 + 33.0 + 40.0);
         QCOMPARE(car()->getReportData()->first().totalMoney, 202.0 + 203.0);
-    }
-
-    void latestFillUpCarriesOnlyAmountVolumeAndDate()
-    {
-        addDays(2);
-        const std::optional<Oil> last = car()->getLastOil();
-        QVERIFY(last);
-        QCOMPARE(last->dCarDisplacement, 0.0); // its amount, volume and date: see overviewFigures
-        QCOMPARE(car()->getLastMiles(), 1100.0);
-        QCOMPARE(car()->getLastOilDate(), Date(LogBuilder::at(2011, 5, 2)));
+        // The latest fill-up carries only its amount, volume and date (see overviewFigures).
+        QCOMPARE(car()->getLastOil()->dCarDisplacement, 0.0);
+        QCOMPARE(car()->getLastMiles(), 1400.0);
+        QCOMPARE(car()->getLastOilDate(), Date(LogBuilder::at(2011, 6, 2)));
     }
 
     void startAfterTheLatestFillUpEmptiesEverything()
@@ -239,21 +226,16 @@ private Q_SLOTS:
         QCOMPARE(figures.totals().mRPTVolumnString, QStringLiteral("105.00 L"));
     }
 
-    void singleReadingMonthMeasuresToTheNextFirstFillUp()
+    // A month of one reading measures to the next month's first fill-up; the newest month's
+    // volume, less the latest fill-up's, never drops below zero.
+    void singleReadingMonthAndVolumeCorrection()
     {
         add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
         add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
         add(LogBuilder::at(2011, 6, 20), 201106, 30, 250, 1700);
-        const QList<OilReportItem> months = car()->getMonthReportData().value();
+        QList<OilReportItem> months = car()->getMonthReportData().value();
         QCOMPARE(months.at(0).totalMiles, 300.0);
         QCOMPARE(months.at(1).totalMiles, 400.0);
-    }
-
-    void newestMonthVolumeCorrectionFloorsAtZero()
-    {
-        add(LogBuilder::at(2011, 5, 3), 201105, 40, 300, 1000);
-        add(LogBuilder::at(2011, 6, 2), 201106, 30, 250, 1300);
-        QList<OilReportItem> months = car()->getMonthReportData().value();
         months.last().totalVolumn = 10; // less than the latest fill-up's 30
         car()->correctNewestMonthVolumn(months);
         QCOMPARE(months.last().totalVolumn, 0.0);
