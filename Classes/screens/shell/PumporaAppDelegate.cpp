@@ -1,5 +1,6 @@
 #include "screens/shell/PumporaAppDelegate.h"
 
+#include "location/WCLocation.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
@@ -10,6 +11,7 @@
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
+#include "store/Setting.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 #include "widgets/AlertView.h"
@@ -24,11 +26,20 @@
 #include <cstdio>
 #include <cstdlib>
 
-PumporaAppDelegate::PumporaAppDelegate() = default;
+PumporaAppDelegate::PumporaAppDelegate()
+{
+    connect(WCLocation::sharedWCLocation(), &WCLocation::alertRequested, this,
+        &PumporaAppDelegate::showLocationAlertOnce);
+}
 
 PumporaAppDelegate::~PumporaAppDelegate()
 {
     NotificationCenter::defaultCenter()->removeObserver(this);
+    WCLocation* location = WCLocation::sharedWCLocation();
+    if (location->delegate() == this) {
+        location->stopUpdatingLocation();
+        location->setDelegate(nullptr);
+    }
 }
 
 PumporaAppDelegate* PumporaAppDelegate::appDelegate()
@@ -189,12 +200,44 @@ void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoC
     stopLocationService();
 }
 
-void PumporaAppDelegate::localtionError(QGeoPositionInfoSource::Error) { }
+// The updates have ended; the fill-up being entered keeps the position it has (0/0 when none
+// came). The settings switch and the next fill-up start them again.
+void PumporaAppDelegate::localtionError(const LocationError& error)
+{
+    std::fprintf(stderr, "pumpora: position updates stopped: the position source failed (%s %d)\n",
+        qPrintable(error.domain), error.code);
+}
 
-void PumporaAppDelegate::InitLocationService() { }
+void PumporaAppDelegate::InitLocationService()
+{
+    WCLocation* location = WCLocation::sharedWCLocation();
+    location->setDelegate(this);
+    location->initLocalService();
+}
 
-void PumporaAppDelegate::startLocationService() { }
+// Every fill-up entry starts the updates; a machine without a position source is told on the
+// first of them even when the settings switch was never touched.
+void PumporaAppDelegate::startLocationService()
+{
+    if (!Setting::getGPSFlag())
+        return;
+    InitLocationService();
+    WCLocation::sharedWCLocation()->startUpdatingLocation();
+}
 
-void PumporaAppDelegate::stopLocationService() { }
+void PumporaAppDelegate::stopLocationService()
+{
+    WCLocation::sharedWCLocation()->stopUpdatingLocation();
+}
+
+// Asked for on every start; once a run is enough to know.
+void PumporaAppDelegate::showLocationAlertOnce(
+    const QString& title, const QString& message, const QString& buttonTitle)
+{
+    if (m_locationAlertShown)
+        return;
+    m_locationAlertShown = true;
+    AlertView::showAlertWithTitle(title, message, buttonTitle);
+}
 
 void PumporaAppDelegate::updateCurrentCarInfo(CarInfo*) { }

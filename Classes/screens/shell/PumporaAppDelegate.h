@@ -1,13 +1,12 @@
 #pragma once
 
+#include "location/WCLocationDelegate.h"
 #include "screens/wizard/CarDisplacementViewController.h"
 #include "widgets/AppWindow.h"
 #include "widgets/ApplicationDelegate.h"
 #include "widgets/NavigationController.h"
 #include "widgets/TabBarController.h"
 
-#include <QGeoCoordinate>
-#include <QGeoPositionInfoSource>
 #include <QObject>
 #include <QPointer>
 
@@ -20,7 +19,7 @@ class Notification;
 // The application's delegate: it prepares the store on launch, shows the setup wizard at the
 // first start and the main tabs otherwise, turns a finished wizard into a stored car, and keeps
 // the last known position for the screens that record one.
-class PumporaAppDelegate : public QObject, public ApplicationDelegate
+class PumporaAppDelegate : public QObject, public ApplicationDelegate, public WCLocationDelegate
 {
     Q_OBJECT
 
@@ -67,10 +66,11 @@ public:
     void setMCoord(Coordinate coordinate);
     void clearCoord();
 
-    // Position capture. Nothing starts the location service in this app, so these hooks do
-    // nothing and new fill-ups are stored at 0/0; a fix that arrives is kept all the same.
-    void Location(const QGeoCoordinate& newLocation, const QGeoCoordinate& oldLocation);
-    void localtionError(QGeoPositionInfoSource::Error error);
+    // Position capture on the shared location service, whose delegate this is. A start asks
+    // for positions while the preference GPSFlag is on; the first fix is kept and ends the
+    // updates. A machine without a position source is told so once per run.
+    void Location(const QGeoCoordinate& newLocation, const QGeoCoordinate& oldLocation) override;
+    void localtionError(const LocationError& error) override;
     void InitLocationService();
     void startLocationService();
     void stopLocationService();
@@ -84,10 +84,12 @@ private:
     static ViewController* makeSetupWizard(CarInfo* car);
     void showLaunchFailure(const QString& reason);
     void showDamagedListsIfAny();
+    void showLocationAlertOnce(const QString& title, const QString& message, const QString& buttonTitle);
 
     std::unique_ptr<AppWindow> m_window;
     QPointer<NavigationController> m_mainNavController;
     QPointer<TabBarController> m_mainTabBarController;
     mutable std::mutex m_coordinateLock;
     Coordinate m_coordinate;
+    bool m_locationAlertShown = false;
 };

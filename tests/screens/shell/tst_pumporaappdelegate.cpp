@@ -1,3 +1,4 @@
+#include "location/WCLocation.h"
 #include "platform/DeviceLocale.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
@@ -17,8 +18,10 @@
 #include "widgets/TabBar.h"
 
 #include <QAbstractButton>
+#include <QNmeaPositionInfoSource>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -30,6 +33,27 @@ int exitStatusOfTheRun()
     return QCoreApplication::exec();
 }
 
+// The NMEA log replayed in place of a receiver, counting the times it is asked for positions.
+class ReplayedSource : public QNmeaPositionInfoSource
+{
+public:
+    explicit ReplayedSource(int* starts)
+        : QNmeaPositionInfoSource(SimulationMode)
+        , m_starts(starts)
+    {
+        setDevice(new QFile(QStringLiteral(PUMPORA_NMEA_LOG), this));
+    }
+
+    void startUpdates() override
+    {
+        ++*m_starts;
+        QNmeaPositionInfoSource::startUpdates();
+    }
+
+private:
+    int* m_starts;
+};
+
 } // namespace
 
 class TestPumporaAppDelegate : public QObject
@@ -39,6 +63,8 @@ class TestPumporaAppDelegate : public QObject
 private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<Application> m_application;
+    bool m_machineHasPositionSource = true;
+    int m_positionSourcesStarted = 0;
 
     PumporaAppDelegate* launch(bool expectedResult = true)
     {
@@ -57,6 +83,11 @@ private Q_SLOTS:
     {
         DeviceLocale::setLocaleName(QStringLiteral("en_US"));
         QVERIFY(MainBundle::installTranslator());
+        WCLocation::sharedWCLocation()->setSourceFactory([this]() -> std::unique_ptr<QGeoPositionInfoSource> {
+            if (!m_machineHasPositionSource)
+                return nullptr;
+            return std::make_unique<ReplayedSource>(&m_positionSourcesStarted);
+        });
     }
 
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
@@ -156,6 +187,63 @@ private Q_SLOTS:
         app->setMCoord({ 31.2, 121.6 });
         QCOMPARE(app->currentLatitude(), 31.2);
         QCOMPARE(app->currentlongitude(), 121.6);
+    }
+
+    // The settings switch set, then a fill-up entered and cancelled: what the location service
+    // asks for, what the coordinate cache keeps and what the user is told.
+    void positionCapture_data()
+    {
+        QTest::addColumn<bool>("gpsFlag");
+        QTest::addColumn<bool>("machineHasSource");
+        QTest::addColumn<int>("sourcesStarted");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("alerts");
+        QTest::newRow("the first fix is kept and ends the updates")
+            << true << true << 2 << 31.2304 << 121.4737 << 0;
+        QTest::newRow("the preference off asks for nothing") << false << true << 0 << 0.0 << 0.0 << 0;
+        QTest::newRow("no source on the machine is told once") << true << false << 0 << 0.0 << 0.0 << 1;
+    }
+
+    void positionCapture()
+    {
+        QFETCH(bool, gpsFlag);
+        QFETCH(bool, machineHasSource);
+        QFETCH(int, sourcesStarted);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, alerts);
+        m_machineHasPositionSource = machineHasSource;
+        m_positionSourcesStarted = 0;
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        PumporaAppDelegate* app = launch();
+        QVERIFY(Setting::setGPSFlag(gpsFlag));
+        WCLocation* location = WCLocation::sharedWCLocation();
+
+        if (gpsFlag) {
+            app->InitLocationService();
+            app->startLocationService();
+        } else {
+            app->stopLocationService();
+        }
+        QTRY_VERIFY(!location->isLuanching());
+        QCOMPARE(app->currentLatitude(), latitude);
+        QCOMPARE(app->currentlongitude(), longitude);
+        app->startLocationService();
+        app->stopLocationService();
+        QVERIFY(!location->isLuanching());
+        QVERIFY(!location->locationManager());
+
+        QCOMPARE(m_positionSourcesStarted, sourcesStarted);
+        const QList<PopupView*> shown = PopupView::shownPopups();
+        QCOMPARE(std::count_if(shown.cbegin(), shown.cend(),
+                     [](PopupView* popup) { return qobject_cast<AlertView*>(popup); }),
+            alerts);
+        if (alerts) {
+            QCOMPARE(ScreenDriver::shownAlert()->title(), QStringLiteral("Location Services Disabled"));
+            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("OK")));
+        }
     }
 
     // Neither a file that is not a log nor a log whose cars cannot be read is taken for an
