@@ -20,7 +20,9 @@
 #include "widgets/PickerView.h"
 #include "widgets/TextField.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -123,7 +125,7 @@ void AddOilViewController::viewDidLoad()
     mNotes->setTextLine(5);
     mNotes->setTextAlight(Qt::AlignLeft | Qt::AlignVCenter);
     mNotes->setTextOffset(50, 0);
-    mNotes->setMinimumHeight(mNotes->sizeHint().height() * 3 / 2);
+    mNotes->setMinimumHeight(QFontMetrics(Palette::font(Palette::Font::LongField)).lineSpacing() * 5 + 8);
 
     unitPrice = new QLabel(currency, this);
     unitTotal = new QLabel(currency, this);
@@ -164,7 +166,7 @@ void AddOilViewController::viewDidLoad()
     screen->setContentsMargins(0, 0, 0, 0);
     screen->setSpacing(0);
     screen->addWidget(oilNavigationBar);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = m_scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -194,8 +196,15 @@ void AddOilViewController::viewDidLoad()
     screen->addWidget(m_keyRoom);
     for (QWidget* picker : { static_cast<QWidget*>(datePicker), static_cast<QWidget*>(specPicker),
              static_cast<QWidget*>(milePicker) }) {
+        // Under the form's column, as wide as it at the most; a row of the screen's own layout,
+        // so that the date picker's keys can sit in the screen above it.
         picker->hide();
-        screen->addWidget(picker);
+        picker->setMaximumWidth(kFormWidth);
+        auto* row = new QHBoxLayout;
+        row->addStretch(1);
+        row->addWidget(picker, 1000);
+        row->addStretch(1);
+        screen->addLayout(row);
     }
     datePicker->AddHelpView();
     showForm();
@@ -280,8 +289,13 @@ void AddOilViewController::onPropertyViewTap(PropertyView* view)
     if (view != activePropertyView) {
         if (activePropertyView)
             activePropertyView->setActive(false);
-        if (QWidget* picker = pickerOf(activePropertyView))
+        if (QWidget* picker = pickerOf(activePropertyView)) {
+            // A hidden widget with the keys hands them on as Tab does, which here would tap a
+            // field in the middle of this tap.
+            if (QWidget* keys = focusWidget(); keys && (keys == picker || picker->isAncestorOf(keys)))
+                keys->clearFocus();
             picker->hide();
+        }
         activePropertyView = view;
         if (!pickerOf(view)) {
             // Amounts take digits and a point; the note any text.
@@ -303,6 +317,9 @@ void AddOilViewController::onPropertyViewTap(PropertyView* view)
         hiddenField->becomeFirstResponder();
     }
     view->setActive(true);
+    // The field stays in sight above its picker or the key bar.
+    layout()->activate();
+    m_scroll->ensureWidgetVisible(view);
 }
 
 bool AddOilViewController::textField(TextField* field, int, int, const QString& replacement)

@@ -13,6 +13,7 @@ class NavigationBar;
 class Oil;
 class PickerView;
 class QLabel;
+class QScrollArea;
 class TextField;
 
 // The one screen on which fill-ups are entered and changed, presented modally with its own bar:
@@ -101,6 +102,7 @@ private:
 
     // Keeps the room at the bottom where the key bar, or the date picker's keys, show.
     QWidget* m_keyRoom = nullptr;
+    QScrollArea* m_scroll = nullptr;
     Oil* m_updateOil = nullptr;
     CarInfo* m_carInfo = nullptr;
     std::unique_ptr<OilEntryForm> m_form;
