@@ -27,8 +27,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <array>
-
 using Field = OilEntryForm::Field;
 
 namespace {
@@ -96,14 +94,18 @@ void AddOilViewController::viewDidLoad()
         }
     }
     setTitle(MainBundle::localizedString(m_updateOil ? "更改记录" : "添加加油记录"));
-    const Unit& unit = Unit::orNone(car->unit);
-    const QString currency = Utility::getCurrencySybol();
-
     oilNavigationBar = new NavigationBar(this);
     oilNavigationBar->setItem(navigationItem(), false);
     if (m_updateOil)
         oilNavigationBar->setTintColor(Palette::colour(Palette::Colour::ChangeBar));
+    makeFields(Unit::orNone(car->unit));
+    makePickers();
+    layOutScreen();
+    showForm();
+}
 
+void AddOilViewController::makeFields(const Unit& unit)
+{
     hiddenField = TextField::hiddenInput(this);
     hiddenField->setDelegate(this);
     connect(hiddenField, &TextField::textChanged, this, &AddOilViewController::didTextChanged);
@@ -127,11 +129,15 @@ void AddOilViewController::viewDidLoad()
     mNotes->setTextOffset(50, 0);
     mNotes->setMinimumHeight(QFontMetrics(Palette::font(Palette::Font::LongField)).lineSpacing() * 5 + 8);
 
+    const QString currency = Utility::getCurrencySybol();
     unitPrice = new QLabel(currency, this);
     unitTotal = new QLabel(currency, this);
     unitVolumn = new QLabel(unit.VolumnUnit, this);
     unitMiles = new QLabel(unit.MileageUnit, this);
+}
 
+void AddOilViewController::makePickers()
+{
     datePicker = new CHDatePickerView(this);
     datePicker->wheels()->setAccessibleName(mDate->accessibleName());
     datePicker->setDate(m_form->date(), false);
@@ -146,21 +152,13 @@ void AddOilViewController::viewDidLoad()
         showForm();
     });
 
-    QStringList digits;
-    for (int digit = 0; digit < 10; ++digit)
-        digits << QString::number(digit);
-    milePicker = new PickerView(this);
+    milePicker = CarInitKMViewController::makeOdometerWheels(m_form->miles(), this);
     milePicker->setAccessibleName(mMiles->accessibleName());
-    milePicker->setComponents(QList<QStringList>(kOdometerWheels, digits));
-    milePicker->setComponentNames(
-        { MainBundle::localizedString("十万位"), MainBundle::localizedString("万位"),
-            MainBundle::localizedString("千位"), MainBundle::localizedString("百位"),
-            MainBundle::localizedString("十位"), MainBundle::localizedString("个位") });
-    const std::array<int, kOdometerWheels> wheels = CarInitKMViewController::digitsOf(m_form->miles());
-    for (int wheel = 0; wheel < kOdometerWheels; ++wheel)
-        milePicker->selectRow(wheels[size_t(wheel)], wheel, false);
     connect(milePicker, &PickerView::didSelectRow, this, &AddOilViewController::mileTurned);
+}
 
+void AddOilViewController::layOutScreen()
+{
     // The form scrolls in a small window; the wheels and the key bar keep the bottom.
     auto* screen = new QVBoxLayout(this);
     screen->setContentsMargins(0, 0, 0, 0);
@@ -207,7 +205,6 @@ void AddOilViewController::viewDidLoad()
         screen->addLayout(row);
     }
     datePicker->AddHelpView();
-    showForm();
 }
 
 void AddOilViewController::viewDidAppear()
@@ -370,10 +367,7 @@ void AddOilViewController::setDate()
 
 void AddOilViewController::mileTurned()
 {
-    qint64 reading = 0;
-    for (int wheel = 0; wheel < kOdometerWheels; ++wheel)
-        reading = reading * 10 + milePicker->selectedRowInComponent(wheel) % 10;
-    m_form->setMiles(reading);
+    m_form->setMiles(CarInitKMViewController::readingOf(*milePicker));
     mMiles->setText(m_form->text(Field::Miles));
 }
 

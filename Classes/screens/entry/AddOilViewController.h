@@ -15,6 +15,7 @@ class PickerView;
 class QLabel;
 class QScrollArea;
 class TextField;
+class Unit;
 
 // The one screen on which fill-ups are entered and changed, presented modally with its own bar:
 // a new fill-up from a car page, a change of a stored one (setUpdateOil) from the fill-up
@@ -30,8 +31,6 @@ class AddOilViewController : public BaseNumberEditViewController,
     Q_OBJECT
 
 public:
-    static constexpr int kOdometerWheels = 6;
-
     explicit AddOilViewController(QWidget* parent = nullptr);
     ~AddOilViewController() override;
 
@@ -85,6 +84,9 @@ protected:
     PropertyView* activePropertyView = nullptr;
 
 private:
+    void makeFields(const Unit& unit);
+    void makePickers();
+    void layOutScreen();
     void didTextChanged(const QString& text);
     void onDateChanged();
     void setDate();
