@@ -32,6 +32,30 @@ std::array<int, CarInitKMViewController::kWheels> CarInitKMViewController::digit
     return digits;
 }
 
+PickerView* CarInitKMViewController::makeOdometerWheels(double reading, QWidget* parent)
+{
+    QStringList rows;
+    for (int digit = 0; digit < 10; ++digit)
+        rows << QString::number(digit);
+    auto* wheels = new PickerView(parent);
+    wheels->setComponents(QList<QStringList>(kWheels, rows));
+    wheels->setComponentNames({ MainBundle::localizedString("十万位"), MainBundle::localizedString("万位"),
+        MainBundle::localizedString("千位"), MainBundle::localizedString("百位"),
+        MainBundle::localizedString("十位"), MainBundle::localizedString("个位") });
+    const std::array<int, kWheels> digits = digitsOf(reading);
+    for (int wheel = 0; wheel < kWheels; ++wheel)
+        wheels->selectRow(digits[size_t(wheel)], wheel, false);
+    return wheels;
+}
+
+qint64 CarInitKMViewController::readingOf(const PickerView& wheels)
+{
+    qint64 reading = 0;
+    for (int wheel = 0; wheel < kWheels; ++wheel)
+        reading = reading * 10 + wheels.selectedRowInComponent(wheel) % 10;
+    return reading;
+}
+
 void CarInitKMViewController::viewDidLoad()
 {
     BaseNumberEditViewController::viewDidLoad();
@@ -39,22 +63,11 @@ void CarInitKMViewController::viewDidLoad()
     setTitle(title);
     const double reading = m_carInfo ? m_carInfo->dCarInitKM : 0;
 
-    QStringList rows;
-    for (int digit = 0; digit < 10; ++digit)
-        rows << QString::number(digit);
     pv = new PropertyView(this);
     pv->setAccessibleName(title);
     pv->setDelegate(this);
-    mPickerView = new PickerView(pv);
+    mPickerView = makeOdometerWheels(reading, pv);
     mPickerView->setAccessibleName(title);
-    mPickerView->setComponents(QList<QStringList>(kWheels, rows));
-    mPickerView->setComponentNames(
-        { MainBundle::localizedString("十万位"), MainBundle::localizedString("万位"),
-            MainBundle::localizedString("千位"), MainBundle::localizedString("百位"),
-            MainBundle::localizedString("十位"), MainBundle::localizedString("个位") });
-    const std::array<int, kWheels> digits = digitsOf(reading);
-    for (int wheel = 0; wheel < kWheels; ++wheel)
-        mPickerView->selectRow(digits[size_t(wheel)], wheel, false);
     connect(mPickerView, &PickerView::didSelectRow, this, &CarInitKMViewController::wheelTurned);
     auto* frame = new QVBoxLayout(pv);
     frame->setContentsMargins(12, 12, 12, 12);
@@ -102,8 +115,5 @@ void CarInitKMViewController::onPropertyViewTap(PropertyView*)
 
 void CarInitKMViewController::wheelTurned()
 {
-    int reading = 0;
-    for (int wheel = 0; wheel < kWheels; ++wheel)
-        reading = reading * 10 + mPickerView->selectedRowInComponent(wheel) % 10;
-    mLable->setText(QString::number(reading));
+    mLable->setText(QString::number(readingOf(*mPickerView)));
 }

@@ -29,6 +29,11 @@ public:
     // The digits of a reading's whole part, hundred-thousands first; a reading of a million or
     // more shows its last six digits.
     static std::array<int, kWheels> digitsOf(double reading);
+    // The wheels of a reading, each named after its place and standing on that reading's digits;
+    // the fill-up screen's odometer is entered on the same.
+    static PickerView* makeOdometerWheels(double reading, QWidget* parent);
+    // The reading the wheels make.
+    static qint64 readingOf(const PickerView& wheels);
 
     // The wheels take the arrow keys.
     void onPropertyViewTap(PropertyView* view) override;
