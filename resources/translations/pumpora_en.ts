@@ -552,10 +552,6 @@ Switch cars on the Overview page.</translation>
         <translation>Please enter the volume.</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>体积超出最大油箱容积</source>
         <translation>The volume exceeds the tank&apos;s capacity.</translation>
     </message>
