@@ -26,7 +26,8 @@ QToolButton* makeButton(QWidget* parent)
     return button;
 }
 
-// A text button, or a bare icon when the action has an icon and no text.
+// A text button, or a bare icon when the action has an icon and no text (its tool tip then
+// names it).
 void showAction(QToolButton* button, QAction* action)
 {
     const QList<QAction*> old = button->actions();
@@ -40,6 +41,8 @@ void showAction(QToolButton* button, QAction* action)
     const bool iconOnly = action->text().isEmpty() && !action->icon().isNull();
     button->setObjectName(iconOnly ? QStringLiteral("icon") : QString());
     button->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
+    // An image says nothing to a screen reader; the action's tool tip names the button.
+    button->setAccessibleName(iconOnly ? action->toolTip() : QString());
     button->setIconSize(kIconSize);
     // The object name selects the style sheet rule; re-polish to apply it.
     button->style()->unpolish(button);

@@ -3,6 +3,7 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "screens/overview/MainViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
@@ -44,8 +45,11 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
         = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
-        auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
-        screen->setTabBarItem(screen->title(), MainBundle::imageNamed(QLatin1String(icons[tab])));
+        ViewController* screen = tab == OverviewTab
+            ? static_cast<ViewController*>(new MainViewController)
+            : new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
+        screen->setTabBarItem(
+            MainBundle::localizedString(titles[tab]), MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }
     return screens;
