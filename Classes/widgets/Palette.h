@@ -42,6 +42,8 @@ public:
         KeyBottom,
         KeyBorder,
         Reading, // an odometer reading in its seven-segment face
+        Total, // the total paid for a fill-up, the figure entered first
+        ChangeBar, // the tint of a bar over a screen that changes a stored record
     };
 
     enum class Font
