@@ -1,6 +1,7 @@
 #include "screens/overview/MainViewController.h"
 
 #include "platform/MainBundle.h"
+#include "screens/entry/AddOilViewController.h"
 #include "screens/overview/NLPageControl.h"
 #include "screens/overview/PageView.h"
 #include "screens/shell/PumporaAppDelegate.h"
@@ -229,6 +230,10 @@ void MainViewController::PageViewOfAddOil(PageView* page)
     if (!page->mCarInfo())
         return;
     makePageCurrent(page);
+    auto* entry = new AddOilViewController;
+    entry->setCarInfo(page->mCarInfo());
+    entry->setDissDelegate(this);
+    presentModalViewController(entry, true);
 }
 
 void MainViewController::willDissModalViewController(ViewController*)

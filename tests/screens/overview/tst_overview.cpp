@@ -2,6 +2,7 @@
 #include "charts/ChartView.h"
 #include "platform/Clock.h"
 #include "platform/FontCatalog.h"
+#include "screens/entry/AddOilViewController.h"
 #include "screens/overview/MFCell.h"
 #include "screens/overview/MHCell.h"
 #include "screens/overview/MainViewController.h"
@@ -244,6 +245,35 @@ private Q_SLOTS:
         QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, m_polo);
         QCOMPARE(storedDefault(), m_polo);
         QCOMPARE(m_overview->pageController()->currentPage(), 1);
+    }
+
+    // Add on Polo's page while Golf is current: the entry screen is for Polo, the fill-up is
+    // stored under Polo, and Polo's page shows it once the entry screen is gone.
+    void aFillUpAddedOnAPageBelongsToItsCar()
+    {
+        twoCars();
+        show();
+        QCOMPARE(title(), QStringLiteral("Golf"));
+        ScreenDriver::tap(page(1)->mButton());
+        auto* entry = qobject_cast<AddOilViewController*>(m_host->window()->visibleViewController());
+        QVERIFY(entry);
+        QCOMPARE(entry->carInfo()->carID, m_polo);
+        // A total of 100 at 8 a litre.
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("100"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("8"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QCOMPARE(LogBuilder::value(QStringLiteral("select group_concat(car_id || ' ' || oil_volumn) from "
+                                                  "oil_history where oil_money = 100")),
+            m_polo + QStringLiteral(" 12.5"));
+        QTRY_COMPARE(m_overview->allPages().size(), 2);
+        QCOMPARE(page(1)->myData().size(), 4);
+        QVERIFY2(page(1)->latestCell()->info().contains(QLatin1String("12.50")),
+            qPrintable(page(1)->latestCell()->info()));
+        checkShowing(1, m_polo, QStringLiteral("Polo"));
     }
 
     // Pages are dropped when the overview leaves and built anew when it comes back, showing what
