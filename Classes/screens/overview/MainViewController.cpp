@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -49,9 +50,18 @@ void MainViewController::viewDidLoad()
     layout->addWidget(mScrollView, 1);
     layout->addWidget(mPageController);
 
-    // The car information screen is not part of the app yet: its button shows, disabled.
-    mCarButton = new QAction(
-        QIcon(QPixmap::fromImage(MainBundle::imageNamed(QStringLiteral("vehicle.png")))), QString(), this);
+    // The car information screen is not part of the app yet: its button shows, disabled, its
+    // image faint (the style's own disabled image of a white picture looks no different).
+    const QPixmap vehicle = QPixmap::fromImage(MainBundle::imageNamed(QStringLiteral("vehicle.png")));
+    QPixmap faint(vehicle.size());
+    faint.fill(Qt::transparent);
+    QPainter painter(&faint);
+    painter.setOpacity(0.35);
+    painter.drawPixmap(0, 0, vehicle);
+    painter.end();
+    QIcon icon(vehicle);
+    icon.addPixmap(faint, QIcon::Disabled);
+    mCarButton = new QAction(icon, QString(), this);
     mCarButton->setToolTip(MainBundle::localizedString("车辆信息"));
     mCarButton->setEnabled(false);
 }
