@@ -13,6 +13,7 @@ public:
     explicit BenchmarkLog(int fillUpsPerCar);
 
     QString carID() const { return m_carID; }
+    QString dataDirectory() const { return m_directory.path(); }
     QString databasePath() const;
     double startSeconds() const { return m_start; }
 

@@ -1,8 +1,10 @@
 // Times each user-visible refresh of a large log, beside a baseline that computes the same
-// figures over one open connection, and prints Pumpora/baseline for each.
+// figures over one open connection, and start-up beside a bare window; prints Pumpora/baseline
+// for each.
 //   build/benchmarks/pumpora_benchmark [--benchmark_filter=...]
 #include "Baseline.h"
 #include "BenchmarkLog.h"
+#include "charts/ChartView.h"
 #include "charts/ReportChartRow.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
@@ -12,13 +14,17 @@
 #include "reports/StringFormat.h"
 #include "screens/report/ExportPDF.h"
 #include "screens/report/ReportExport.h"
+#include "screens/shell/PumporaAppDelegate.h"
 #include "store/CarManage.h"
 #include "store/Unit.h"
+#include "widgets/AppWindow.h"
+#include "widgets/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QPaintEvent>
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -26,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -224,6 +231,79 @@ void exportFrames(benchmark::State& state)
     }
     state.counters["longest_frame_ms"] = longestFrame;
     state.counters["longest_frame_cpu_ms"] = longestFrameCpu;
+// Runs the event loop until a widget the test picks receives its first paint event.
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(std::function<bool(QObject*)> isWatched)
+        : m_isWatched(std::move(isWatched))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+
+    // False when nothing was painted within ten seconds.
+    bool wait()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!m_painted && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return m_painted;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_isWatched(watched))
+            m_painted = true;
+        return false;
+    }
+
+private:
+    std::function<bool(QObject*)> m_isWatched;
+    bool m_painted = false;
+};
+
+// Start-up as the user waits for it: from the application delegate's launch to the first paint
+// of a car page's chart on the overview. Every start is a fresh session on the log, as every
+// return to the app is a fresh start; closing the app is not timed.
+void startUp(benchmark::State& state)
+{
+    const QString directory = workload(int(state.range(0))).log->dataDirectory();
+    for (auto _ : state) {
+        auto session = std::make_unique<Session>(directory);
+        auto application = std::make_unique<Application>(std::make_unique<PumporaAppDelegate>());
+        FirstPaint chart([](QObject* watched) { return qobject_cast<ChartView*>(watched) != nullptr; });
+        if (!application->launch() || !chart.wait()) {
+            state.SkipWithError("the overview did not show");
+            break;
+        }
+        state.PauseTiming();
+        application.reset();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The least any start-up costs in this process: a bare window of the app's size, shown and
+// painted once.
+void startUpBaseline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<QWidget>();
+        window->resize(AppWindow::kDefaultSize);
+        QWidget* bare = window.get();
+        FirstPaint painted([bare](QObject* watched) { return watched == bare; });
+        window->show();
+        if (!painted.wait()) {
+            state.SkipWithError("the bare window did not show");
+            break;
+        }
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
 }
 
 // Collects each run's time per iteration to print the ratios at the end.
@@ -266,7 +346,8 @@ private:
 
 int main(int argc, char* argv[])
 {
-    // The export draws text and charts, which needs a GUI application but no display.
+    // The export draws text and charts, and start-up shows the window: a GUI application, but
+    // no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     RuntimeDirectory::ensureSet();
     int applicationArgc = 1;
@@ -289,6 +370,10 @@ int main(int argc, char* argv[])
         if (size == 2000) {
             benchmark::RegisterBenchmark("exportPDF", exportPDF)->Arg(size)->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark("exportFrames", exportFrames)
+                ->Arg(size)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("startUp", startUp)->Arg(size)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("startUpBaseline", startUpBaseline)
                 ->Arg(size)
                 ->Unit(benchmark::kMillisecond);
         }

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/MainBundle.h"
 #include "reports/DateEx.h"
+#include "reports/NumberText.h"
 #include "reports/StringFormat.h"
 #include "store/CarInfo.h"
 #include "store/Setting.h"
@@ -39,7 +40,14 @@ OverviewFigures::OverviewFigures(const CarInfo& car)
 
 bool OverviewFigures::read()
 {
-    *this = OverviewFigures(*m_car);
+    const CarInfo* car = m_car;
+    *this = OverviewFigures();
+    m_car = car;
+    if (!car) {
+        m_latestFillUpText = MainBundle::localizedString("尚无录入加油数据");
+        makeChartLabels();
+        return true;
+    }
     QString error;
     std::optional<CarAllReport> totals = m_car->getCarAllReport(true, &error);
     // The latest fill-up may be missing; only a failed read leaves a reason.
@@ -84,4 +92,17 @@ void OverviewFigures::makeChartLabels()
     for (; m_xLables.size() < kChartLabels; day = DateEx::daySetOffAt(day, 1))
         m_xLables.append(DateEx::chartDateString(day));
     m_yStep = Utility::ChartYAxisSetOff(largest, kYTicks, kStepMultiples, std::size(kStepMultiples));
+}
+
+QString OverviewFigures::yLable(unsigned tick) const
+{
+    return NumberText::stringOfDecimalCount(double(tick) * double(m_yStep), 2);
+}
+
+// The y labels stand right of the plot; a step of 200 or more makes them wider.
+float OverviewFigures::chartRightMargin() const
+{
+    if (m_yStep < 200)
+        return 6.0f;
+    return m_yStep < 2000 ? 15.0f : 18.0f;
 }

@@ -18,13 +18,17 @@ public:
     // The figures of that car, empty until read. The car must outlive them (the car manager
     // keeps every car for the run).
     explicit OverviewFigures(const CarInfo& car);
+    // The figures of a page without a car (a log that has none yet): no totals, no fill-up, and
+    // a chart of five empty days from today.
+    OverviewFigures() = default;
 
     // Reads the figures afresh; the chart's filler dates count from now (Clock). False, with the
     // reason in errorString() and nothing to show, when the log cannot be read.
     bool read();
     QString errorString() const { return m_errorString; }
 
-    const CarInfo& car() const { return *m_car; }
+    // Null for a page without a car.
+    const CarInfo* car() const { return m_car; }
 
     // The summary row: mRPTMoneyString, mRPTVolumnString and mRPTMilesString; mAvgMoneyString is
     // the cost per distance and totals().averageConsumptionText() the average consumption.
@@ -40,11 +44,15 @@ public:
     const QList<Oil>& lastFillUps() const { return m_lastFillUps; }
     const QStringList& xLables() const { return m_xLables; }
     qint64 yStep() const { return m_yStep; }
+    // The label of y tick index (0 at the origin): its value, tick x step.
+    QString yLable(unsigned tick) const;
+    // The room right of the plot that the widest y label needs.
+    float chartRightMargin() const;
 
 private:
     void makeChartLabels();
 
-    const CarInfo* m_car;
+    const CarInfo* m_car = nullptr;
     CarAllReport m_totals;
     QString m_latestFillUpText;
     QList<Oil> m_lastFillUps;

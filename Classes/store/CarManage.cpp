@@ -113,12 +113,12 @@ bool CarManage::loadDefaultCar(QString* error)
     return true;
 }
 
-void CarManage::setDefaultCar(CarInfo* car)
+bool CarManage::setDefaultCar(CarInfo* car)
 {
     if (!car)
-        return;
-    Setting::setDefaultCarID(car->carID);
+        return true;
     m_currentCar = car;
+    return Setting::setDefaultCarID(car->carID);
 }
 
 int CarManage::getDefaultCarIndex()

@@ -34,8 +34,9 @@ public:
     // Makes the stored default car current; a stale default is replaced by the first car.
     // False, with the reason in *error and nothing current, when the cars cannot be read.
     bool loadDefaultCar(QString* error = nullptr);
-    // Stores the car's key as the default and makes it current; nullptr is ignored.
-    void setDefaultCar(CarInfo* car);
+    // Makes the car current and stores its key as the default; nullptr is ignored. False when
+    // the default could not be stored: the car is current all the same, for this run only.
+    bool setDefaultCar(CarInfo* car);
     // The default car's position in the list; 0 without a default or when it is not there.
     int getDefaultCarIndex();
 

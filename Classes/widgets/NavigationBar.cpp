@@ -42,6 +42,8 @@ void showAction(QToolButton* button, QAction* action)
     const bool iconOnly = !action->icon().isNull();
     button->setObjectName(iconOnly ? QStringLiteral("icon") : QString());
     button->setToolButtonStyle(iconOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
+    // An image says nothing to a screen reader; the action's tool tip names the button.
+    button->setAccessibleName(iconOnly ? action->toolTip() : QString());
     button->setIconSize(kIconSize);
     // The object name selects the style sheet rule; re-polish to apply it.
     button->style()->unpolish(button);

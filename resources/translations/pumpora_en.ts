@@ -500,8 +500,34 @@ Switch cars on the Overview page.</translation>
         <translation>Units</translation>
     </message>
     <message>
+        <source>车辆统计</source>
+        <translation>Car totals</translation>
+    </message>
+    <message>
+        <source>最近一次加油</source>
+        <translation>Last fill-up</translation>
+    </message>
+    <message>
+        <source>车辆页面</source>
+        <translation>Cars</translation>
+    </message>
+    <message>
+        <source>车辆信息</source>
+        <translation>Car Information</translation>
+    </message>
+    <message>
+    </message>
+    <message>
         <source>添加加油记录</source>
         <translation>Add Fill-up</translation>
+    </message>
+    <message>
+        <source>最近加油信息</source>
+        <translation>Recent Fill-ups</translation>
+    </message>
+    <message>
+        <source>当前车辆没有保存为默认车辆：无法写入 %1</source>
+        <translation>The car was not saved as the default car: %1 cannot be written.</translation>
     </message>
     <message>
         <source>更改记录</source>

@@ -300,6 +300,42 @@ private Q_SLOTS:
         QTEST(figures.totals().averageConsumptionText(), "average");
     }
 
+    // A page's y axis by its largest volume: the tick labels and the room they need right of
+    // the plot. A page without a car (a log with none yet) has the chart of no fill-up.
+    void aPagesYAxis_data()
+    {
+        QTest::addColumn<double>("largest"); // below 0: no car
+        QTest::addColumn<QString>("yLables");
+        QTest::addColumn<float>("margin");
+        QTest::newRow("no car") << -1.0 << "1 2 3 4 5" << 6.0f;
+        QTest::newRow("47 litres") << 47.0 << "10 20 30 40 50" << 6.0f;
+        QTest::newRow("900 litres: step 200") << 900.0 << "200 400 600 800 1,000" << 15.0f;
+        QTest::newRow("8,000 litres: step 2,000") << 8000.0 << "2,000 4,000 6,000 8,000 10,000" << 18.0f;
+    }
+
+    void aPagesYAxis()
+    {
+        QFETCH(double, largest);
+        Clock::setFixedNow(Date(LogBuilder::at(2011, 6, 15)));
+        OverviewFigures figures;
+        if (largest >= 0) {
+            add(LogBuilder::at(2011, 6, 1), 201106, largest, 2 * largest, 1000);
+            figures = OverviewFigures(*car());
+        }
+        QVERIFY(figures.read());
+        QStringList lables;
+        for (unsigned tick = 1; tick <= 5; ++tick)
+            lables << figures.yLable(tick);
+        QTEST(lables.join(QLatin1Char(' ')), "yLables");
+        QTEST(figures.chartRightMargin(), "margin");
+        if (largest < 0) {
+            QVERIFY(!figures.car() && figures.totals().mRPTMoneyString.isEmpty());
+            QCOMPARE(figures.totals().averageConsumptionText(), QStringLiteral("No data yet"));
+            QCOMPARE(figures.latestFillUpText(), QStringLiteral("No fill-up entered yet"));
+            QCOMPARE(figures.xLables(), QStringList({ "Jun 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" }));
+        }
+    }
+
     // A log that can no longer be read gives an error, and no figures from the read before.
     void aFailedReadIsAnErrorNotZeros()
     {

@@ -4,6 +4,7 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "screens/overview/MainViewController.h"
 #include "platform/XdgEmailComposer.h"
 #include "screens/report/ReprotViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
@@ -50,6 +51,18 @@ PumporaAppDelegate* PumporaAppDelegate::appDelegate()
 
 // The tab screens arrive one by one; until a screen exists, its tab shows an empty page with its
 // title.
+ViewController* PumporaAppDelegate::makeTabScreen(Tab tab, const QString& title)
+{
+    switch (tab) {
+    case OverviewTab:
+        return new MainViewController;
+    case ReportTab:
+        return new ReprotViewController(std::make_unique<XdgEmailComposer>());
+    default:
+        return new PlaceholderViewController(title);
+    }
+}
+
 QList<ViewController*> PumporaAppDelegate::makeTabScreens()
 {
     const char* const titles[] = { "油耗概述", "油耗报表", "历史记录", "偏好设置" };
@@ -58,9 +71,7 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
         const QString title = MainBundle::localizedString(titles[tab]);
-        ViewController* screen = tab == ReportTab
-            ? static_cast<ViewController*>(new ReprotViewController(std::make_unique<XdgEmailComposer>()))
-            : new PlaceholderViewController(title);
+        ViewController* screen = makeTabScreen(Tab(tab), title);
         screen->setTabBarItem(title, MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }

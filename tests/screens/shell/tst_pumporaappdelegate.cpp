@@ -124,9 +124,10 @@ private Q_SLOTS:
 
         QCOMPARE(tabs->tabBar()->count(), 4);
         QCOMPARE(tabs->tabBar()->backgroundImage(), MainBundle::imageNamed(QStringLiteral("tab.png")));
-        // Each tab shows its title in the shared navigation bar when it appears.
+        // Each tab shows its title in the shared navigation bar when it appears; the overview the
+        // current car's name.
         NavigationBar* bar = app->mainNavController()->navigationBar();
-        QCOMPARE(bar->title(), QStringLiteral("Overview"));
+        QCOMPARE(bar->title(), QStringLiteral("Polo"));
         ScreenDriver::tap(tabs->tabBar()->button(PumporaAppDelegate::SettingsTab));
         QCOMPARE(bar->title(), QStringLiteral("Settings"));
         // A screen reader names every tab, and the tab it toggles is chosen as by a click.

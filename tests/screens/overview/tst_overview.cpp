@@ -1,0 +1,330 @@
+#include "charts/BackgroundButton.h"
+#include "charts/ChartView.h"
+#include "platform/Clock.h"
+#include "platform/FontCatalog.h"
+#include "screens/entry/AddOilViewController.h"
+#include "screens/overview/MFCell.h"
+#include "screens/overview/MHCell.h"
+#include "screens/overview/MainViewController.h"
+#include "screens/overview/NLPageControl.h"
+#include "screens/overview/PageView.h"
+#include "screens/shell/PlaceholderViewController.h"
+#include "screens/shell/PumporaAppDelegate.h"
+#include "store/CarManage.h"
+#include "store/Setting.h"
+#include "support/AccessibilityWalk.h"
+#include "support/LogBuilder.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+#include "widgets/AlertView.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+#include "widgets/PagingScrollView.h"
+#include "widgets/TabBarController.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+// The overview as the first of the main tabs, shown in Chinese, now being 15 June 2011 in
+// Shanghai. What it stores is read back from the files themselves.
+class TestOverview : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+    TabBarController* m_tabs = nullptr;
+    MainViewController* m_overview = nullptr;
+    QString m_golf;
+    QString m_polo;
+
+    // The tabs with the overview built and refreshed on the cars stored so far.
+    void show()
+    {
+        QVERIFY(CarManage::sharedCarManage()->loadDefaultCar());
+        m_tabs = new TabBarController;
+        m_overview = new MainViewController;
+        const QList<ViewController*> screens { m_overview, new PlaceholderViewController(QStringLiteral("1")),
+            new PlaceholderViewController(QStringLiteral("2")) };
+        for (ViewController* screen : screens)
+            screen->setTabBarItem(screen->title(), QImage());
+        m_tabs->setViewControllers(screens);
+        m_host = std::make_unique<ScreenHost>(m_tabs);
+        QTRY_VERIFY(!m_overview->isShowingActive());
+        // An alert's message names a file: no key to translate.
+        QStringList problems = AccessibilityWalk::faults(m_host->window());
+        if (!ScreenDriver::shownAlert())
+            problems += AccessibilityWalk::untranslated(m_host->window());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // Golf and Polo, Golf current; Polo with three fill-ups.
+    void twoCars()
+    {
+        m_golf = LogBuilder::addCar(QStringLiteral("Golf"));
+        m_polo = LogBuilder::addCar(QStringLiteral("Polo"));
+        for (const double volumn : { 40.2, 47.0, 45.3 })
+            addFillUp(m_polo, volumn);
+        QVERIFY(Setting::setDefaultCarID(m_golf));
+    }
+
+    static void addFillUp(const QString& car, double volumn)
+    {
+        static int day = 0;
+        ++day;
+        LogBuilder::addFillUp(car,
+            { LogBuilder::at(2011, 6, day % 14 + 1), 201106, volumn, 8 * volumn, 8, 1000.0 + 400 * day, 0 });
+    }
+
+    PageView* page(int index) const { return m_overview->allPages().value(index); }
+    QString title() const { return m_host->navigationController()->navigationBar()->title(); }
+
+    // The stored default car, read from the preferences file.
+    static QString storedDefault()
+    {
+        return QSettings(Setting::preferencesPath(), QSettings::IniFormat)
+            .value(QLatin1String(Setting::kDefaultCar))
+            .toString();
+    }
+
+    // The car the overview shows and works on, everywhere it shows: the current car, the stored
+    // default, the title, the dots and the page the scroller rests on.
+    void checkShowing(int index, const QString& key, const QString& name)
+    {
+        QTRY_COMPARE(
+            m_overview->scrollView()->contentOffset(), index * m_overview->scrollView()->viewport()->width());
+        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, key);
+        QCOMPARE(storedDefault(), key);
+        QCOMPARE(title(), name);
+        QCOMPARE(m_overview->pageController()->currentPage(), index);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
+    void init()
+    {
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        QVERIFY(LogBuilder::createStore());
+        QVERIFY(Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1))));
+        Clock::setFixedNow(Date(LogBuilder::at(2011, 6, 15)));
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    // A page's chart and rows for its car's fill-ups; a log without a car has one empty page.
+    void aPageShowsItsCarsFigures_data()
+    {
+        QTest::addColumn<QList<double>>("volumns"); // null: no car
+        QTest::addColumn<QString>("yLables");
+        QTest::addColumn<int>("fillerLables");
+        QTest::newRow("no car") << QList<double>() << "1 2 3 4 5" << 5;
+        QTest::newRow("a car without fill-ups") << QList<double> {} << "1 2 3 4 5" << 5;
+        QTest::newRow("40.2, 47.0, 45.3") << QList<double> { 40.2, 47.0, 45.3 } << "10 20 30 40 50" << 2;
+        QTest::newRow("up to 52.7") << QList<double> { 52.7, 30 } << "20 40 60 80 100" << 3;
+        QTest::newRow("exactly five") << QList<double> { 30, 31, 32, 33, 34 } << "10 20 30 40 50" << 0;
+    }
+
+    void aPageShowsItsCarsFigures()
+    {
+        QFETCH(QList<double>, volumns);
+        QFETCH(int, fillerLables);
+        const bool noCar = QByteArray(QTest::currentDataTag()) == "no car";
+        if (!noCar) {
+            const QString key = LogBuilder::addCar(QStringLiteral("Golf"));
+            for (const double volumn : volumns)
+                addFillUp(key, volumn);
+        }
+        show();
+        QCOMPARE(m_overview->allPages().size(), 1);
+        PageView* shown = page(0);
+        QCOMPARE(shown->mCarInfo() == nullptr, noCar);
+        QCOMPARE(shown->myData(), volumns);
+        QCOMPARE(shown->xLables().size(), volumns.size() + fillerLables);
+        ChartView& chart = *shown->mChartView();
+        QStringList yLables;
+        for (unsigned tick = 1; tick <= 5; ++tick) {
+            float x = 0, y = 0;
+            yLables << shown->loadTextYMajorTick(tick, x, y, chart);
+        }
+        QTEST(yLables.join(QLatin1Char(' ')), "yLables");
+        QCOMPARE(chart.mxLogicValue->size(), volumns.size());
+        QCOMPARE(shown->summaryCell()->avageVolumn() == QStringLiteral("暂无数据"), volumns.size() < 2);
+        QCOMPARE(shown->summaryCell()->totalMoney().isEmpty(), noCar);
+        QCOMPARE(shown->latestCell()->info() == QStringLiteral("尚无录入加油数据"), volumns.isEmpty());
+        QCOMPARE(shown->mButton()->isEnabled(), !noCar);
+    }
+
+    // The page shown first is the stored default car's; a key too short to be one shows the
+    // first. Turning to the other page makes its car the current and default car.
+    void turningThePageSwitchesTheCar_data()
+    {
+        QTest::addColumn<QString>("storedKey"); // "polo": Polo's key
+        QTest::addColumn<QString>("turn"); // key, drag, wheel or dot
+        QTest::newRow("Polo stored, back by the arrow key") << "polo"
+                                                            << "key";
+        QTest::newRow("a one-character key: the first page, on by a drag") << "x"
+                                                                           << "drag";
+        QTest::newRow("Golf stored, on by the mouse wheel") << "golf"
+                                                            << "wheel";
+        QTest::newRow("Golf stored, on by a screen reader on the dots") << "golf"
+                                                                        << "dot";
+    }
+
+    void turningThePageSwitchesTheCar()
+    {
+        QFETCH(QString, storedKey);
+        QFETCH(QString, turn);
+        twoCars();
+        const QString stored = storedKey == QLatin1String("polo") ? m_polo
+            : storedKey == QLatin1String("golf")                  ? m_golf
+                                                                  : storedKey;
+        QVERIFY(Setting::setDefaultCarID(stored));
+        show();
+        const int first = stored == m_polo ? 1 : 0;
+        QCOMPARE(m_overview->pageController()->currentPage(), first);
+        QTRY_COMPARE(
+            m_overview->scrollView()->contentOffset(), first * m_overview->scrollView()->viewport()->width());
+        QCOMPARE(title(), CarManage::sharedCarManage()->mCurrentCarInfo()->mCarName);
+
+        QWidget* viewport = m_overview->scrollView()->viewport();
+        if (turn == QLatin1String("key")) {
+            QTest::keyClick(page(1)->mChartView(), Qt::Key_Left);
+        } else if (turn == QLatin1String("drag")) {
+            // Most of a page leftwards, released there; a fifth is enough.
+            const QPoint start(viewport->width() - 20, 40);
+            QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+            QTest::mouseMove(viewport, start - QPoint(viewport->width() / 4, 0));
+            QTest::mouseRelease(
+                viewport, Qt::LeftButton, Qt::NoModifier, start - QPoint(viewport->width() / 4, 0));
+        } else if (turn == QLatin1String("wheel")) {
+            QWheelEvent wheel(QPointF(40, 40), viewport->mapToGlobal(QPointF(40, 40)), QPoint(),
+                QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &wheel);
+        } else {
+            QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Polo")));
+        }
+        if (first == 1)
+            checkShowing(0, m_golf, QStringLiteral("Golf"));
+        else
+            checkShowing(1, m_polo, QStringLiteral("Polo"));
+    }
+
+    // The fault mended: a page's rows and button act on the page's car, even while the other
+    // car is current.
+    void aPagesRowsActOnItsCar_data()
+    {
+        QTest::addColumn<int>("row"); // 0 summary, 1 latest fill-up
+        QTest::addColumn<int>("tab");
+        QTest::newRow("the summary opens the report") << 0 << int(PumporaAppDelegate::ReportTab);
+        QTest::newRow("the latest fill-up opens the history") << 1 << int(PumporaAppDelegate::HistoryTab);
+    }
+
+    void aPagesRowsActOnItsCar()
+    {
+        QFETCH(int, row);
+        QFETCH(int, tab);
+        twoCars();
+        show();
+        QCOMPARE(title(), QStringLiteral("Golf"));
+        PageView* polo = page(1);
+        if (row == 0)
+            QVERIFY(AccessibilityWalk::act(polo, QStringLiteral("车辆统计")));
+        else
+            ScreenDriver::tap(polo->latestCell());
+        QCOMPARE(m_tabs->selectedIndex(), tab);
+        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, m_polo);
+        QCOMPARE(storedDefault(), m_polo);
+        QCOMPARE(m_overview->pageController()->currentPage(), 1);
+    }
+
+    // Add on Polo's page while Golf is current: the entry screen is for Polo, the fill-up is
+    // stored under Polo, and Polo's page shows it once the entry screen is gone.
+    void aFillUpAddedOnAPageBelongsToItsCar()
+    {
+        twoCars();
+        show();
+        QCOMPARE(title(), QStringLiteral("Golf"));
+        ScreenDriver::tap(page(1)->mButton());
+        auto* entry = qobject_cast<AddOilViewController*>(m_host->window()->visibleViewController());
+        QVERIFY(entry);
+        QCOMPARE(entry->carInfo()->carID, m_polo);
+        // A total of 100 at 8 a litre.
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("100"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("8"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QCOMPARE(LogBuilder::value(QStringLiteral("select group_concat(car_id || ' ' || oil_volumn) from "
+                                                  "oil_history where oil_money = 100")),
+            m_polo + QStringLiteral(" 12.5"));
+        QTRY_COMPARE(m_overview->allPages().size(), 2);
+        QCOMPARE(page(1)->myData().size(), 4);
+        QVERIFY2(page(1)->latestCell()->info().contains(QLatin1String("12.50")),
+            qPrintable(page(1)->latestCell()->info()));
+        checkShowing(1, m_polo, QStringLiteral("Polo"));
+    }
+
+    // Pages are dropped when the overview leaves and built anew when it comes back, showing what
+    // was entered meanwhile; after a memory warning the next refresh builds them anew too.
+    void thePagesAreBuiltAnewOnEveryAppearance()
+    {
+        twoCars();
+        show();
+        QCOMPARE(page(0)->latestCell()->info(), QStringLiteral("尚无录入加油数据"));
+        m_tabs->setSelectedIndex(PumporaAppDelegate::ReportTab);
+        QVERIFY(m_overview->allPages().isEmpty());
+        addFillUp(m_golf, 33);
+        m_tabs->setSelectedIndex(PumporaAppDelegate::OverviewTab);
+        QTRY_COMPARE(m_overview->allPages().size(), 2);
+        QVERIFY(page(0)->latestCell()->info().contains(QLatin1String("33.00")));
+        QCOMPARE(page(0)->myData(), QList<double> { 33 });
+
+        const QPointer<PageView> before = page(1);
+        m_overview->didReceiveMemoryWarning();
+        m_overview->update();
+        QTRY_VERIFY(before.isNull());
+        QCOMPARE(m_overview->allPages().size(), 2);
+    }
+
+    // A log that cannot be read is said so, on an alert and in the rows: never shown as empty.
+    void anUnreadableLogIsShownAsSuch()
+    {
+        twoCars();
+        QVERIFY(CarManage::sharedCarManage()->loadDefaultCar());
+        LogBuilder::corruptTable(QStringLiteral("oil_history"));
+        show();
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QCOMPARE(page(1)->latestCell()->info(), page(1)->figures().errorString());
+        QVERIFY(alert->message().contains(page(1)->latestCell()->info()));
+        QVERIFY(page(1)->summaryCell()->avageVolumn().isEmpty());
+    }
+
+    // A default car that cannot be stored is said so; the car is current all the same.
+    void aDefaultCarThatCannotBeStoredIsSaidSo()
+    {
+        twoCars();
+        show();
+        QVERIFY(QFile::remove(Setting::preferencesPath()) && QDir().mkpath(Setting::preferencesPath()));
+        QTest::keyClick(m_overview->scrollView(), Qt::Key_Right);
+        QTRY_COMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, m_polo);
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        QVERIFY(alert->message().startsWith(QStringLiteral("当前车辆没有保存为默认车辆")));
+    }
+};
+
+QTEST_MAIN(TestOverview)
+#include "tst_overview.moc"
