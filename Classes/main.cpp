@@ -1,9 +1,9 @@
 #include "cli/CommandLineTool.h"
-#include "platform/DocumentsDirectory.h"
 #include "platform/FontCatalog.h"
 #include "platform/MainBundle.h"
 #include "platform/RuntimeDirectory.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "store/Session.h"
 #include "store/StoreStatement.h"
 #include "widgets/Application.h"
 
@@ -54,7 +54,7 @@ bool hasDisplay()
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int startApp(int argc, char* argv[])
+int startApp(int argc, char* argv[], const QString& dataDirectory)
 {
     if (!hasDisplay()) {
         std::fprintf(stderr,
@@ -71,6 +71,8 @@ int startApp(int argc, char* argv[])
     FontCatalog::install();
     MainBundle::installTranslator();
 
+    // Everything the app keeps for its data directory lives as long as this session.
+    Session session(dataDirectory);
     Application app(std::make_unique<PumporaAppDelegate>());
     // A store that cannot be used is shown in the window; the run then ends with a failure status.
     const bool launched = app.launch();
@@ -87,12 +89,9 @@ int main(int argc, char* argv[])
     // recovers from; the signal would end the process in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     const QStringList arguments = argumentsOf(argc, argv);
-    const CommandLineTool::Invocation invocation = CommandLineTool::parse(arguments);
-    if (CommandLineTool::startsApp(arguments)) {
-        if (!invocation.dataDirectory.isEmpty())
-            DocumentsDirectory::setPath(invocation.dataDirectory);
-        return startApp(argc, argv);
-    }
+    CommandLineTool tool;
+    if (tool.startsApp(arguments))
+        return startApp(argc, argv, tool.dataDirectory(arguments));
 
     // Commands draw (charts, PDF pages) but never show anything: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,6 +101,5 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(reportStoreWarnings);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLineTool tool;
     return tool.run(arguments, out, err);
 }

@@ -1,6 +1,5 @@
 #include "BenchmarkLog.h"
 
-#include "platform/DocumentsDirectory.h"
 #include "reports/DateEx.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
@@ -24,8 +23,6 @@ void check(int rc, sqlite3* db)
 
 BenchmarkLog::BenchmarkLog(int fillUpsPerCar)
 {
-    DocumentsDirectory::setPath(m_directory.path());
-    CarManage::resetForTesting();
     if (!Utility::copyDatabase()) {
         std::fprintf(stderr, "benchmark log: cannot create the store\n");
         std::exit(EXIT_FAILURE);

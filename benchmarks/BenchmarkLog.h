@@ -1,10 +1,12 @@
 #pragma once
 
+#include "store/Session.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
 // A fresh data directory with two cars of the same number of fill-ups, spread evenly over
-// twenty years, made the app's documents directory while it lives.
+// twenty years, with the session that works on it while it lives.
 class BenchmarkLog
 {
 public:
@@ -16,6 +18,7 @@ public:
 
 private:
     QTemporaryDir m_directory;
+    Session m_session { m_directory.path() };
     QString m_carID;
     double m_start = 0;
 };

@@ -93,8 +93,8 @@ void checkBaseline(Baseline& baseline)
     }
 }
 
-// One log at a time: the data directory, like the app's, is process-wide. Each new log is
-// checked once, before any timing, for the same figures from the app and the baseline.
+// One log at a time: each holds the session of its data directory, and sessions nest. Each new
+// log is checked once, before any timing, for the same figures from the app and the baseline.
 Workload& workload(int fillUps)
 {
     static int current = 0;

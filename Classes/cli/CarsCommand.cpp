@@ -36,19 +36,17 @@ QString numberText(const QJsonValue& value)
 
 } // namespace
 
-QString CarsCommand::summary() const
+CarsCommand::CarsCommand()
+    : HeadlessCommand(QStringLiteral("cars"),
+        QStringLiteral("List the cars (key, name, unit and grade numbers, tank, displacement); * marks "
+                       "the current car."))
 {
-    return QStringLiteral("List the cars (key, name, unit and grade numbers, tank, displacement);\n"
-                          "* marks the current car.");
+    syntax().option(m_json);
 }
 
-int CarsCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int CarsCommand::execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err)
 {
-    const bool json = arguments == QStringList { QStringLiteral("--json") };
-    if (!json && !arguments.isEmpty()) {
-        err << "pumpora: usage: pumpora cars [--json]\n";
-        return UsageError;
-    }
+    const bool json = arguments.isSet(m_json);
     if (!openLog(err))
         return Failure;
 

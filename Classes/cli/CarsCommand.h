@@ -6,8 +6,11 @@
 class CarsCommand : public HeadlessCommand
 {
 public:
-    QString name() const override { return QStringLiteral("cars"); }
-    QString synopsis() const override { return QStringLiteral("[--json]"); }
-    QString summary() const override;
-    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+    CarsCommand();
+
+protected:
+    int execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err) override;
+
+private:
+    const QCommandLineOption m_json = jsonOption();
 };

@@ -1,36 +1,49 @@
 #pragma once
 
+#include "cli/CommandSyntax.h"
 #include "cli/HeadlessCommand.h"
 
 #include <memory>
 #include <vector>
 
-// The pumpora command line: global options (--data-dir DIR, --help, --version) and the
-// headless subcommands. Without a subcommand the executable starts the app instead.
+// The pumpora command line: the global options (--data-dir DIR, --help, --version) and the
+// headless commands. Without a command the executable starts the app instead. A new command
+// is a HeadlessCommand added in the constructor; the help lists it from its declaration.
 class CommandLineTool
 {
 public:
     CommandLineTool();
     ~CommandLineTool();
 
-    struct Invocation
-    {
-        QString dataDirectory; // from --data-dir; empty when not given
-        QStringList rest; // what follows the global options
-        QString error; // a malformed global option
-    };
-    // Splits the arguments (without the program name) into the global options and the rest.
-    static Invocation parse(const QStringList& arguments);
+    // Whether the arguments (without the program's name) ask for the app's window: no
+    // command, no --help or --version, nothing the parser refuses.
+    bool startsApp(const QStringList& arguments) const;
+    // The data directory --data-dir names; empty for the default one.
+    QString dataDirectory(const QStringList& arguments) const;
 
-    // True when the arguments ask for the app's window rather than a headless command.
-    static bool startsApp(const QStringList& arguments);
-
-    // Runs the command the arguments name (without the program name), after applying
-    // --data-dir; returns the exit status.
+    // Runs the command the arguments (without the program's name) name, in a session of its
+    // own over the data directory; returns the exit status.
     int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-private:
-    void printHelp(QTextStream& out) const;
+    QString helpText() const;
 
+private:
+    struct Invocation
+    {
+        QString error; // the parser refused the global options
+        QString dataDirectory;
+        bool help = false;
+        bool version = false;
+        QStringList command; // the command's name and arguments
+    };
+    Invocation parse(const QStringList& arguments) const;
+
+    // The command the leading words name, the longest match first ("prefs set" before
+    // "prefs"); nullptr when none does. words is how many of them its name took.
+    HeadlessCommand* commandFor(const QStringList& words, qsizetype& taken) const;
+
+    const QCommandLineOption m_dataDirectory;
+    const QCommandLineOption m_version;
+    CommandSyntax m_syntax;
     std::vector<std::unique_ptr<HeadlessCommand>> m_commands;
 };

@@ -6,29 +6,22 @@
 
 #include <QFileInfo>
 
-QString ExportPdfCommand::summary() const
+ExportPdfCommand::ExportPdfCommand()
+    : HeadlessCommand(QStringLiteral("export-pdf"),
+        QStringLiteral("Write a car's PDF report as the report screen exports it and print its path."))
+    , m_out(QStringLiteral("out"),
+          QStringLiteral("Where to write it, a new or regular file that is not one of the log's; "
+                         "without it, gas_report.pdf in the data directory. An earlier file there is "
+                         "replaced once the new one is complete."),
+          QStringLiteral("FILE"))
 {
-    return QStringLiteral("Write a car's PDF report (default: the current car) as the report screen\n"
-                          "exports it and print its path. FILE defaults to gas_report.pdf in the\n"
-                          "data directory; an earlier file there is replaced once the new one is\n"
-                          "complete. FILE must be a new or regular file, not one of the log's.");
+    syntax().option(m_car).option(m_out);
 }
 
-int ExportPdfCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int ExportPdfCommand::execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err)
 {
-    QString key;
-    QString file;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--car") && i + 1 < arguments.size()) {
-            key = arguments.at(++i);
-        } else if (arguments.at(i) == QLatin1String("--out") && i + 1 < arguments.size()
-            && !arguments.at(i + 1).isEmpty()) {
-            file = arguments.at(++i);
-        } else {
-            err << "pumpora: usage: pumpora export-pdf [--car KEY] [--out FILE]\n";
-            return UsageError;
-        }
-    }
+    const QString key = arguments.value(m_car);
+    const QString file = arguments.value(m_out);
     QString error;
     if (!file.isEmpty() && !ExportPDF::checkTarget(file, nullptr, &error)) {
         fail(err, error);

@@ -7,8 +7,12 @@
 class ExportPdfCommand : public HeadlessCommand
 {
 public:
-    QString name() const override { return QStringLiteral("export-pdf"); }
-    QString synopsis() const override { return QStringLiteral("[--car KEY] [--out FILE]"); }
-    QString summary() const override;
-    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+    ExportPdfCommand();
+
+protected:
+    int execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err) override;
+
+private:
+    const QCommandLineOption m_car = carOption();
+    const QCommandLineOption m_out;
 };

@@ -9,6 +9,52 @@
 
 #include <QFileInfo>
 
+HeadlessCommand::HeadlessCommand(const QString& name, const QString& summary)
+    : m_name(name)
+    , m_summary(summary)
+{
+    m_syntax.informationOption(CommandSyntax::helpOption());
+}
+
+QString HeadlessCommand::usage() const
+{
+    const QString synopsis = m_syntax.synopsis();
+    return synopsis.isEmpty() ? m_name : m_name + QLatin1Char(' ') + synopsis;
+}
+
+QString HeadlessCommand::helpText() const
+{
+    return QStringLiteral("Usage: pumpora %1\n\n%2\n\n%3")
+        .arg(usage(), CommandSyntax::wrapped(m_summary, 0), m_syntax.tables());
+}
+
+int HeadlessCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    QString error;
+    if (!m_syntax.parse(parser, arguments, &error)) {
+        err << "pumpora: " << printable(error) << " (usage: pumpora " << usage() << ")\n";
+        return UsageError;
+    }
+    if (parser.isSet(CommandSyntax::helpOption())) {
+        out << helpText();
+        return Success;
+    }
+    return execute(parser, out, err);
+}
+
+QCommandLineOption HeadlessCommand::carOption()
+{
+    return QCommandLineOption(QStringLiteral("car"),
+        QStringLiteral("The car with that key (see pumpora cars); without it, the current car."),
+        QStringLiteral("KEY"));
+}
+
+QCommandLineOption HeadlessCommand::jsonOption()
+{
+    return QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print one JSON document."));
+}
+
 bool HeadlessCommand::openLog(QTextStream& err)
 {
     if (!QFileInfo(DocumentsDirectory::path()).isDir()) {
@@ -22,7 +68,8 @@ bool HeadlessCommand::openLog(QTextStream& err)
         fail(err, error);
         return false;
     }
-    // A damaged grade or unit list reads short or empty; say so rather than show less.
+    // A damaged grade or unit list reads empty or with entries it could not read in full; say
+    // so rather than show them as if nothing were wrong.
     for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
         if (!problem.isEmpty())
             err << "pumpora: warning: " << problem << '\n';

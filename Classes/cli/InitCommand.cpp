@@ -3,22 +3,16 @@
 #include "platform/DocumentsDirectory.h"
 #include "store/Utility.h"
 
-QString InitCommand::summary() const
-{
-    return QStringLiteral("Create the data directory and its database; print the directory.");
-}
+InitCommand::InitCommand()
+    : HeadlessCommand(QStringLiteral("init"),
+        QStringLiteral("Create the data directory and its database; print the directory."))
+{ }
 
-int InitCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int InitCommand::execute(const QCommandLineParser&, QTextStream& out, QTextStream& err)
 {
-    if (!arguments.isEmpty()) {
-        err << "pumpora: init takes no arguments\n";
-        return UsageError;
-    }
     QString error;
-    if (!Utility::copyDatabase(&error)) {
-        err << "pumpora: " << error << '\n';
-        return Failure;
-    }
+    if (!Utility::copyDatabase(&error))
+        return fail(err, error);
     out << DocumentsDirectory::path() << '\n';
     return Success;
 }

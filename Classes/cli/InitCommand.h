@@ -6,8 +6,8 @@
 class InitCommand : public HeadlessCommand
 {
 public:
-    QString name() const override { return QStringLiteral("init"); }
-    QString synopsis() const override { return QString(); }
-    QString summary() const override;
-    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+    InitCommand();
+
+protected:
+    int execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err) override;
 };

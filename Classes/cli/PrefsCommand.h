@@ -2,17 +2,18 @@
 
 #include "cli/HeadlessCommand.h"
 
-// `prefs`: prints the four preferences as KEY=VALUE lines; `prefs set KEY VALUE` stores one
-// through its setter, so the setter's rules apply.
+// `prefs`: prints the four preferences as KEY=VALUE lines.
 class PrefsCommand : public HeadlessCommand
 {
 public:
-    QString name() const override { return QStringLiteral("prefs"); }
-    QString synopsis() const override { return QStringLiteral("[set KEY VALUE]"); }
-    QString summary() const override;
-    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+    PrefsCommand();
 
-private:
-    static int set(const QString& key, const QString& value, QTextStream& out, QTextStream& err);
+    // The four keys, in the order they are printed.
+    static const QStringList& keys();
+    // "KEY=VALUE" as printed; reading a preference stores its default the first time, as the
+    // app's first read does.
     static QString line(const QString& key);
+
+protected:
+    int execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err) override;
 };

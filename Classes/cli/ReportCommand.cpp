@@ -67,26 +67,17 @@ void printMonths(QTextStream& out, const ReportFigures& report)
 
 } // namespace
 
-QString ReportCommand::summary() const
+ReportCommand::ReportCommand()
+    : HeadlessCommand(QStringLiteral("report"),
+        QStringLiteral("A car's figures: the overview's totals, the report's totals and month lines."))
 {
-    return QStringLiteral("A car's figures (default: the current car): the overview's totals, the\n"
-                          "report's totals and month lines.");
+    syntax().option(m_car).option(m_json);
 }
 
-int ReportCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int ReportCommand::execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err)
 {
-    QString key;
-    bool json = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--json")) {
-            json = true;
-        } else if (arguments.at(i) == QLatin1String("--car") && i + 1 < arguments.size()) {
-            key = arguments.at(++i);
-        } else {
-            err << "pumpora: usage: pumpora report [--car KEY] [--json]\n";
-            return UsageError;
-        }
-    }
+    const QString key = arguments.value(m_car);
+    const bool json = arguments.isSet(m_json);
     if (!openLog(err))
         return Failure;
     int status = Success;

@@ -7,8 +7,12 @@
 class ReportCommand : public HeadlessCommand
 {
 public:
-    QString name() const override { return QStringLiteral("report"); }
-    QString synopsis() const override { return QStringLiteral("[--car KEY] [--json]"); }
-    QString summary() const override;
-    int run(const QStringList& arguments, QTextStream& out, QTextStream& err) override;
+    ReportCommand();
+
+protected:
+    int execute(const QCommandLineParser& arguments, QTextStream& out, QTextStream& err) override;
+
+private:
+    const QCommandLineOption m_car = carOption();
+    const QCommandLineOption m_json = jsonOption();
 };

@@ -1,31 +1,21 @@
 #include "platform/DocumentsDirectory.h"
 
+#include "store/Session.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
-namespace {
-
-QString& explicitPath()
-{
-    static QString path;
-    return path;
-}
-
-} // namespace
-
 QString DocumentsDirectory::path()
 {
-    if (!explicitPath().isEmpty())
-        return explicitPath();
+    return Session::current().dataDirectory();
+}
+
+QString DocumentsDirectory::defaultPath()
+{
     const QString fromEnvironment = qEnvironmentVariable("PUMPORA_DATA_DIR");
     if (!fromEnvironment.isEmpty())
         return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-void DocumentsDirectory::setPath(const QString& path)
-{
-    explicitPath() = path.isEmpty() ? QString() : QDir::cleanPath(QDir(path).absolutePath());
 }
 
 QString DocumentsDirectory::filePath(const QString& fileName)

@@ -106,10 +106,11 @@ bool CarInfo::update(QString* error)
     if (statement.isPrepared()) {
         if (!mCarName.isNull())
             statement.bindText(1, mCarName);
-        statement.bindDouble(2, double(mCapacity));
+        // As typed: 45.7, not the float's 45.70000076.
+        statement.bindDouble(2, NumberConversion::typedValue(mCapacity));
         statement.bindDouble(3, double(mOilInfo ? mOilInfo->dNumber : 0));
         statement.bindDouble(4, dCarInitKM);
-        statement.bindDouble(5, double(maxVolumn));
+        statement.bindDouble(5, NumberConversion::typedValue(maxVolumn));
         if (!strRemark.isNull())
             statement.bindText(6, strRemark);
         statement.bindInt(7, int(unit ? unit->dNumber : 0));

@@ -4,6 +4,7 @@
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/OilInfo.h"
+#include "store/Session.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
 #include "store/Unit.h"
@@ -12,17 +13,8 @@
 #include <QImage>
 
 #include <algorithm>
-#include <mutex>
 
 namespace {
-
-std::mutex instanceMutex;
-
-std::unique_ptr<CarManage>& instance()
-{
-    static std::unique_ptr<CarManage> manager;
-    return manager;
-}
 
 void carFromRow(const StoreStatement& row, CarInfo& car)
 {
@@ -48,7 +40,7 @@ void carFromRow(const StoreStatement& row, CarInfo& car)
 CarManage::CarManage()
 {
     // The statistics period starts by default at the current car's first fill-up, or at its
-    // registration when it has none.
+    // registration when it has none. The session that owns the manager keeps the source.
     Setting::setStartDateDefault([this](QString* error) -> std::optional<Date> {
         if (!m_currentCar)
             return std::nullopt;
@@ -59,23 +51,9 @@ CarManage::CarManage()
     });
 }
 
-CarManage::~CarManage()
-{
-    Setting::setStartDateDefault({});
-}
-
 CarManage* CarManage::sharedCarManage()
 {
-    std::lock_guard<std::mutex> lock(instanceMutex);
-    if (!instance())
-        instance().reset(new CarManage());
-    return instance().get();
-}
-
-void CarManage::resetForTesting()
-{
-    std::lock_guard<std::mutex> lock(instanceMutex);
-    instance().reset();
+    return &Session::current().carManage();
 }
 
 QList<CarInfo*> CarManage::getAllCars()
@@ -192,7 +170,8 @@ bool CarManage::addNewCar(CarInfo* car)
         statement.bindText(1, car->carID);
         if (!car->mCarName.isNull())
             statement.bindText(2, car->mCarName);
-        statement.bindDouble(3, double(car->mCapacity));
+        // As typed: 45.7, not the float's 45.70000076.
+        statement.bindDouble(3, NumberConversion::typedValue(car->mCapacity));
         statement.bindInt(4, int(car->mOilInfo ? car->mOilInfo->dNumber : 0));
         statement.bindDouble(5, car->dCarInitKM);
         statement.bindDouble(6, now);
@@ -202,7 +181,7 @@ bool CarManage::addNewCar(CarInfo* car)
         statement.bindInt(9, int(car->unit ? car->unit->dNumber : 0));
         statement.bindDouble(10, now);
         statement.bindDouble(11, 0.0);
-        statement.bindDouble(12, double(car->maxVolumn));
+        statement.bindDouble(12, NumberConversion::typedValue(car->maxVolumn));
         if (!car->thumbnail.isNull())
             statement.bindBlob(13, car->thumbnailPNG());
         inserted = statement.execute();

@@ -8,17 +8,16 @@
 #include <vector>
 
 // The single owner of the cars and of the current car, which every screen shows and every
-// statistic is computed for. The car list is read from the store once per run and then kept in
-// step with inserts and deletes. Screens hold plain pointers to the cars it owns; a car taken
-// out of the list stays alive until the manager goes, so no such pointer ever dangles.
+// statistic is computed for. There is one per session (Session), which makes it on first use.
+// The car list is read from the store once per session and then kept in step with inserts and
+// deletes. Screens hold plain pointers to the cars it owns; a car taken out of the list stays
+// alive until the manager goes, so no such pointer ever dangles.
 class CarManage
 {
 public:
+    // The current session's car manager.
     static CarManage* sharedCarManage();
-    // Tests start every data directory with a fresh manager.
-    static void resetForTesting();
 
-    ~CarManage();
     CarManage(const CarManage&) = delete;
     CarManage& operator=(const CarManage&) = delete;
 
@@ -54,6 +53,7 @@ public:
     bool removeCar(CarInfo* car, QString* error = nullptr);
 
 private:
+    friend class Session;
     CarManage();
     bool loadCars(QString* error);
 

@@ -3,6 +3,7 @@
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
+#include "store/Session.h"
 
 #include <QVariantMap>
 
@@ -17,46 +18,24 @@ ReferenceListFile gradeFile()
     return ReferenceListFile(QStringLiteral("OilSpec_Info"), QStringLiteral("OilSpec"));
 }
 
-struct GradeList
-{
-    OilInfo::List grades;
-    bool loaded = false;
-    // Whether the file held exactly what the list holds; otherwise the next write keeps the
-    // file aside first, so that grades left out on reading are not lost with it.
-    bool readInFull = false;
-    QString problem;
-};
+using GradeList = ReferenceList<OilInfo>;
 
 GradeList& gradeList()
 {
-    static GradeList list;
-    return list;
+    return Session::current().grades();
 }
 
 void load(GradeList& list)
 {
-    QStringList problems;
-    const QVariantList elements = gradeFile().readElements(&problems);
-    for (qsizetype index = 0; index < elements.size(); ++index) {
-        const QVariantMap record = elements.at(index).toMap();
-        const std::optional<unsigned> number = ReferenceListFile::numberField(record, kIdKey);
-        const std::optional<float> price = ReferenceListFile::realField(record, kPriceKey);
-        const std::optional<QString> name = ReferenceListFile::textField(record, kNameKey);
-        if (!number || !price || !name) {
-            problems.append(QStringLiteral(
-                "grade %1 lacks an integer id, a number price or a string name; it was left out")
-                                .arg(index));
-            continue;
-        }
-        auto grade = std::make_unique<OilInfo>();
-        grade->dNumber = *number;
-        grade->defaultPrice = *price;
-        grade->specName = *name;
-        list.grades.push_back(std::move(grade));
-    }
-    list.loaded = true;
-    list.readInFull = problems.isEmpty();
-    list.problem = problems.join(QStringLiteral("; "));
+    gradeFile().load(list, QStringLiteral("grade"), [](const QVariantMap& element, OilInfo& grade) {
+        const std::optional<unsigned> number = ReferenceListFile::numberField(element, kIdKey);
+        const std::optional<float> price = ReferenceListFile::realField(element, kPriceKey);
+        const std::optional<QString> name = ReferenceListFile::textField(element, kNameKey);
+        grade.dNumber = number.value_or(grade.dNumber);
+        grade.defaultPrice = price.value_or(grade.defaultPrice);
+        grade.specName = name.value_or(grade.specName);
+        return number && price && name;
+    });
 }
 
 } // namespace
@@ -76,7 +55,7 @@ OilInfo::List& OilInfo::OilInfoDList()
     GradeList& list = gradeList();
     if (!list.loaded)
         load(list);
-    return list.grades;
+    return list.records;
 }
 
 bool OilInfo::updateOilInfoDList()
@@ -95,6 +74,10 @@ bool OilInfo::updateOilInfoDList()
 
     const ReferenceListFile file = gradeFile();
     QString problem;
+    // A copy that could not be read at all gave no grades, and writing none would empty it;
+    // listProblem() still says why it could not be read.
+    if (!list.readInFull && grades.empty())
+        return false;
     if ((!list.readInFull && !file.keepDamagedCopy(&problem)) || !file.writeElements(records, &problem)) {
         list.problem = problem;
         return false;
@@ -113,9 +96,4 @@ QString OilInfo::listProblem()
 {
     OilInfoDList();
     return gradeList().problem;
-}
-
-void OilInfo::resetForTesting()
-{
-    gradeList() = GradeList();
 }

@@ -10,6 +10,33 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// A number written as an integer, a real or a numeric string; nullopt for anything else.
+std::optional<double> numberValue(const QVariant& value)
+{
+    bool ok = false;
+    double number = 0;
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+        return double(value.toLongLong());
+    case QMetaType::Double:
+        number = value.toDouble();
+        ok = true;
+        break;
+    case QMetaType::QString:
+        number = value.toString().toDouble(&ok);
+        break;
+    default:
+        break;
+    }
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
 ReferenceListFile::ReferenceListFile(const QString& name, const QString& key)
     : m_name(name)
     , m_key(key)
@@ -66,24 +93,19 @@ bool ReferenceListFile::keepDamagedCopy(QString* problem) const
 
 std::optional<unsigned> ReferenceListFile::numberField(const QVariantMap& record, const QString& key)
 {
-    const QVariant value = record.value(key);
-    if (value.typeId() != QMetaType::LongLong)
+    const std::optional<double> number = numberValue(record.value(key));
+    if (!number || *number < 0 || *number > double(std::numeric_limits<unsigned>::max())
+        || *number != std::floor(*number))
         return std::nullopt;
-    const qint64 number = value.toLongLong();
-    if (number < 0 || number > qint64(std::numeric_limits<unsigned>::max()))
-        return std::nullopt;
-    return unsigned(number);
+    return unsigned(*number);
 }
 
 std::optional<float> ReferenceListFile::realField(const QVariantMap& record, const QString& key)
 {
-    const QVariant value = record.value(key);
-    if (value.typeId() != QMetaType::Double && value.typeId() != QMetaType::LongLong)
+    const std::optional<double> number = numberValue(record.value(key));
+    if (!number || !std::isfinite(float(*number)))
         return std::nullopt;
-    const float real = float(value.toDouble());
-    if (!std::isfinite(real))
-        return std::nullopt;
-    return real;
+    return float(*number);
 }
 
 std::optional<QString> ReferenceListFile::textField(const QVariantMap& record, const QString& key)

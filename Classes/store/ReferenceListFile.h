@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ReferenceList.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -30,9 +32,35 @@ public:
     // could not be read in full loses nothing; true when there is no copy to keep.
     bool keepDamagedCopy(QString* problem) const;
 
-    // The typed fields of one record; nullopt when the key is missing or holds another kind.
-    // A number must be a whole number from 0 to the largest unsigned int; a real may be written
-    // as an integer and must fit a finite float.
+    // Reads the copy into an empty list, one record per element in file order. read(element,
+    // record) sets the fields it can read and answers whether it read them all. A record it
+    // could not read in full keeps its element's position all the same, numbered by it, and the
+    // rest of its fields keep a new record's values: records are found by position, so leaving
+    // one out would hand every later car and fill-up the next record. what names an element in
+    // the problems ("grade").
+    template <typename Record, typename Reader>
+    void load(ReferenceList<Record>& list, const QString& what, Reader read) const
+    {
+        QStringList problems;
+        const QVariantList elements = readElements(&problems);
+        for (qsizetype position = 0; position < elements.size(); ++position) {
+            auto record = std::make_unique<Record>();
+            record->dNumber = unsigned(position);
+            if (!read(elements.at(position).toMap(), *record))
+                problems.append(
+                    QStringLiteral("%1 %2 could not be read in full; it keeps its place in the list")
+                        .arg(what)
+                        .arg(position));
+            list.records.push_back(std::move(record));
+        }
+        list.loaded = true;
+        list.readInFull = problems.isEmpty();
+        list.problem = problems.join(QStringLiteral("; "));
+    }
+
+    // The typed fields of one record; nullopt when the key is missing or holds something else.
+    // Numbers may be written as integers, reals or numeric strings, as other writers do. A
+    // number must be whole, from 0 to the largest unsigned int; a real must fit a finite float.
     static std::optional<unsigned> numberField(const QVariantMap& record, const QString& key);
     static std::optional<float> realField(const QVariantMap& record, const QString& key);
     static std::optional<QString> textField(const QVariantMap& record, const QString& key);

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DocumentsDirectory.h"
+#include "store/Session.h"
 
 #include <QLockFile>
 #include <QSettings>
@@ -69,8 +70,7 @@ QVariant storeDefault(const char* name, const QVariant& value, bool zeroIsUnset 
 
 Setting::StartDateDefault& startDateDefault()
 {
-    static Setting::StartDateDefault source;
-    return source;
+    return Session::current().startDateDefault();
 }
 
 } // namespace

@@ -40,9 +40,10 @@ public:
     static bool setGPSFlag(bool on);
 
     // Where the first read of the start date takes its default from: the current car's earliest
-    // fill-up, or its registration when it has none. The car manager supplies it; without one,
-    // or when it has no answer, the default is the moment of the read. When it cannot read the
-    // store (the reason in *error) nothing is stored and the period starts now for that read.
+    // fill-up, or its registration when it has none. The session's car manager supplies it for
+    // as long as it lives; without one, or when it has no answer, the default is the moment of
+    // the read. When it cannot read the store (the reason in *error) nothing is stored and the
+    // period starts now for that read.
     using StartDateDefault = std::function<std::optional<Date>(QString* error)>;
     static void setStartDateDefault(StartDateDefault source);
 };

@@ -2,6 +2,7 @@
 
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
+#include "store/Session.h"
 #include "store/Utility.h"
 
 #include <QVariantMap>
@@ -10,49 +11,30 @@
 
 namespace {
 
-struct UnitSystems
-{
-    Unit::List units;
-    bool loaded = false;
-    QString problem;
-};
+using UnitSystems = ReferenceList<Unit>;
 
 UnitSystems& unitSystems()
 {
-    static UnitSystems systems;
-    return systems;
+    return Session::current().units();
 }
 
 void load(UnitSystems& systems)
 {
-    QStringList problems;
-    const QVariantList elements
-        = ReferenceListFile(QStringLiteral("Unit_Info"), QStringLiteral("Unit")).readElements(&problems);
-    for (qsizetype index = 0; index < elements.size(); ++index) {
-        const QVariantMap record = elements.at(index).toMap();
+    const ReferenceListFile file(QStringLiteral("Unit_Info"), QStringLiteral("Unit"));
+    file.load(systems, QStringLiteral("unit system"), [](const QVariantMap& element, Unit& unit) {
         const std::optional<unsigned> number
-            = ReferenceListFile::numberField(record, QStringLiteral("UnitID"));
-        const std::optional<QString> name = ReferenceListFile::textField(record, QStringLiteral("UnitName"));
+            = ReferenceListFile::numberField(element, QStringLiteral("UnitID"));
+        const std::optional<QString> name = ReferenceListFile::textField(element, QStringLiteral("UnitName"));
         const std::optional<QString> distance
-            = ReferenceListFile::textField(record, QStringLiteral("MileageUnit"));
+            = ReferenceListFile::textField(element, QStringLiteral("MileageUnit"));
         const std::optional<QString> volume
-            = ReferenceListFile::textField(record, QStringLiteral("VolumnUnit"));
-        if (!number || !name || !distance || !volume) {
-            problems.append(
-                QStringLiteral("unit system %1 lacks an integer UnitID or one of the strings UnitName, "
-                               "MileageUnit and VolumnUnit; it was left out")
-                    .arg(index));
-            continue;
-        }
-        auto unit = std::make_unique<Unit>();
-        unit->dNumber = *number;
-        unit->UnitName = *name;
-        unit->MileageUnit = *distance;
-        unit->VolumnUnit = *volume;
-        systems.units.push_back(std::move(unit));
-    }
-    systems.loaded = true;
-    systems.problem = problems.join(QStringLiteral("; "));
+            = ReferenceListFile::textField(element, QStringLiteral("VolumnUnit"));
+        unit.dNumber = number.value_or(unit.dNumber);
+        unit.UnitName = name.value_or(unit.UnitName);
+        unit.MileageUnit = distance.value_or(unit.MileageUnit);
+        unit.VolumnUnit = volume.value_or(unit.VolumnUnit);
+        return number && name && distance && volume;
+    });
 }
 
 } // namespace
@@ -101,7 +83,7 @@ Unit::List& Unit::UnitList()
     UnitSystems& systems = unitSystems();
     if (!systems.loaded)
         load(systems);
-    return systems.units;
+    return systems.records;
 }
 
 const Unit& Unit::orNone(const Unit* unit)
@@ -119,9 +101,4 @@ QString Unit::listProblem()
 {
     UnitList();
     return unitSystems().problem;
-}
-
-void Unit::resetForTesting()
-{
-    unitSystems() = UnitSystems();
 }

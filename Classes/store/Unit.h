@@ -38,8 +38,9 @@ public:
     // Entries are held by pointer so that cars can point at their unit system for the whole run.
     using List = std::vector<std::unique_ptr<Unit>>;
 
-    // The unit list, loaded once per run from the documents copy (seeded on first use). Empty
-    // when the copy is missing, unreadable or not a unit list; malformed systems are left out.
+    // The unit list, loaded once per session (Session) from the documents copy (seeded on first use). Empty
+    // when the copy is missing, unreadable or not a unit list; a system that cannot be read in
+    // full keeps its place, numbered by it, with the labels it could read.
     static List& UnitList();
 
     // The unit system at that position; the first one when the position is outside the list,
@@ -50,6 +51,4 @@ public:
 
     // What went wrong reading the list's file; empty when nothing did.
     static QString listProblem();
-
-    static void resetForTesting();
 };

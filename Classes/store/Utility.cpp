@@ -1,10 +1,10 @@
 #include "store/Utility.h"
 
-#include "platform/DeviceLocale.h"
 #include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
 #include "reports/NumberConversion.h"
 #include "store/Oil.h"
+#include "store/Session.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
 
@@ -256,8 +256,7 @@ QString Utility::UUID()
 
 QString Utility::getCurrencySybol()
 {
-    static const QString symbol = currencySymbolForLocale(DeviceLocale::localeName());
-    return symbol;
+    return Session::current().currencySymbol();
 }
 
 QString Utility::currencySymbolForLocale(const QString& localeName)

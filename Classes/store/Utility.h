@@ -38,7 +38,7 @@ public:
     // A new key in the canonical 36-character form, upper-case hexadecimal.
     static QString UUID();
 
-    // The current locale's currency symbol, established once per run.
+    // The current locale's currency symbol, established once per session (Session).
     static QString getCurrencySybol();
     static QString currencySymbolForLocale(const QString& localeName);
 

@@ -74,6 +74,8 @@ QColor Palette::colour(Colour role)
         return QColor(0xe3, 0xe7, 0xea);
     case Colour::KeyBorder:
         return QColor(0xa9, 0xb0, 0xb6);
+    case Colour::Reading:
+        return QColor(0xd0, 0x1c, 0x1c);
     }
     return {};
 }
@@ -97,6 +99,12 @@ QFont Palette::font(Font role)
         return FontCatalog::systemFontOfSize(10.5);
     case Font::PopupButton:
         return FontCatalog::systemFontOfSize(12);
+    case Font::Field:
+        return FontCatalog::boldSystemFontOfSize(20);
+    case Font::LongField:
+        return FontCatalog::systemFontOfSize(15);
+    case Font::Reading:
+        return FontCatalog::fontWithName(QStringLiteral("DBLCDTempBlack"), 30);
     }
     return {};
 }
@@ -144,8 +152,12 @@ QString Palette::styleSheet()
             // The keys of a key bar.
             "QToolButton#key { color: %1; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
             " stop:0 %2, stop:1 %3); border: 1px solid %4; border-radius: 6px; padding: 4px 10px; }"
-            "QToolButton#key:pressed { background: %5; }")
-              .arg(css(C::Text), css(C::KeyTop), css(C::KeyBottom), css(C::KeyBorder), css(C::Pressed));
+            "QToolButton#key:pressed { background: %5; }"
+            // Editors: the captions over their fields and an odometer reading.
+            "QLabel#caption { color: %6; }"
+            "QLabel#reading { color: %7; }")
+              .arg(css(C::Text), css(C::KeyTop), css(C::KeyBottom), css(C::KeyBorder), css(C::Pressed),
+                  css(C::SecondaryText), css(C::Reading));
 }
 
 void Palette::applyTo(QApplication* application)

@@ -41,6 +41,7 @@ public:
         KeyTop,
         KeyBottom,
         KeyBorder,
+        Reading, // an odometer reading in its seven-segment face
     };
 
     enum class Font
@@ -53,6 +54,9 @@ public:
         PopupTitle,
         PopupMessage, // an alert's message, an action sheet's title
         PopupButton,
+        Field, // what is typed into an editor's one-line input
+        LongField, // a longer value in a display field: a date and time
+        Reading, // an odometer reading: the seven-segment face
     };
 
     static QColor colour(Colour role);

@@ -1,10 +1,12 @@
 #include "widgets/TextField.h"
 
+#include "platform/DeviceLocale.h"
 #include "widgets/TextFieldDelegate.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLocale>
 
 TextField::TextField(QWidget* parent)
     : QLineEdit(parent)
@@ -43,17 +45,21 @@ void TextField::resignFirstResponder()
     clearFocus();
 }
 
-QString TextField::typeable(const QString& text) const
+std::optional<QString> TextField::typeable(const QString& text) const
 {
+    const QString localePoint = QLocale(DeviceLocale::localeName()).decimalPoint();
     QString result;
     for (const QChar c : text) {
+        QChar typed = c;
         bool allowed = c.isPrint();
         switch (m_keyboardType) {
         case KeyboardType::NumberPad:
             allowed = c >= QLatin1Char('0') && c <= QLatin1Char('9');
             break;
         case KeyboardType::DecimalPad:
-            allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+            if (c == QLatin1Char(',') || localePoint == QString(c))
+                typed = QLatin1Char('.');
+            allowed = (typed >= QLatin1Char('0') && typed <= QLatin1Char('9')) || typed == QLatin1Char('.');
             break;
         case KeyboardType::ASCIICapable:
             allowed = allowed && c.unicode() < 0x80;
@@ -61,8 +67,9 @@ QString TextField::typeable(const QString& text) const
         case KeyboardType::Default:
             break;
         }
-        if (allowed)
-            result += c;
+        if (!allowed)
+            return std::nullopt;
+        result += typed;
     }
     return result;
 }
@@ -92,9 +99,9 @@ void TextField::keyPressEvent(QKeyEvent* event)
         }
     }
     if (event->matches(QKeySequence::Paste)) {
-        const QString pasted = typeable(QGuiApplication::clipboard()->text());
-        if (!pasted.isEmpty() && mayInsert(pasted))
-            insert(pasted);
+        const std::optional<QString> pasted = typeable(QGuiApplication::clipboard()->text().trimmed());
+        if (pasted && !pasted->isEmpty() && mayInsert(*pasted))
+            insert(*pasted);
         event->accept();
         return;
     }
@@ -129,11 +136,11 @@ void TextField::keyPressEvent(QKeyEvent* event)
     const bool printable
         = !typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
     if (printable) {
-        const QString allowed = typeable(typed);
-        if (allowed != typed || !mayInsert(allowed)) {
-            event->accept();
-            return;
-        }
+        const std::optional<QString> allowed = typeable(typed);
+        if (allowed && mayInsert(*allowed))
+            insert(*allowed);
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }

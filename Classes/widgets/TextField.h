@@ -2,12 +2,16 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 class TextFieldDelegate;
 
 // A one-line text input that takes the keyboard as the phone's text field does: its keyboard
 // kind limits what can be typed (digits only, digits and a point, ASCII), and its delegate may
-// refuse each change. A hidden input (see hiddenInput) is not seen at all: it only receives the
-// keys while a display field of its screen shows what is typed.
+// refuse each change. On the decimal pad "," and the locale's decimal separator type the point.
+// Pasted text (trimmed) goes in whole, through the same rules, or not at all. A hidden input (see
+// hiddenInput) is not seen at all: it only receives the keys while a display field of its screen shows what
+// is typed.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -46,8 +50,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The characters of the text the keyboard kind can type.
-    QString typeable(const QString& text) const;
+    // The text as the keyboard kind types it; none when it holds a character the kind cannot type.
+    std::optional<QString> typeable(const QString& text) const;
     bool mayReplace(int location, int length, const QString& replacement);
     bool mayInsert(const QString& text);
 

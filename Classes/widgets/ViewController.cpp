@@ -75,8 +75,12 @@ void ViewController::presentModalViewController(ViewController* controller, bool
 void ViewController::dismissModalViewControllerAnimated(bool animated)
 {
     if (!m_presented) {
+        // A screen inside a container (the first step in a presented navigation controller)
+        // asks its container, which asks its presenter.
         if (m_presenting)
             m_presenting->dismissModalViewControllerAnimated(animated);
+        else if (ViewController* container = nearestAbove<ViewController>(this))
+            container->dismissModalViewControllerAnimated(animated);
         return;
     }
     ViewController* presented = m_presented;

@@ -38,7 +38,7 @@ public:
     // The window owns it while it is shown and deletes it after its dismissal.
     void presentModalViewController(ViewController* controller, bool animated);
     // Dismisses what this screen presented; a presented screen without one of its own asks its
-    // presenter, as on the phone.
+    // presenter, and a screen in a container its container, as on the phone.
     void dismissModalViewControllerAnimated(bool animated);
     ViewController* modalViewController() const { return m_presented; }
     ViewController* presentingViewController() const { return m_presenting; }

@@ -289,5 +289,127 @@ Switch cars on the Overview page.</translation>
         <source>xdg-email 以状态 %1 结束</source>
         <translation>xdg-email ended with status %1</translation>
     </message>
+    <message>
+        <source>下一步</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>车辆名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>缺少信息</source>
+        <translation>Information Missing</translation>
+    </message>
+    <message>
+        <source>请输入车辆名称</source>
+        <translation>Please enter the car's name.</translation>
+    </message>
+    <message>
+        <source>油耗单位</source>
+        <translation>Consumption unit</translation>
+    </message>
+    <message>
+        <source>油箱容积用来检查每次加油不超过油箱；缺省汽油标号会预先填入新的加油记录。</source>
+        <translation>The tank volume keeps each fill-up within the tank; the default fuel grade is proposed for new fill-ups.</translation>
+    </message>
+    <message>
+        <source>请输入油箱最大容积</source>
+        <translation>Please enter the tank's capacity.</translation>
+    </message>
+    <message>
+        <source>初始里程读数</source>
+        <translation>Initial Reading</translation>
+    </message>
+    <message>
+        <source>油耗单位没有保存。
+%1</source>
+        <translation>The consumption unit was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start Date</translation>
+    </message>
+    <message>
+        <source>开始时间没有保存：无法写入 %1</source>
+        <translation>The start date was not saved: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>修改油价</source>
+        <translation>Edit Fuel Price</translation>
+    </message>
+    <message>
+        <source>油品名称</source>
+        <translation>Grade name</translation>
+    </message>
+    <message>
+        <source>缺省价格</source>
+        <translation>Default price</translation>
+    </message>
+    <message>
+        <source>请输入油价格</source>
+        <translation>Please enter the fuel price.</translation>
+    </message>
+    <message>
+        <source>请输入油标号</source>
+        <translation>Please enter the fuel grade.</translation>
+    </message>
+    <message>
+        <source>输入油价格不合适</source>
+        <translation>The price entered is not valid.</translation>
+    </message>
+    <message>
+        <source>油品没有保存：油品列表无法写入。</source>
+        <translation>The fuel grade was not saved: the grade list cannot be written.</translation>
+    </message>
+    <message>
+        <source>小数位数没有保存：无法写入 %1</source>
+        <translation>The decimal places were not saved: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>十万位</source>
+        <translation>Hundred thousands</translation>
+    </message>
+    <message>
+        <source>万位</source>
+        <translation>Ten thousands</translation>
+    </message>
+    <message>
+        <source>千位</source>
+        <translation>Thousands</translation>
+    </message>
+    <message>
+        <source>百位</source>
+        <translation>Hundreds</translation>
+    </message>
+    <message>
+        <source>十位</source>
+        <translation>Tens</translation>
+    </message>
+    <message>
+        <source>个位</source>
+        <translation>Units</translation>
+    </message>
 </context>
 </TS>

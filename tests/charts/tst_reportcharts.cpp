@@ -3,7 +3,6 @@
 #include "charts/MoneyChartCell.h"
 #include "charts/RPChartView.h"
 #include "charts/TableChart.h"
-#include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "store/CarManage.h"
 #include "support/LogBuilder.h"
@@ -88,16 +87,11 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        QVERIFY(FontCatalog::install());
-    }
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
 
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         QVERIFY(LogBuilder::createStore());
         LogBuilder::addCar(QStringLiteral("Golf"), 1);
         CarManage::sharedCarManage()->loadDefaultCar();
@@ -284,7 +278,7 @@ private Q_SLOTS:
     void withoutACurrentCarTheChartsStayAsTheyWere()
     {
         show(monthsConsuming({ 8.2, 7.9 }));
-        CarManage::resetForTesting();
+        m_data->restart();
         show(monthsConsuming({ 5, 6, 7, 8 }));
         QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
         QCOMPARE(m_barChart->dataArray.size(), 2);

@@ -1,4 +1,3 @@
-#include "platform/DeviceLocale.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
 #include "store/Utility.h"
@@ -31,12 +30,6 @@ struct Run
     QString out;
     QString err;
 };
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 } // namespace
 
@@ -117,8 +110,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { DeviceLocale::setLocaleName(QStringLiteral("en_US")); }
-
     // Golf, the default car, with two fill-ups in the period, and nothing else.
     void init()
     {
@@ -217,22 +208,19 @@ private Q_SLOTS:
             LogBuilder::exec(QStringLiteral("drop index oil_history_by_car_month_date"));
             LogBuilder::exec(QStringLiteral("alter table oil_history drop column oil_volumn"));
         } else {
-            QFile file(Utility::getDBPath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(damage == QLatin1String("text")
-                    ? QByteArray("Someone's notes, not a log.\n").repeated(200)
-                    : QByteArray());
-            file.close();
+            QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"),
+                damage == QLatin1String("text") ? QByteArray("Someone's notes, not a log.\n").repeated(200)
+                                                : QByteArray()));
             if (damage == QLatin1String("foreign"))
                 LogBuilder::exec(QStringLiteral("create table notes (t text)"));
         }
-        const QByteArray before = contents(Utility::getDBPath());
+        const QByteArray before = m_data->readFile(QStringLiteral("oil_db.sqlite"));
         const Run run = pumpora(command);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(
             run.err.startsWith(QLatin1String("pumpora: ")) && run.err.contains(message), qPrintable(run.err));
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
-        QCOMPARE(contents(Utility::getDBPath()), before);
+        QCOMPARE(m_data->readFile(QStringLiteral("oil_db.sqlite")), before);
     }
 
     void exportRefusesTheLogsOwnFiles_data()
@@ -263,13 +251,13 @@ private Q_SLOTS:
             "preferences.ini" };
         QList<QByteArray> before;
         for (const QString& file : files)
-            before << contents(m_data->filePath(file));
+            before << m_data->readFile(file);
 
         const Run run = pumpora({ "export-pdf", "--out", m_data->filePath(out) });
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         for (qsizetype i = 0; i < files.size(); ++i)
-            QCOMPARE(contents(m_data->filePath(files.at(i))), before.at(i));
+            QCOMPARE(m_data->readFile(files.at(i)), before.at(i));
         QVERIFY(QFileInfo(m_data->filePath(QStringLiteral("link.pdf"))).isSymLink());
         QVERIFY(QFileInfo(m_data->filePath(QStringLiteral("folder"))).isDir());
         struct stat pipe;
@@ -288,7 +276,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, shellPrefix);
         QCOMPARE(pumpora({ "export-pdf" }).exitCode, 0);
-        const QByteArray previous = contents(reportPath());
+        const QByteArray previous = m_data->readFile(reportPath());
         addManyFillUps(20000);
 
         QObject owner;
@@ -307,7 +295,7 @@ private Q_SLOTS:
             QVERIFY2(run.err.contains(QLatin1String("could not be written in full")), qPrintable(run.err));
             QVERIFY(run.out.isEmpty());
         }
-        QCOMPARE(contents(reportPath()), previous);
+        QCOMPARE(m_data->readFile(reportPath()), previous);
         QVERIFY(PdfText::readerErrors(reportPath()).isEmpty());
     }
 

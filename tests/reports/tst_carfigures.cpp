@@ -28,14 +28,14 @@ private:
     static CarInfo* car() { return CarManage::sharedCarManage()->mCurrentCarInfo(); }
 
     // The current car, beside another whose fill-ups must never show.
-    static CarInfo* carWithUnit(int unit)
+    CarInfo* carWithUnit(int unit)
     {
         const QString other = LogBuilder::addCar(QStringLiteral("Other"));
         LogBuilder::addFillUp(other, { LogBuilder::at(2011, 5, 2), 201105, 99, 999, 9, 5000, 0 });
         const QString key = LogBuilder::addCar(QStringLiteral("Golf"), unit, 0, 750);
         Setting::setDefaultCarID(key);
-        // Cars are loaded once per run: a fresh manager sees the new one.
-        CarManage::resetForTesting();
+        // Cars are loaded once per session: a fresh one sees the new car.
+        m_data->restart();
         CarManage::sharedCarManage()->loadDefaultCar();
         return car();
     }
@@ -71,7 +71,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         QVERIFY(LogBuilder::createStore());
         Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1)));
         Setting::setFloatValuePrecisionDigits(2);

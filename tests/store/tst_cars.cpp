@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
+#include "store/CarDisplacementForm.h"
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
 #include "store/Oil.h"
@@ -33,9 +34,9 @@ private:
     }
 
     // A fresh manager reads everything back from the store, as the next start would.
-    static CarInfo* reloadedCar()
+    CarInfo* reloadedCar()
     {
-        CarManage::resetForTesting();
+        m_data->restart();
         return onlyCar();
     }
 
@@ -43,7 +44,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         QVERIFY(LogBuilder::createStore());
     }
     void cleanup() { m_data.reset(); }
@@ -84,7 +84,8 @@ private Q_SLOTS:
         QVERIFY(car->update());
         QCOMPARE(LogBuilder::value(QStringLiteral("select typeof(car_oil_spec) from car_information")),
             QStringLiteral("real"));
-        QCOMPARE(reloadedCar()->mOilInfo, OilInfo::infoAtPosition(2));
+        car = reloadedCar();
+        QCOMPARE(car->mOilInfo, OilInfo::infoAtPosition(2));
     }
 
     void addOilStoresTheCarsKey()
@@ -302,6 +303,51 @@ private Q_SLOTS:
         LogBuilder::exec(QStringLiteral("drop trigger refuse"));
         QVERIFY(manager()->saveNewCar(true));
         QCOMPARE(manager()->getAllCars().size(), 2);
+    }
+
+    // The tank, displacement and grade editor: amounts keep their decimals, the grade stays the
+    // car's own until another is chosen, and there is no car without a tank above 0.
+    void tankDisplacementAndGradeForm_data()
+    {
+        QTest::addColumn<QString>("tank"); // "=": as shown
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<int>("gradeRow"); // -1: never chosen
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("left as shown") << "="
+                                       << "=" << -1 << "60.0|1.6|2.0";
+        QTest::newRow("typed with decimals") << "13.2"
+                                             << "1.4" << -1 << "13.2|1.4|2.0";
+        QTest::newRow("another grade, no displacement") << "0.5"
+                                                        << "" << 0 << "0.5|0.0|0.0";
+        QTest::newRow("no tank refused") << ""
+                                         << "2" << 0 << "60.0|1.6|2";
+        QTest::newRow("a point is no tank") << "."
+                                            << "2" << 0 << "60.0|1.6|2";
+    }
+
+    void tankDisplacementAndGradeForm()
+    {
+        QFETCH(QString, tank);
+        QFETCH(QString, capacity);
+        QFETCH(int, gradeRow);
+        QFETCH(QString, stored);
+        const QString key = LogBuilder::addCar(QStringLiteral("Golf"), 1, 2);
+        CarInfo* car = onlyCar();
+        CarDisplacementForm form(*car);
+        QCOMPARE(QStringList({ form.maxVolumnText, form.capacityText }), QStringList({ "60", "1.6" }));
+        QCOMPARE(form.gradeRow, 2);
+        if (tank != QLatin1String("="))
+            form.maxVolumnText = tank;
+        if (capacity != QLatin1String("="))
+            form.capacityText = capacity;
+        if (gradeRow >= 0)
+            form.gradeRow = gradeRow;
+        if (form.applyTo(*car))
+            QVERIFY(car->update());
+        QCOMPARE(LogBuilder::value(QStringLiteral("select maxvolumn || '|' || car_capacity || '|' || "
+                                                  "car_oil_spec from car_information where car_id = '%1'")
+                                       .arg(key)),
+            stored);
     }
 
     // The earliest fill-up of all, else the registration.

@@ -1,5 +1,4 @@
 #include "platform/Clock.h"
-#include "platform/DocumentsDirectory.h"
 #include "store/Oil.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
@@ -30,13 +29,6 @@ private:
         return statement.nextRow() ? statement.columnInt(0) : -1;
     }
 
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     // What is on disk right now, read by a separate reader as the next run would.
     static QVariant stored(const char* key)
     {
@@ -46,15 +38,11 @@ private:
 
 private Q_SLOTS:
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
-    void cleanup()
-    {
-        Setting::setStartDateDefault({});
-        m_data.reset();
-    }
+    void cleanup() { m_data.reset(); }
 
     void firstStartCopiesAWritableSeedAndLaterStartsKeepIt()
     {
-        DocumentsDirectory::setPath(m_data->filePath(QStringLiteral("nested/deeper")));
+        const Session nested(m_data->filePath(QStringLiteral("nested/deeper")));
         QVERIFY(!QFile::exists(Utility::getDBPath()));
         QString error;
         QVERIFY2(Utility::copyDatabase(&error), qPrintable(error));
@@ -74,7 +62,7 @@ private Q_SLOTS:
     // would otherwise accept.
     void emptyFileFromAFailedCopyIsReplacedByTheSeed()
     {
-        writeFile(Utility::getDBPath(), QByteArray());
+        QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"), QByteArray()));
         QVERIFY(!Utility::executeSQL(QStringLiteral("delete from car_information")));
         QVERIFY(Utility::copyDatabase());
         QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
@@ -177,17 +165,6 @@ private Q_SLOTS:
         QVERIFY(!stored(Setting::kDefaultCar).isValid());
     }
 
-    void settersWriteThroughAtOnce()
-    {
-        Setting::setGPSFlag(false);
-        QCOMPARE(stored(Setting::kGPSFlag).toBool(), false);
-        QVERIFY(!Setting::getGPSFlag());
-
-        Setting::setDefaultCarID(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"));
-        QCOMPARE(
-            stored(Setting::kDefaultCar).toString(), QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"));
-    }
-
     void precisionOutsideOneToThreeIsStoredAsTwo_data()
     {
         QTest::addColumn<int>("digits");
@@ -197,6 +174,7 @@ private Q_SLOTS:
         QTest::newRow("4") << 4 << 2;
     }
 
+    // A setter writes through at once: a separate reader sees the value.
     void precisionOutsideOneToThreeIsStoredAsTwo()
     {
         QFETCH(int, digits);
@@ -232,15 +210,6 @@ private Q_SLOTS:
         Clock::setFixedNow(Date(1600000000.5));
         QCOMPARE(Setting::getStartDate(), Date(1600000000.5));
         QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1600000000.5);
-    }
-
-    void startDateKeepsItsFractionExactly()
-    {
-        // The period filter compares against this value's six-decimal text, so no digit of the
-        // stored double may be lost on the way through the file.
-        const Date start(1306500000.1234567);
-        Setting::setStartDate(start);
-        QCOMPARE(Setting::getStartDate().timeIntervalSince1970(), start.timeIntervalSince1970());
     }
 
     void setStartDateWithoutADateChangesNothing()

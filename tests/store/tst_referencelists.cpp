@@ -1,6 +1,7 @@
-#include "platform/DeviceLocale.h"
 #include "store/OilInfo.h"
+#include "store/OilMarkForm.h"
 #include "store/PropertyListFile.h"
+#include "store/Setting.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 #include "support/TestDataDirectory.h"
@@ -16,25 +17,16 @@ Q_DECLARE_METATYPE(Unit)
 
 namespace {
 
-QByteArray readFile(const QString& path)
+// A grade whose id and price are written as given ("<real>1</real>").
+QString grade(const QString& id, const QString& price, const QString& name = QStringLiteral("B"))
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QStringLiteral("<dict><key>id</key>%1<key>name</key><string>%2</string><key>price</key>%3</dict>")
+        .arg(id, name, price);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+QString integer(int n)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QString grade(int id, const QString& name, const QString& price)
-{
-    return QStringLiteral("<dict><key>id</key><integer>%1</integer><key>name</key><string>%2</string>"
-                          "<key>price</key><real>%3</real></dict>")
-        .arg(id)
-        .arg(name, price);
+    return QStringLiteral("<integer>%1</integer>").arg(n);
 }
 
 QString unitSystem(const QString& id, const QString& name)
@@ -58,6 +50,14 @@ QStringList describe(const OilInfo::List& grades)
     QStringList lines;
     for (const auto& grade : grades)
         lines << QStringLiteral("%1 %2 %3").arg(grade->dNumber).arg(grade->specName).arg(grade->defaultPrice);
+    return lines;
+}
+
+QStringList describe(const Unit::List& units)
+{
+    QStringList lines;
+    for (const auto& unit : units)
+        lines << QStringLiteral("%1 %2").arg(unit->dNumber).arg(unit->UnitName);
     return lines;
 }
 
@@ -111,18 +111,12 @@ private:
 
     QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
 
-    // A fresh run's view of the lists: what the next start of the app would load.
-    static void startAgain()
-    {
-        OilInfo::resetForTesting();
-        Unit::resetForTesting();
-    }
-
     // Loads the damaged copy as a fresh run would; the number of entries it gave.
     size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
     {
-        writeFile(m_data->filePath(fileName + QStringLiteral(".plist")), bytes);
-        startAgain();
+        if (!m_data->writeFile(fileName + QStringLiteral(".plist"), bytes))
+            QTest::qFail("the damaged copy cannot be written", __FILE__, __LINE__);
+        m_data->restart();
         if (fileName.startsWith(QLatin1String("OilSpec"))) {
             for (const auto& grade : OilInfo::OilInfoDList()) {
                 if (!std::isfinite(grade->defaultPrice))
@@ -134,12 +128,6 @@ private:
     }
 
 private Q_SLOTS:
-    // The currency symbol is established once per run, so the locale must be set first.
-    void initTestCase()
-    {
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        QCOMPARE(Utility::getCurrencySybol(), QStringLiteral("$"));
-    }
     void init() { m_data = std::make_unique<TestDataDirectory>(); }
     void cleanup() { m_data.reset(); }
 
@@ -152,7 +140,8 @@ private Q_SLOTS:
             const QString copy = m_data->filePath(QLatin1String(name));
             // Root can write to a read-only file, so look at the bits rather than try a write.
             QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
-            QCOMPARE(readFile(copy), readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
+            QCOMPARE(
+                m_data->readFile(copy), m_data->readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
         }
         QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
         QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
@@ -190,7 +179,7 @@ private Q_SLOTS:
         const QStringList edited = describe(grades);
         QVERIFY(grades[2]->update());
 
-        startAgain();
+        m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
         QVERIFY(OilInfo::listProblem().isEmpty());
 
@@ -202,44 +191,47 @@ private Q_SLOTS:
         QCOMPARE(third.value(QStringLiteral("price")).toDouble(), 2.19);
     }
 
-    // Between two good entries numbered 0 and 2, a malformed one numbered 1.
-    void malformedEntryIsLeftOut_data()
+    // Between entries numbered 0 and 2, one numbered 1: a number written as a real or a string
+    // is a number, and an entry that still cannot be read keeps its place, numbered by it, so
+    // that a car stored with grade or unit 2 keeps showing 2.
+    void everyEntryKeepsItsPlace_data()
     {
         QTest::addColumn<bool>("isGrade");
         QTest::addColumn<QString>("element");
-        QTest::newRow("grade with negative id")
-            << true << grade(-1, QStringLiteral("X"), QStringLiteral("1"));
-        QTest::newRow("grade price as text")
-            << true
-            << QStringLiteral("<dict><key>id</key><integer>1</integer><key>name</key>"
-                              "<string>X</string><key>price</key><string>1.5</string></dict>");
-        QTest::newRow("UnitName as integer")
-            << false
-            << unitSystem(QStringLiteral("<integer>1</integer>"), QStringLiteral("<integer>4</integer>"));
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("readInFull");
+        const QString real = QStringLiteral("<real>1</real>");
+        const QString text = QStringLiteral("<string>B</string>");
+        QTest::newRow("grade id as a real") << true << grade(real, "<real>2.5</real>") << "1 B 2.5" << true;
+        QTest::newRow("grade price as a string")
+            << true << grade(integer(1), "<string>2.5</string>") << "1 B 2.5" << true;
+        QTest::newRow("grade with a negative id")
+            << true << grade(integer(-1), "<real>2.5</real>") << "1 B 2.5" << false;
+        QTest::newRow("UnitID as a real") << false << unitSystem(real, text) << "1 B" << true;
+        QTest::newRow("UnitName as an integer")
+            << false << unitSystem(integer(1), integer(4)) << "1 " << false;
     }
 
-    void malformedEntryIsLeftOut()
+    void everyEntryKeepsItsPlace()
     {
         QFETCH(bool, isGrade);
         QFETCH(QString, element);
-        if (isGrade) {
-            writeFile(gradePath(),
-                listDocument(QStringLiteral("OilSpec"),
-                    grade(0, QStringLiteral("A"), QStringLiteral("1.5")) + element
-                        + grade(2, QStringLiteral("C"), QStringLiteral("3.5"))));
-            QCOMPARE(describe(OilInfo::OilInfoDList()),
-                QStringList({ QStringLiteral("0 A 1.5"), QStringLiteral("2 C 3.5") }));
-            QVERIFY(OilInfo::listProblem().contains(QLatin1String("grade 1")));
-        } else {
-            const QString km = QStringLiteral("<string>km</string>");
-            writeFile(m_data->filePath(QStringLiteral("Unit_Info.plist")),
-                listDocument(QStringLiteral("Unit"),
-                    unitSystem(QStringLiteral("<integer>0</integer>"), km) + element
-                        + unitSystem(QStringLiteral("<integer>2</integer>"), km)));
-            QCOMPARE(Unit::UnitList().size(), size_t(2));
-            QCOMPARE(Unit::unitAtPosition(1)->dNumber, 2u);
-            QVERIFY(Unit::listProblem().contains(QLatin1String("unit system 1")));
-        }
+        QFETCH(QString, second);
+        QFETCH(bool, readInFull);
+        const QString key = isGrade ? QStringLiteral("OilSpec") : QStringLiteral("Unit");
+        const auto entry = [isGrade](int n) {
+            return isGrade ? grade(integer(n), integer(1))
+                           : unitSystem(integer(n), QStringLiteral("<string>B</string>"));
+        };
+        QVERIFY(m_data->writeFile(
+            key + QStringLiteral("_Info.plist"), listDocument(key, entry(0) + element + entry(2))));
+        const QStringList entries = isGrade ? describe(OilInfo::OilInfoDList()) : describe(Unit::UnitList());
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.at(1), second);
+        QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
+        const QString problem = isGrade ? OilInfo::listProblem() : Unit::listProblem();
+        QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
+            qPrintable(problem));
     }
 
     void unusableCopyGivesAnEmptyList_data()
@@ -253,11 +245,13 @@ private Q_SLOTS:
     void unusableCopyGivesAnEmptyList()
     {
         QFETCH(QByteArray, contents);
-        writeFile(gradePath(), contents);
+        QVERIFY(m_data->writeFile(gradePath(), contents));
         QVERIFY(OilInfo::OilInfoDList().empty());
         QVERIFY(!OilInfo::infoAtPosition(0));
+        // Nothing was read, so nothing may be written over it.
+        QVERIFY(!OilInfo::updateOilInfoDList());
         QVERIFY(OilInfo::listProblem().contains(gradePath()));
-        QCOMPARE(readFile(gradePath()), contents);
+        QCOMPARE(m_data->readFile(gradePath()), contents);
     }
 
     void failedWriteLeavesTheFileAndKeepsTheEdit()
@@ -275,27 +269,77 @@ private Q_SLOTS:
         QVERIFY(OilInfo::listProblem().contains(gradePath()));
     }
 
+    // The grade editor's refusals in their order, and what it stores: the name as free text,
+    // trimmed; a typed price; a price left as shown keeps its stored value, not its rounded text.
+    void gradeEditorForm_data()
+    {
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("name"); // "=": as shown
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("result"); // the refusal, or the grade as written
+        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
+                             const char* result) {
+            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(result);
+        };
+        row("no price, no name", 2, "", "", "请输入油价格");
+        row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
+        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
+        row("renamed at one decimal", 1, "-10#", "=", "-10# 7.36");
+    }
+
+    void gradeEditorForm()
+    {
+        QFETCH(int, precision);
+        QFETCH(QString, name);
+        QFETCH(QString, price);
+        QFETCH(QString, result);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
+        OilInfo& grade = *OilInfo::OilInfoDList().at(1);
+        grade.defaultPrice = 7.36f;
+        OilMarkForm form(grade);
+        QCOMPARE(form.priceText, QStringList({ "7.4", "7.36", "7.360" }).at(precision - 1));
+        if (name != QLatin1String("="))
+            form.nameText = name;
+        if (price != QLatin1String("="))
+            form.priceText = price;
+        QString refusal;
+        const bool saved = form.save(grade, &refusal);
+        QCOMPARE(saved ? QString() : refusal, saved ? QString() : result);
+        QCOMPARE(form.refusal(), refusal);
+        if (saved) {
+            const QVariantMap written = PropertyListFile::readDictionary(gradePath())
+                                            ->value(QStringLiteral("OilSpec"))
+                                            .toList()
+                                            .at(1)
+                                            .toMap();
+            QCOMPARE(written.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
+                    + QString::number(written.value(QStringLiteral("price")).toDouble(), 'g', 15),
+                result);
+        }
+    }
+
     void copyReadInPartIsKeptBeforeItIsReplaced()
     {
         const QByteArray damaged = listDocument(QStringLiteral("OilSpec"),
-            grade(0, QStringLiteral("A"), QStringLiteral("1.5"))
+            grade(integer(0), "<real>1.5</real>", "A")
                 + QStringLiteral("<dict><key>id</key><integer>1</integer></dict>")
-                + grade(2, QStringLiteral("C"), QStringLiteral("3.5")));
-        writeFile(gradePath(), damaged);
+                + grade(integer(2), "<real>3.5</real>", "C"));
+        QVERIFY(m_data->writeFile(gradePath(), damaged));
         const QString kept = gradePath() + QStringLiteral(".damaged");
         // Nothing can be kept while a directory is in the way: the file must stay as it was.
         QVERIFY(QDir().mkpath(kept + QStringLiteral("/inside")));
 
         OilInfo::infoAtPosition(0)->defaultPrice = 1.6f;
         QVERIFY(!OilInfo::updateOilInfoDList());
-        QCOMPARE(readFile(gradePath()), damaged);
+        QCOMPARE(m_data->readFile(gradePath()), damaged);
 
         QVERIFY(QDir(kept).removeRecursively());
         QVERIFY(OilInfo::updateOilInfoDList());
-        QCOMPARE(readFile(kept), damaged);
-        startAgain();
+        QCOMPARE(m_data->readFile(kept), damaged);
+        m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()),
-            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("2 C 3.5") }));
+            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("1  5.7"), QStringLiteral("2 C 3.5") }));
     }
 
     // Copies cut short or garbled: nothing may crash, and a list is either empty or a list of
@@ -310,7 +354,8 @@ private Q_SLOTS:
     void damagedCopies()
     {
         QFETCH(QString, fileName);
-        const QByteArray whole = readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
+        const QByteArray whole
+            = m_data->readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
         const size_t full = loadDamaged(fileName, whole);
         QVERIFY(full > 0);
 

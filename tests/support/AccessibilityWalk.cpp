@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QMetaEnum>
+#include <QTranslator>
 #include <QWidget>
 
 #include <functional>
@@ -64,10 +65,11 @@ QStringList AccessibilityWalk::faults(QWidget* window)
             QLatin1String(QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())), name);
         if (name.trimmed().isEmpty())
             found << described + QStringLiteral(" without a name");
-        // Setting the focus is no action a user takes on a control.
+        // Setting the focus is no action a user takes on a control; a text input is used by
+        // typing into it.
         QStringList actions = actionsOf(control);
         actions.removeAll(QAccessibleActionInterface::setFocusAction());
-        if (!control->state().disabled && actions.isEmpty())
+        if (!control->state().disabled && actions.isEmpty() && !control->editableTextInterface())
             found << described + QStringLiteral(" without an action");
     });
     return found;
@@ -84,4 +86,23 @@ bool AccessibilityWalk::act(QWidget* window, const QString& name, const QString&
         return false;
     target->actionInterface()->doAction(action);
     return true;
+}
+
+QStringList AccessibilityWalk::untranslated(QWidget* window)
+{
+    static QTranslator english;
+    static const bool loaded = english.load(QStringLiteral(":/bundle/pumpora_en.qm"));
+    if (!loaded)
+        return { QStringLiteral("the English table cannot be loaded") };
+    QStringList found;
+    walk(QAccessible::queryAccessibleInterface(window), [&found](QAccessibleInterface* element) {
+        const QString name = element->text(QAccessible::Name);
+        const bool chinese = std::any_of(
+            name.cbegin(), name.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+        QAccessibleInterface* parent = element->parent();
+        if (chinese && !(parent && parent->role() == QAccessible::EditableText)
+            && english.translate("Localizable", name.toUtf8().constData()).isEmpty() && !found.contains(name))
+            found << name;
+    });
+    return found;
 }

@@ -22,4 +22,9 @@ public:
     // or it does not offer the action.
     static bool act(QWidget* window, const QString& name,
         const QString& action = QAccessibleActionInterface::pressAction());
+
+    // For a window shown in Chinese, where a string-table key shows as itself: the names that
+    // hold a Chinese character (the keys are Chinese) and that the English table does not
+    // translate. What a display field shows is its value, not a key, and is left out.
+    static QStringList untranslated(QWidget* window);
 };

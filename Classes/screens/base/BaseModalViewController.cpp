@@ -4,8 +4,11 @@
 #include "screens/base/NavigationPopedViewControllerDelegate.h"
 #include "widgets/ActivityIndicatorView.h"
 #include "widgets/NavigationController.h"
+#include "widgets/NavigationItem.h"
 
+#include <QAction>
 #include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
 
 BaseModalViewController::BaseModalViewController(QWidget* parent)
     : ViewController(parent)
@@ -63,4 +66,25 @@ void BaseModalViewController::hideActive()
 bool BaseModalViewController::isShowingActive() const
 {
     return m_indicatorView != nullptr;
+}
+
+void BaseModalViewController::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    QAction* button = nullptr;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        button = navigationItem()->rightBarButtonItem();
+    else if (key == Qt::Key_Escape)
+        button = navigationItem()->leftBarButtonItem();
+    if (button) {
+        button->trigger();
+        return;
+    }
+    NavigationController* navigation = navigationController();
+    if (key == Qt::Key_Escape && navigation && navigation->topViewController() == this
+        && navigation->viewControllers().size() > 1) {
+        navigation->popViewControllerAnimated(true);
+        return;
+    }
+    ViewController::keyPressEvent(event);
 }

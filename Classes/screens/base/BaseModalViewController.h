@@ -34,6 +34,11 @@ public:
     void hideActive();
     bool isShowingActive() const;
 
+protected:
+    // Enter presses the navigation bar's right button (the screen's main action: next, save);
+    // Escape its left button (cancel), or goes back as the back button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     NavigationPopedViewControllerDelegate* m_navDelegate = nullptr;
     BaseModalViewControllerDelegate* m_dissDelegate = nullptr;

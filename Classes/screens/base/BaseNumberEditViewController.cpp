@@ -2,15 +2,25 @@
 
 #include "platform/MainBundle.h"
 #include "screens/base/CKeyHelpView.h"
+#include "screens/base/PropertyView.h"
 #include "widgets/NavigationItem.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 BaseNumberEditViewController::BaseNumberEditViewController(QWidget* parent)
     : BaseModalViewController(parent)
 { }
+
+// An editor destroyed while shown (the window closing) hands the focus on as its widgets go,
+// when it is no longer an editor: it must not hear of that.
+BaseNumberEditViewController::~BaseNumberEditViewController()
+{
+    disconnect(m_focusWatch);
+}
 
 bool BaseNumberEditViewController::decimalKeyNeeded(bool decimalFieldActive, float systemVersion)
 {
@@ -125,4 +135,34 @@ void BaseNumberEditViewController::placeKeyBar()
 {
     if (m_keyBar)
         m_keyBar->setGeometry(0, height() - CKeyHelpView::kHeight, width(), CKeyHelpView::kHeight);
+}
+
+bool BaseNumberEditViewController::focusNextPrevChild(bool next)
+{
+    if (m_fieldOrder.isEmpty())
+        return BaseModalViewController::focusNextPrevChild(next);
+    const qsizetype count = m_fieldOrder.size();
+    qsizetype active = -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (m_fieldOrder.at(i)->isActive())
+            active = i;
+    }
+    const qsizetype to = active < 0 ? 0 : (active + (next ? 1 : count - 1)) % count;
+    m_fieldOrder.at(to)->tap();
+    return true;
+}
+
+QVBoxLayout* BaseNumberEditViewController::makeFormColumn()
+{
+    // The column takes nearly all the width until it is as wide as it may be; the margins
+    // share what is left.
+    auto* centred = new QHBoxLayout(this);
+    auto* column = new QWidget(this);
+    column->setMaximumWidth(kFormWidth);
+    centred->addStretch(1);
+    centred->addWidget(column, 1000);
+    centred->addStretch(1);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
 }

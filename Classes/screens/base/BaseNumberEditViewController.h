@@ -6,6 +6,9 @@
 
 #include <QPointer>
 
+class PropertyView;
+class QVBoxLayout;
+
 // The base of every editor. Its navigation bar gets a cancel button on the left and a save
 // button on the right when the editor names them (hooks below). While one of its text inputs
 // has the keyboard, the editor's key bar sits at the bottom of its view, when it asks for one.
@@ -17,6 +20,7 @@ class BaseNumberEditViewController : public BaseModalViewController, public CKey
 
 public:
     explicit BaseNumberEditViewController(QWidget* parent = nullptr);
+    ~BaseNumberEditViewController() override;
 
     // The decimal key is needed only on systems older than 4.1, and only while a decimal field
     // is being edited; newer keypads have their own point.
@@ -49,10 +53,19 @@ protected:
     // A new key bar for this editor, its delegate this editor; by default one key: clear (0).
     virtual CKeyHelpView* keyBoardTopView();
 
+    // The display fields in reading order: Tab and Shift+Tab tap the one after or before the
+    // field being edited, round the ends.
+    void setFieldOrder(const QList<PropertyView*>& fields) { m_fieldOrder = fields; }
+    // A column for the editor's captions and fields, centred and at most kFormWidth wide, so
+    // that a wide window does not stretch them apart.
+    QVBoxLayout* makeFormColumn();
+    static constexpr int kFormWidth = 560;
+
     void viewDidLoad() override;
     void viewWillAppear() override;
     void viewWillDisappear() override;
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void focusMoved();
@@ -63,4 +76,5 @@ private:
     bool m_keyboardShown = false;
     QPointer<CKeyHelpView> m_keyBar;
     QMetaObject::Connection m_focusWatch;
+    QList<PropertyView*> m_fieldOrder;
 };

@@ -154,10 +154,10 @@ void PropertyView::mouseReleaseEvent(QMouseEvent* event)
         update();
     }
     if (rect().contains(event->position().toPoint()))
-        tapped();
+        tap();
 }
 
-void PropertyView::tapped()
+void PropertyView::tap()
 {
     if (m_enabled && m_delegate)
         m_delegate->onPropertyViewTap(this);
@@ -176,7 +176,7 @@ AccessibleControl::Description PropertyView::accessibleDescription() const
 
 void PropertyView::accessibleAction(const QString&)
 {
-    tapped();
+    tap();
 }
 
 void PropertyView::layoutLabel()

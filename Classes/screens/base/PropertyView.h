@@ -35,6 +35,9 @@ public:
     void setTextOffset(int x, int y);
 
     void setEnable(bool enabled);
+    // What a tap does: tells the delegate, when the field is enabled. Keyboard users reach a
+    // field this way.
+    void tap();
     // The field is being edited and blinks.
     bool isActive() const { return m_active && m_blinkTimer.isActive(); }
     void setActive(bool active);
@@ -54,7 +57,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void tapped();
     void blink();
     void layoutLabel();
 

@@ -4,6 +4,7 @@
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
 #include "screens/shell/PlaceholderViewController.h"
+#include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
@@ -51,9 +52,12 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
 }
 
 // The wizard's first step, on the car being set up.
-ViewController* PumporaAppDelegate::makeSetupWizard(CarInfo*)
+ViewController* PumporaAppDelegate::makeSetupWizard(CarInfo* car)
 {
-    return new PlaceholderViewController(MainBundle::localizedString("Setup Wizard"));
+    auto* firstStep = new RootViewController;
+    firstStep->setTitle(MainBundle::localizedString("Setup Wizard"));
+    firstStep->setCarInfo(car);
+    return firstStep;
 }
 
 bool PumporaAppDelegate::didFinishLaunchingWithOptions()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/wizard/CarDisplacementViewController.h"
 #include "widgets/AppWindow.h"
 #include "widgets/ApplicationDelegate.h"
 #include "widgets/NavigationController.h"
@@ -25,7 +26,8 @@ class PumporaAppDelegate : public QObject, public ApplicationDelegate
 
 public:
     // Posted by the wizard's last step, with the navigation controller that shows the wizard.
-    static constexpr const char* kSetupWizardCompleteNotification = "SETUP_WIZARD_COMPLETE";
+    static constexpr const char* kSetupWizardCompleteNotification
+        = CarDisplacementViewController::kSetupWizardComplete;
 
     // Tab positions of the main tabs.
     enum Tab

@@ -1,4 +1,3 @@
-#include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "screens/base/AmountEntryRule.h"
 #include "screens/base/BaseModalViewControllerDelegate.h"
@@ -163,9 +162,8 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
         m_host = std::make_unique<ScreenHost>(new ViewController);
         m_delegate = DelegateLog();
     }
@@ -310,6 +308,9 @@ private Q_SLOTS:
         row("D-th decimal", "12.3", "4", 8, 2, true);
         row("decimal past D refused", "12.34", "5", 8, 2, false);
         row("second point refused", "12.3", ".", 8, 2, false);
+        row("pasted as if typed", "12", ".34", 8, 2, true);
+        row("pasted past D refused whole", "12", "3.456", 8, 2, false);
+        row("pasted past L refused whole", "", "123456789", 8, 2, false);
     }
 
     void amountEntryRule()

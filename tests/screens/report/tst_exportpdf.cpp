@@ -11,7 +11,6 @@
 #include "support/PdfText.h"
 #include "support/TestDataDirectory.h"
 
-#include <QFile>
 #include <QtTest>
 
 #include <memory>
@@ -77,7 +76,6 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
-        DeviceLocale::setTimeZoneId(QStringLiteral("UTC"));
         Clock::setFixedNow(Date(LogBuilder::at(2012, 3, 4)));
         QVERIFY(LogBuilder::createStore());
         m_car = LogBuilder::addCar(QStringLiteral("Golf"), 1);
@@ -92,10 +90,7 @@ private Q_SLOTS:
     void noMonthsWriteOneHeaderAndFooterPage()
     {
         const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
-        QFile stale(path);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("%PDF-1.4 an older report");
-        stale.close();
+        QVERIFY(m_data->writeFile(path, "%PDF-1.4 an older report"));
 
         ExportPDF writer;
         QCOMPARE(writer.generatePDF({}), path);
@@ -161,7 +156,7 @@ private Q_SLOTS:
     void hugeFiguresShowWhole()
     {
         LogBuilder::exec(QStringLiteral("update car_information set car_capacity = 3e9"));
-        CarManage::resetForTesting();
+        m_data->restart();
         CarManage::sharedCarManage()->loadDefaultCar();
         ExportPDF writer;
         const QList<Page> pages = read(writer.generatePDF({ monthLine(201101) }));

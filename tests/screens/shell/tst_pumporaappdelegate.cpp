@@ -1,10 +1,9 @@
 #include "platform/DeviceLocale.h"
-#include "platform/DocumentsDirectory.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
-#include "screens/shell/PlaceholderViewController.h"
 #include "screens/shell/PumporaAppDelegate.h"
+#include "screens/wizard/RootViewController.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "store/Utility.h"
@@ -108,26 +107,6 @@ private Q_SLOTS:
         QCOMPARE(bar->title(), QStringLiteral("History"));
     }
 
-    void theFirstRunWizardEndsOnTheTabs()
-    {
-        PumporaAppDelegate* app = launch();
-        CarManage* cars = CarManage::sharedCarManage();
-        cars->mNewCarInfo()->mCarName = QStringLiteral("Golf");
-        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
-        NotificationCenter::defaultCenter()->postNotificationName(
-            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
-
-        QCOMPARE(cars->getAllCars().size(), 1);
-        CarInfo* saved = cars->getAllCars().constFirst();
-        QCOMPARE(cars->mCurrentCarInfo(), saved);
-        QCOMPARE(Setting::getDefaultCarID(), saved->carID);
-        QCOMPARE(app->mainNavController()->viewControllers(),
-            QList<ViewController*>({ app->mainTabBarController() }));
-        QVERIFY(app->mainTabBarController()->isVisible());
-        QVERIFY(!ScreenDriver::shownAlert());
-        QTRY_VERIFY(wizard.isNull());
-    }
-
     void aWizardShownOverTheTabsAddsANonCurrentCar()
     {
         QVERIFY(LogBuilder::createStore());
@@ -139,8 +118,10 @@ private Q_SLOTS:
         // its own, presented over the tabs.
         cars->createNewCar();
         cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
-        QPointer<NavigationController> wizard = new NavigationController(
-            new PlaceholderViewController(MainBundle::localizedString("Setup Wizard")));
+        auto* firstStep = new RootViewController;
+        firstStep->setCarInfo(cars->mNewCarInfo());
+        firstStep->setAddNewCar(true);
+        QPointer<NavigationController> wizard = new NavigationController(firstStep);
         ViewController* settings
             = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
         app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
@@ -162,29 +143,6 @@ private Q_SLOTS:
         QCOMPARE(alert->message(), QStringLiteral("Car added!\nSwitch cars on the Overview page."));
         QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("OK")));
         QTRY_VERIFY(wizard.isNull());
-    }
-
-    void aCarTheStoreRefusesKeepsTheWizardOpen()
-    {
-        PumporaAppDelegate* app = launch();
-        CarManage* cars = CarManage::sharedCarManage();
-        CarInfo* newCar = cars->mNewCarInfo();
-        newCar->mCarName = QStringLiteral("Polo");
-        QPointer<ViewController> wizard = app->mainNavController()->topViewController();
-        // The store cannot take the car.
-        QVERIFY(Utility::executeSQL(QStringLiteral("drop table car_information")));
-
-        NotificationCenter::defaultCenter()->postNotificationName(
-            QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), app->mainNavController());
-
-        AlertView* alert = ScreenDriver::shownAlert();
-        QVERIFY(alert);
-        QCOMPARE(alert->title(), QStringLiteral("Failure"));
-        QCOMPARE(alert->message(), QStringLiteral("The car could not be saved. Please try again."));
-        QVERIFY(cars->getAllCars().isEmpty());
-        QCOMPARE(cars->mNewCarInfo(), newCar);
-        QCOMPARE(newCar->mCarName, QStringLiteral("Polo"));
-        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ wizard.data() }));
     }
 
     void theCoordinateCache()
@@ -219,10 +177,8 @@ private Q_SLOTS:
             LogBuilder::addCar(QStringLiteral("Golf"));
             LogBuilder::corruptTable(QStringLiteral("car_information"));
         } else {
-            QVERIFY(DocumentsDirectory::ensureExists());
-            QFile notADatabase(Utility::getDBPath());
-            QVERIFY(notADatabase.open(QIODevice::WriteOnly));
-            notADatabase.write(QByteArray("These are someone's notes, not a fuel log.\n").repeated(100));
+            QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"),
+                QByteArray("These are someone's notes, not a fuel log.\n").repeated(100)));
         }
         PumporaAppDelegate* app = launch(false);
         QVERIFY(app->window()->isVisible());
@@ -239,10 +195,8 @@ private Q_SLOTS:
     {
         QVERIFY(LogBuilder::createStore());
         LogBuilder::addCar(QStringLiteral("Golf"));
-        QFile grades(DocumentsDirectory::filePath(QStringLiteral("OilSpec_Info.plist")));
-        QVERIFY(grades.open(QIODevice::WriteOnly));
-        grades.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>");
-        grades.close();
+        QVERIFY(m_data->writeFile(QStringLiteral("OilSpec_Info.plist"),
+            "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>OilSpec</key>"));
         launch();
         AlertView* alert = ScreenDriver::shownAlert();
         QVERIFY(alert);

@@ -1,0 +1,263 @@
+#include "platform/Clock.h"
+#include "platform/FontCatalog.h"
+#include "reports/DateEx.h"
+#include "screens/base/CHDatePickerView.h"
+#include "screens/base/PropertyView.h"
+#include "screens/settings/EditOilMarkViewController.h"
+#include "screens/settings/EditPrecisionDigitsController.h"
+#include "screens/settings/SettingDateViewController.h"
+#include "screens/settings/SettingUnitConfigController.h"
+#include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/PropertyListFile.h"
+#include "store/Setting.h"
+#include "store/Unit.h"
+#include "support/AccessibilityWalk.h"
+#include "support/LogBuilder.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+#include "widgets/AlertView.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// What has the keys; the window itself when nothing in it has (a test then fails, not crashes).
+QWidget* focused()
+{
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget : QApplication::activeWindow();
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(focused(), key);
+}
+
+QVariant storedPreference(const char* key)
+{
+    return QSettings(Setting::preferencesPath(), QSettings::IniFormat).value(QLatin1String(key));
+}
+
+} // namespace
+
+// The preference editors, pushed over a screen as the settings push them and driven from the
+// keyboard, shown in Chinese. What they store is read back from the files themselves.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+
+    ViewController* push(ViewController* editor)
+    {
+        m_host->navigationController()->pushViewController(editor, false);
+        checkShown();
+        return editor;
+    }
+
+    bool isOpen(ViewController* editor) const
+    {
+        return m_host->navigationController()->topViewController() == editor;
+    }
+
+    // Every control can be named and used, and every key shown has its English text.
+    void checkShown()
+    {
+        const QStringList problems
+            = AccessibilityWalk::faults(m_host->window()) + AccessibilityWalk::untranslated(m_host->window());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    static QString shownAlert()
+    {
+        AlertView* alert = ScreenDriver::shownAlert();
+        return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
+    void init()
+    {
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        QVERIFY(LogBuilder::createStore());
+        m_host = std::make_unique<ScreenHost>(new ViewController);
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    void theUnitSettingWritesOnlyARealChange_data()
+    {
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("stored"); // unit|update_date
+        QTest::newRow("the same unit") << 0 << false << "1|1300000000.0";
+        QTest::newRow("another unit") << 2 << false << "3|1400000000.0";
+        QTest::newRow("refused by the store") << 2 << true << "1|1300000000.0";
+    }
+
+    void theUnitSettingWritesOnlyARealChange()
+    {
+        QFETCH(int, turns);
+        QFETCH(bool, refused);
+        QFETCH(QString, stored);
+        Clock::setFixedNow(Date(1400000000));
+        LogBuilder::addCar(QStringLiteral("Golf"), 1);
+        CarInfo* car = CarManage::sharedCarManage()->getAllCars().constFirst();
+        SettingUnitConfigController* editor = SettingUnitConfigController::newViewController();
+        editor->setCarInfo(car);
+        push(editor);
+        QCOMPARE(editor->findChild<PropertyView*>()->getText(), QStringLiteral("L/100km"));
+        for (int turn = 0; turn < turns; ++turn)
+            press(Qt::Key_Down);
+        if (refused)
+            LogBuilder::exec(QStringLiteral("create trigger refuse before update on car_information "
+                                            "begin select raise(abort, 'disk full'); end"));
+        press(Qt::Key_Return);
+        QCOMPARE(isOpen(editor), refused);
+        QCOMPARE(shownAlert().startsWith(QStringLiteral("失败|油耗单位没有保存。\n")), refused);
+        QCOMPARE(car->unit, Unit::unitAtPosition(stored.left(1).toInt()));
+        QCOMPARE(LogBuilder::value(QStringLiteral("select unit || '|' || update_date from car_information")),
+            stored);
+    }
+
+    // The date the picker shows is stored as it is, with its seconds, also across a year.
+    void theStartDateEditorStoresWhatItShows_data()
+    {
+        QTest::addColumn<int>("key"); // a key of the year and month bar; -1 none, -2 the year wheel
+        QTest::addColumn<double>("expected");
+        const double start = LogBuilder::at(2011, 12, 31, 23, 30, "Asia/Shanghai") + 30.25;
+        QTest::newRow("untouched, to the quarter second") << -1 << start;
+        QTest::newRow("a month on, into the new year")
+            << int(TopHelpView::MonthOn) << LogBuilder::at(2012, 1, 31, 23, 30, "Asia/Shanghai");
+        QTest::newRow("the year wheel on a turn") << -2 << start + 366 * 86400.0;
+    }
+
+    void theStartDateEditorStoresWhatItShows()
+    {
+        QFETCH(int, key);
+        QFETCH(double, expected);
+        QVERIFY(Setting::setStartDate(Date(LogBuilder::at(2011, 12, 31, 23, 30, "Asia/Shanghai") + 30.25)));
+        ViewController* editor = push(new SettingDateViewController);
+        if (key >= 0)
+            ScreenDriver::tap(editor->findChild<TopHelpView*>()->key(key));
+        else if (key == -2)
+            press(Qt::Key_Down);
+        QCOMPARE(editor->findChild<PropertyView*>()->getText(), DateEx::settingDateString(Date(expected)));
+        press(Qt::Key_Return);
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(storedPreference(Setting::kCarFilterStartDate).toDouble(), expected);
+    }
+
+    void theGradeEditor_data()
+    {
+        QTest::addColumn<QString>("name"); // empty: left as shown
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("alert");
+        QTest::addColumn<QString>("written"); // the grade's name and price in the list's file
+        const auto row = [](const char* name, const char* typedName, const char* price, const char* alert,
+                             const char* written) {
+            QTest::newRow(name) << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(alert) << QString::fromUtf8(written);
+        };
+        row("no price", "", "", "|请输入油价格", "Premium 95 1.75");
+        row("a name of spaces", "  ", "2", "|请输入油标号", "Premium 95 1.75");
+        row("a price of zero", "", ".0", "|输入油价格不合适", "Premium 95 1.75");
+        row("0# at 0.01", "0#", ".01", "", "0# 0.01");
+        row("a list that cannot be written", "", "9", "失败|油品没有保存：油品列表无法写入。", "");
+    }
+
+    // The name as free text, the price as an amount; a refusal or a failed write keeps the
+    // editor open with what was typed, and the grade as stored.
+    void theGradeEditor()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, price);
+        QFETCH(QString, alert);
+        QFETCH(QString, written);
+        OilInfo* grade = OilInfo::infoAtPosition(1);
+        const QString gradeFile = m_data->filePath(QStringLiteral("OilSpec_Info.plist"));
+        auto* editor = new EditOilMarkViewController;
+        editor->setEditOilInfo(grade);
+        push(editor);
+        QCOMPARE(focused()->accessibleName(), QStringLiteral("缺省价格"));
+        if (!name.isEmpty()) {
+            press(Qt::Key_Backtab);
+            QCOMPARE(focused()->accessibleName(), QStringLiteral("油品名称"));
+            QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+            ScreenDriver::type(focused(), name);
+            press(Qt::Key_Tab);
+        }
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+        ScreenDriver::type(focused(), price);
+        if (written.isEmpty()) {
+            // A directory in the file's place: the list cannot be replaced.
+            QVERIFY(QFile::remove(gradeFile) && QDir().mkpath(gradeFile));
+        }
+        press(Qt::Key_Return);
+
+        QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : shownAlert().startsWith(alert));
+        QCOMPARE(isOpen(editor), !alert.isEmpty());
+        if (!alert.isEmpty())
+            QCOMPARE(editor->findChildren<PropertyView*>().at(1)->getText(), price);
+        if (written.isEmpty()) {
+            QCOMPARE(grade->defaultPrice, 1.75f);
+            return;
+        }
+        const QVariantMap onDisk = PropertyListFile::readDictionary(gradeFile)
+                                       ->value(QStringLiteral("OilSpec"))
+                                       .toList()
+                                       .at(1)
+                                       .toMap();
+        QCOMPARE(onDisk.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
+                + QString::number(onDisk.value(QStringLiteral("price")).toDouble(), 'g', 15),
+            written);
+    }
+
+    void thePrecisionEditorStoresOnlyOnSave_data()
+    {
+        QTest::addColumn<bool>("back"); // leaves by the back button, else saves with Return
+        QTest::addColumn<int>("stored");
+        QTest::newRow("left by the back button") << true << 2;
+        QTest::newRow("saved") << false << 3;
+    }
+
+    void thePrecisionEditorStoresOnlyOnSave()
+    {
+        QFETCH(bool, back);
+        QFETCH(int, stored);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(2));
+        auto* editor = new EditPrecisionDigitsController;
+        push(editor);
+        press(Qt::Key_Down);
+        QCOMPARE(editor->selectedValue(), 3);
+        QCOMPARE(editor->findChild<QListWidget*>()->item(2)->checkState(), Qt::Checked);
+        QCOMPARE(storedPreference(Setting::kPrecisionDigits).toInt(), 2);
+        if (back)
+            QVERIFY(
+                ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->backButton()));
+        else
+            press(Qt::Key_Return);
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(storedPreference(Setting::kPrecisionDigits).toInt(), stored);
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
