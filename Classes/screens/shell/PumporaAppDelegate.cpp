@@ -1,8 +1,11 @@
 #include "screens/shell/PumporaAppDelegate.h"
 
+#include "platform/DesktopUrlHandler.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "platform/XdgEmailComposer.h"
+#include "screens/settings/SettingViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
@@ -44,8 +47,12 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
         = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
-        auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
-        screen->setTabBarItem(screen->title(), MainBundle::imageNamed(QLatin1String(icons[tab])));
+        const QString title = MainBundle::localizedString(titles[tab]);
+        ViewController* screen = tab == SettingsTab
+            ? static_cast<ViewController*>(new SettingViewController(
+                std::make_shared<XdgEmailComposer>(), std::make_shared<DesktopUrlHandler>()))
+            : new PlaceholderViewController(title);
+        screen->setTabBarItem(title, MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }
     return screens;
@@ -192,4 +199,7 @@ void PumporaAppDelegate::startLocationService() { }
 
 void PumporaAppDelegate::stopLocationService() { }
 
-void PumporaAppDelegate::updateCurrentCarInfo(CarInfo*) { }
+void PumporaAppDelegate::updateCurrentCarInfo(CarInfo* car)
+{
+    CarManage::sharedCarManage()->setDefaultCar(car);
+}

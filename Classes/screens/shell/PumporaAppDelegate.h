@@ -67,16 +67,17 @@ public:
     void setMCoord(Coordinate coordinate);
     void clearCoord();
 
-    // Position capture. Nothing starts the location service in this app, so these hooks do
-    // nothing and new fill-ups are stored at 0/0; a fix that arrives is kept all the same.
+    // Position capture, started and stopped by the settings' position switch. No location
+    // service is connected to them yet, so they do nothing and new fill-ups are stored at 0/0;
+    // a fix that arrives is kept all the same.
     void Location(const QGeoCoordinate& newLocation, const QGeoCoordinate& oldLocation);
     void localtionError(QGeoPositionInfoSource::Error error);
     void InitLocationService();
     void startLocationService();
     void stopLocationService();
 
-    // Told by the car information screen after a car was removed, with one that remains; the
-    // screen reloads the default car itself.
+    // Told by the car information screen after a car was removed, with the car beside it in the
+    // list, which becomes the current and default car.
     void updateCurrentCarInfo(CarInfo* car);
 
 private:
