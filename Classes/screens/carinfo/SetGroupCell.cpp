@@ -32,7 +32,7 @@ void SetGroupCell::paintContent(QPainter& painter, const QRect& area)
     const int lineHeight = lines.height() / int(m_lines.size());
     for (int line = 0; line < m_lines.size(); ++line) {
         const QRect row(lines.left(), lines.top() + line * lineHeight, lines.width(), lineHeight);
-        const int captionWidth = qMin(metrics.horizontalAdvance(m_captions.at(line)), row.width() / 2);
+        const int captionWidth = qMin(metrics.horizontalAdvance(m_captions.at(line)) + 4, row.width() / 2);
         painter.setPen(Palette::colour(Palette::Colour::SecondaryText));
         painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
             metrics.elidedText(m_captions.at(line), Qt::ElideRight, captionWidth));

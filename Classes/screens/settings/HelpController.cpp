@@ -6,8 +6,8 @@
 #include "widgets/NavigationItem.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 
 HelpController* HelpController::newViewController(std::shared_ptr<UrlHandler> urlHandler)
 {
@@ -23,11 +23,17 @@ void HelpController::viewDidLoad()
     BaseModalViewController::viewDidLoad();
     m_webView = new QTextBrowser(this);
     m_webView->setFrameShape(QFrame::NoFrame);
+    m_webView->document()->setDocumentMargin(14);
     m_webView->setOpenLinks(false);
+    // Lines of a readable length: the page takes nearly all the width until it is as wide as it
+    // may be, and the margins share what is left.
+    m_webView->setMaximumWidth(kPageWidth);
     connect(m_webView, &QTextBrowser::anchorClicked, this, &HelpController::openLink);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_webView);
+    layout->addStretch(1);
+    layout->addWidget(m_webView, 1000);
+    layout->addStretch(1);
     setUITitle();
     loadPDF();
 }

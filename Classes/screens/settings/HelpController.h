@@ -16,6 +16,8 @@ class HelpController : public BaseModalViewController
     Q_OBJECT
 
 public:
+    static constexpr int kPageWidth = 720;
+
     static HelpController* newViewController(std::shared_ptr<UrlHandler> urlHandler);
 
     QTextBrowser* webView() const { return m_webView; }

@@ -23,7 +23,8 @@ void SettingCell::setTexts(const QString& label, const QString& detail)
 void SettingCell::paintContent(QPainter& painter, const QRect& area)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    const int labelWidth = qMin(metrics.horizontalAdvance(mLabel), area.width() * 2 / 3);
+    // A little room over the measured width: eliding measures the text a shade wider.
+    const int labelWidth = qMin(metrics.horizontalAdvance(mLabel) + 4, area.width() * 2 / 3);
     painter.drawText(QRect(area.left(), area.top(), labelWidth, area.height()),
         Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(mLabel, Qt::ElideRight, labelWidth));
     const QRect detailArea = area.adjusted(labelWidth + 12, 0, -4, 0);
