@@ -3,95 +3,92 @@
 #include "widgets/Palette.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
-const qreal kCornerRadius = 8.0;
-const int kPadding = 10;
+constexpr int kPadding = 12;
+constexpr int kChevronWidth = 18;
 
 } // namespace
 
-TableViewCell::TableViewCell(QWidget* parent)
-    : QWidget(parent)
+TableViewCell::TableViewCell(int height, QWidget* parent)
+    : QAbstractButton(parent)
 {
+    setFixedHeight(height);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
-AccessibleControl::Description TableViewCell::accessibleDescription() const
+void TableViewCell::setShowsDisclosureIndicator(bool shows)
 {
-    Description row;
-    row.role = QAccessible::Button;
-    row.value = accessibleValue();
-    row.enabled = isEnabled();
-    if (row.enabled)
-        row.actions = { QAccessibleActionInterface::pressAction() };
-    return row;
+    m_showsDisclosure = shows;
+    update();
 }
 
-void TableViewCell::accessibleAction(const QString&)
+void TableViewCell::setDrawsCard(bool draws)
 {
-    Q_EMIT tapped();
+    m_drawsCard = draws;
+    update();
+}
+
+QRect TableViewCell::contentRect() const
+{
+    return rect().adjusted(kPadding, 0, -(kPadding + (m_showsDisclosure ? kChevronWidth : 0)), 0);
+}
+
+void TableViewCell::paintStates(QPainter& painter, const QRectF& shape, qreal radius)
+{
+    if (isDown()) {
+        QColor shade = Palette::colour(Palette::Colour::Pressed);
+        shade.setAlpha(150);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shade);
+        painter.drawRoundedRect(shape, radius, radius);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(Palette::colour(Palette::Colour::Accent), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(shape.adjusted(1, 1, -1, -1), radius, radius);
+    }
 }
 
 void TableViewCell::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(rect()).adjusted(1, 1, -1, -1);
-    painter.setPen(QPen(Palette::colour(hasFocus() ? Palette::Colour::Accent : Palette::Colour::Separator),
-        hasFocus() ? 2.0 : 1.0));
-    painter.setBrush(Palette::colour(m_pressed ? Palette::Colour::Pressed : Palette::Colour::Surface));
-    painter.drawRoundedRect(card, kCornerRadius, kCornerRadius);
-    drawContents(painter, rect().adjusted(kPadding, 0, -kPadding, 0));
-}
-
-void TableViewCell::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
+    const QRectF shape = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (m_drawsCard) {
+        painter.setPen(Palette::colour(Palette::Colour::Separator));
+        painter.setBrush(Palette::colour(Palette::Colour::Surface));
+        painter.drawRoundedRect(shape, 8, 8);
     }
-    m_pressed = true;
-    QWidget::update();
-}
-
-// A press that ends outside the row, as a drag away does, taps nothing.
-void TableViewCell::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!m_pressed) {
-        event->ignore();
-        return;
+    paintStates(painter, shape, 8);
+    if (m_showsDisclosure) {
+        const QPointF tip(width() - kPadding - 4, height() / 2.0);
+        painter.setPen(QPen(
+            Palette::colour(Palette::Colour::SecondaryText), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(QPolygonF({ tip + QPointF(-5, -6), tip, tip + QPointF(-5, 6) }));
     }
-    m_pressed = false;
-    QWidget::update();
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT tapped();
+    painter.setPen(Palette::colour(Palette::Colour::Text));
+    paintContent(painter, contentRect());
 }
 
 void TableViewCell::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Q_EMIT tapped();
+        animateClick();
+        return;
+    case Qt::Key_Down:
+        focusNextChild();
+        return;
+    case Qt::Key_Up:
+        focusPreviousChild();
         return;
     default:
-        event->ignore();
+        QAbstractButton::keyPressEvent(event);
     }
-}
-
-void TableViewCell::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    QWidget::update();
-}
-
-void TableViewCell::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    QWidget::update();
 }

@@ -1,39 +1,34 @@
 #pragma once
 
-#include "widgets/AccessibleControl.h"
+#include <QAbstractButton>
 
-#include <QWidget>
-
-// One row of a table that the user taps to go somewhere: a white card that darkens while held
-// and shows a ring while it has the focus. It is pressed by a click, by Space or Enter while it
-// has the focus, or by a screen reader. A row draws what it shows itself, so a screen reader
-// reads it as one control: its name says what the row is, its value what it shows.
-class TableViewCell : public QWidget, public AccessibleControl
+// One row of a TableView that the user taps. A click, Space or Enter presses it; the up and down
+// keys move to the row above or below. It shows being held down and having the keyboard, and a
+// row that opens something further shows a disclosure chevron at its right end. A screen reader
+// finds it as a button named after its caption (setAccessibleName), its shown value as the
+// description. Subclasses paint their content.
+class TableViewCell : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    explicit TableViewCell(QWidget* parent = nullptr);
+    explicit TableViewCell(int height, QWidget* parent = nullptr);
 
-    Description accessibleDescription() const override;
-    void accessibleAction(const QString& action) override;
-
-Q_SIGNALS:
-    void tapped();
+    void setShowsDisclosureIndicator(bool shows);
+    // A row standing on its own (not in a TableView's group) draws its own white card.
+    void setDrawsCard(bool draws);
 
 protected:
-    // What the row shows, for a screen reader.
-    virtual QString accessibleValue() const = 0;
-    // Draws the row's content inside the card's padding.
-    virtual void drawContents(QPainter& painter, const QRect& contentRect) = 0;
+    // Where the content goes: inside the row's padding, left of the chevron.
+    QRect contentRect() const;
+    virtual void paintContent(QPainter& painter, const QRect& area) = 0;
+    // The pressed shade and the keyboard's frame, over whatever the row shows.
+    void paintStates(QPainter& painter, const QRectF& shape, qreal radius);
 
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    bool m_showsDisclosure = false;
+    bool m_drawsCard = false;
 };

@@ -512,10 +512,78 @@ Switch cars on the Overview page.</translation>
         <translation>Cars</translation>
     </message>
     <message>
-        <source>车辆信息</source>
-        <translation>Car Information</translation>
+        <source>关于</source>
+        <translation>About</translation>
     </message>
     <message>
+        <source>加油时记录位置</source>
+        <translation>Record the position of fill-ups</translation>
+    </message>
+    <message>
+        <source>新增车辆</source>
+        <translation>Add a Car</translation>
+    </message>
+    <message>
+        <source>位置记录设置没有保存：无法写入 %1</source>
+        <translation>The position setting was not saved: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>联系支持</source>
+        <translation>Contact Support</translation>
+    </message>
+    <message>
+        <source>给 Pumpora 评分</source>
+        <translation>Rate Pumpora</translation>
+    </message>
+    <message>
+        <source>访问网站</source>
+        <translation>Visit the Web Site</translation>
+    </message>
+    <message>
+        <source>支持邮件没有交给邮件程序。
+%1</source>
+        <translation>The support mail was not handed to your mail program.
+%1</translation>
+    </message>
+    <message>
+        <source>无法打开 %1</source>
+        <translation>%1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>help_zh_CN.html</source>
+        <translation>help_en_US.html</translation>
+    </message>
+    <message>
+        <source>车辆名称和备注没有保存。
+%1</source>
+        <translation>The name and notes were not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>油箱容积、排量和油品没有保存。
+%1</source>
+        <translation>The tank volume, displacement and grade were not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>车辆照片</source>
+        <translation>Car photo</translation>
+    </message>
+    <message>
+        <source>点击选择车辆照片</source>
+        <translation>Click to choose a photo of the car</translation>
+    </message>
+    <message>
+        <source>油箱、排量和油品</source>
+        <translation>Tank, displacement and grade</translation>
+    </message>
+    <message>
+        <source>图片 (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message>
+        <source>车辆信息</source>
+        <translation>Car Information</translation>
     </message>
     <message>
         <source>添加加油记录</source>
@@ -612,6 +680,48 @@ Switch cars on the Overview page.</translation>
     <message>
         <source>提前</source>
         <translation>Move Back</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>删除车辆</source>
+        <translation>Delete Car</translation>
+    </message>
+    <message>
+        <source>无法读取图片 %1：%2</source>
+        <translation>The picture %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>照片没有保存。
+%1</source>
+        <translation>The photo was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>不能删除唯一的车辆</source>
+        <translation>The only car cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>确定要删除该车辆吗!
+这会删除该车辆的所有信息!</source>
+        <translation>Delete this car?
+All of its information will be deleted!</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>车辆没有删除。
+%1</source>
+        <translation>The car was not deleted.
+%1</translation>
     </message>
 </context>
 </TS>

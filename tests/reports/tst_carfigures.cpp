@@ -1,9 +1,11 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 #include "platform/MainBundle.h"
+#include "reports/CarInfoFigures.h"
 #include "reports/DateEx.h"
 #include "reports/OverviewFigures.h"
 #include "reports/ReportFigures.h"
+#include "reports/SettingFigures.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
@@ -349,6 +351,22 @@ private Q_SLOTS:
         QCOMPARE(overview.errorString(), report.errorString());
         QVERIFY(report.months().isEmpty() && report.totals().mRPTMoneyString.isEmpty());
         QVERIFY(overview.totals().mRPTMoneyString.isEmpty() && overview.latestFillUpText().isEmpty());
+    }
+
+    // The car information list shows the tank and the displacement as typed, with their units;
+    // the settings list a grade's price with the currency symbol and the user's decimals.
+    void listFigures()
+    {
+        car()->maxVolumn = 45.7f;
+        car()->mCapacity = 0;
+        const CarInfoFigures info(car());
+        QCOMPARE(QStringList({ info.name, info.unitName, info.maxVolumn, info.capacity, info.gradeName }),
+            QStringList({ "Golf", "L/100km", "45.7 L", "0 CC", "Regular 92" }));
+        QVERIFY(CarInfoFigures(nullptr).maxVolumn.isEmpty());
+        SettingFigures settings;
+        settings.read();
+        const SettingFigures::Row grade = settings.gradeRows().at(1);
+        QCOMPARE(grade.label + QLatin1Char('|') + grade.detail, QStringLiteral("Premium 95|$1.75"));
     }
 };
 

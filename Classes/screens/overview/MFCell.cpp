@@ -8,10 +8,10 @@
 #include <QPainter>
 
 MFCell::MFCell(QWidget* parent)
-    : TableViewCell(parent)
+    : TableViewCell(kHeight, parent)
 {
+    setDrawsCard(true);
     setAccessibleName(MainBundle::localizedString("车辆统计"));
-    setFixedHeight(kHeight);
 }
 
 void MFCell::update(const OverviewFigures& figures)
@@ -22,6 +22,7 @@ void MFCell::update(const OverviewFigures& figures)
     m_totalVolumn = totals.mRPTVolumnString;
     m_totalMiles = totals.mRPTMilesString;
     m_avageVolumn = read ? totals.averageConsumptionText() : QString();
+    setAccessibleDescription(accessibleValue());
     QWidget::update();
 }
 
@@ -42,7 +43,7 @@ QString MFCell::accessibleValue() const
 }
 
 // Two figures a line, each caption above its value.
-void MFCell::drawContents(QPainter& painter, const QRect& contentRect)
+void MFCell::paintContent(QPainter& painter, const QRect& contentRect)
 {
     const QFont captionFont = Palette::font(Palette::Font::Body);
     const QFont valueFont = Palette::font(Palette::Font::LongField);

@@ -25,8 +25,9 @@ public:
     QString avageVolumn() const { return m_avageVolumn; }
 
 protected:
-    QString accessibleValue() const override;
-    void drawContents(QPainter& painter, const QRect& contentRect) override;
+    // What the row shows, for a screen reader.
+    QString accessibleValue() const;
+    void paintContent(QPainter& painter, const QRect& contentRect) override;
 
 private:
     // Caption and value of each figure, in reading order.

@@ -8,19 +8,20 @@
 #include <QPainter>
 
 MHCell::MHCell(QWidget* parent)
-    : TableViewCell(parent)
+    : TableViewCell(kHeight, parent)
 {
+    setDrawsCard(true);
     setAccessibleName(MainBundle::localizedString("最近一次加油"));
-    setFixedHeight(kHeight);
 }
 
 void MHCell::update(const OverviewFigures& figures)
 {
     m_info = figures.errorString().isEmpty() ? figures.latestFillUpText() : figures.errorString();
+    setAccessibleDescription(m_info);
     QWidget::update();
 }
 
-void MHCell::drawContents(QPainter& painter, const QRect& contentRect)
+void MHCell::paintContent(QPainter& painter, const QRect& contentRect)
 {
     const QFont font = Palette::font(Palette::Font::Body);
     painter.setFont(font);

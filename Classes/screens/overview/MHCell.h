@@ -20,8 +20,7 @@ public:
     QString info() const { return m_info; }
 
 protected:
-    QString accessibleValue() const override { return m_info; }
-    void drawContents(QPainter& painter, const QRect& contentRect) override;
+    void paintContent(QPainter& painter, const QRect& contentRect) override;
 
 private:
     QString m_info;

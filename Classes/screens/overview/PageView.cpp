@@ -40,11 +40,11 @@ PageView::PageView(QWidget* parent)
     m_button->setFixedHeight(kButtonHeight);
     m_button->setCursor(Qt::PointingHandCursor);
     connect(m_button, &QPushButton::clicked, this, &PageView::onAddOil);
-    connect(m_summary, &MFCell::tapped, this, [this] {
+    connect(m_summary, &MFCell::clicked, this, [this] {
         if (mpDelegate)
             mpDelegate->PageViewToReport(this);
     });
-    connect(m_latest, &MHCell::tapped, this, [this] {
+    connect(m_latest, &MHCell::clicked, this, [this] {
         if (mpDelegate)
             mpDelegate->PageViewToHistory(this);
     });

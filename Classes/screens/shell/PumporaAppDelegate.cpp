@@ -1,12 +1,14 @@
 #include "screens/shell/PumporaAppDelegate.h"
 
 #include "location/WCLocation.h"
+#include "platform/DesktopUrlHandler.h"
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
-#include "screens/overview/MainViewController.h"
 #include "platform/XdgEmailComposer.h"
+#include "screens/overview/MainViewController.h"
 #include "screens/report/ReprotViewController.h"
+#include "screens/settings/SettingViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
@@ -58,6 +60,9 @@ ViewController* PumporaAppDelegate::makeTabScreen(Tab tab, const QString& title)
         return new MainViewController;
     case ReportTab:
         return new ReprotViewController(std::make_unique<XdgEmailComposer>());
+    case SettingsTab:
+        return new SettingViewController(
+            std::make_shared<XdgEmailComposer>(), std::make_shared<DesktopUrlHandler>());
     default:
         return new PlaceholderViewController(title);
     }
@@ -251,4 +256,7 @@ void PumporaAppDelegate::showLocationAlertOnce(
     AlertView::showAlertWithTitle(title, message, buttonTitle);
 }
 
-void PumporaAppDelegate::updateCurrentCarInfo(CarInfo*) { }
+void PumporaAppDelegate::updateCurrentCarInfo(CarInfo* car)
+{
+    CarManage::sharedCarManage()->setDefaultCar(car);
+}

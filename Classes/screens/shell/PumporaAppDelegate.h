@@ -75,8 +75,8 @@ public:
     void startLocationService();
     void stopLocationService();
 
-    // Told by the car information screen after a car was removed, with one that remains; the
-    // screen reloads the default car itself.
+    // Told by the car information screen after a car was removed, with the car beside it in the
+    // list, which becomes the current and default car.
     void updateCurrentCarInfo(CarInfo* car);
 
 private:

@@ -1,12 +1,18 @@
 #include "platform/Clock.h"
 #include "platform/FontCatalog.h"
+#include "platform/MailComposer.h"
+#include "platform/UrlHandler.h"
 #include "reports/DateEx.h"
 #include "screens/base/CHDatePickerView.h"
 #include "screens/base/PropertyView.h"
+#include "screens/settings/AboutController.h"
 #include "screens/settings/EditOilMarkViewController.h"
 #include "screens/settings/EditPrecisionDigitsController.h"
+#include "screens/settings/HelpController.h"
+#include "screens/settings/SettingCell.h"
 #include "screens/settings/SettingDateViewController.h"
 #include "screens/settings/SettingUnitConfigController.h"
+#include "screens/settings/SettingViewController.h"
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/PropertyListFile.h"
@@ -20,10 +26,13 @@
 #include "widgets/AlertView.h"
 #include "widgets/NavigationBar.h"
 #include "widgets/NavigationController.h"
+#include "widgets/Switch.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QSettings>
+#include <QTextBrowser>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -47,10 +56,39 @@ QVariant storedPreference(const char* key)
     return QSettings(Setting::preferencesPath(), QSettings::IniFormat).value(QLatin1String(key));
 }
 
+// The desktop's mail program and browser, as the about screen reaches them.
+class FakeMailProgram : public MailComposer
+{
+public:
+    bool installed = true;
+    QStringList composed; // "subject to recipients"
+
+    void canSendMail(QObject*, CanSendAnswer answer) override { answer(installed); }
+    void compose(const Message& message, QObject*, Finished finished) override
+    {
+        composed << message.subject + QLatin1String(" to ") + message.toRecipients.join(QLatin1Char(','));
+        finished(Result::Sent, QString());
+    }
+};
+
+class FakeBrowser : public UrlHandler
+{
+public:
+    bool installed = true;
+    QStringList opened;
+
+    bool openURL(const QUrl& url) override
+    {
+        opened << url.toString();
+        return installed;
+    }
+};
+
 } // namespace
 
-// The preference editors, pushed over a screen as the settings push them and driven from the
-// keyboard, shown in Chinese. What they store is read back from the files themselves.
+// The settings tab, its about and help screens and the preference editors, pushed over a screen
+// as in the app and driven from the keyboard or by name, shown in Chinese. What they store is
+// read back from the files themselves.
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -58,8 +96,11 @@ class TestSettings : public QObject
 private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<ScreenHost> m_host;
+    std::shared_ptr<FakeMailProgram> m_mail;
+    std::shared_ptr<FakeBrowser> m_browser;
 
-    ViewController* push(ViewController* editor)
+    template <typename Screen>
+    Screen* push(Screen* editor)
     {
         m_host->navigationController()->pushViewController(editor, false);
         checkShown();
@@ -94,6 +135,13 @@ private Q_SLOTS:
             = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
         QVERIFY(LogBuilder::createStore());
         m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_mail = std::make_shared<FakeMailProgram>();
+        m_browser = std::make_shared<FakeBrowser>();
+    }
+
+    bool act(const QString& name, const QString& action = QAccessibleActionInterface::pressAction())
+    {
+        return AccessibilityWalk::act(m_host->window(), name, action);
     }
 
     void cleanup()
@@ -256,6 +304,118 @@ private Q_SLOTS:
             press(Qt::Key_Return);
         QVERIFY(!isOpen(editor));
         QCOMPARE(storedPreference(Setting::kPrecisionDigits).toInt(), stored);
+    }
+
+    // Each row opens its editor, and the list shows what the editor saved as soon as it leaves.
+    // Without a car the grade rows are blank, and open the grade editor all the same.
+    void theSettingsList()
+    {
+        auto* settings = push(new SettingViewController(m_mail, m_browser));
+        const QList<SettingCell*> cells = settings->findChildren<SettingCell*>();
+        QCOMPARE(cells.size(), SettingFigures::GeneralRowCount + int(OilInfo::OilInfoDList().size()));
+        SettingCell* grade = cells.at(SettingFigures::GeneralRowCount + 1);
+        QCOMPARE(grade->label() + grade->detail(), QString());
+
+        QCOMPARE(cells.at(SettingFigures::PrecisionRow)->detail(), QStringLiteral("2"));
+        QVERIFY(act(QStringLiteral("Precision Digits")));
+        QTRY_VERIFY(qobject_cast<EditPrecisionDigitsController*>(
+            m_host->navigationController()->topViewController()));
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QCOMPARE(cells.at(SettingFigures::PrecisionRow)->detail(), QStringLiteral("3"));
+
+        ScreenDriver::tap(grade);
+        auto* editor
+            = qobject_cast<EditOilMarkViewController*>(m_host->navigationController()->topViewController());
+        QVERIFY(editor);
+        QCOMPARE(editor->editOilInfo(), OilInfo::infoAtPosition(1));
+    }
+
+    void thePositionSwitchStoresGPSFlag_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("turned off") << false;
+        QTest::newRow("a preference that cannot be written") << true;
+    }
+
+    void thePositionSwitchStoresGPSFlag()
+    {
+        QFETCH(bool, refused);
+        auto* settings = push(new SettingViewController(m_mail, m_browser));
+        Switch* position = settings->findChild<Switch*>();
+        QVERIFY(position->isChecked());
+        if (refused)
+            QVERIFY(QFile::remove(Setting::preferencesPath()) && QDir().mkpath(Setting::preferencesPath()));
+        QVERIFY(act(QStringLiteral("加油时记录位置"), QAccessibleActionInterface::toggleAction()));
+        QCOMPARE(position->isChecked(), refused);
+        QCOMPARE(shownAlert().startsWith(QStringLiteral("失败|位置记录设置没有保存")), refused);
+        if (!refused)
+            QCOMPARE(storedPreference(Setting::kGPSFlag).toBool(), false);
+    }
+
+    void theAboutScreenHandsOver_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<bool>("installed"); // the mail program or the browser
+        QTest::addColumn<QString>("handedOver");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("support mail") << "联系支持" << true << "Fillory Support to support@pumpora.example"
+                                      << "";
+        QTest::newRow("no mail program") << "联系支持" << false << ""
+                                         << "Error|不能发送Email";
+        QTest::newRow("rating") << "给 Pumpora 评分" << true << AboutController::kRatePage << "";
+        QTest::newRow("web site") << "访问网站" << true << AboutController::kWebSite << "";
+        QTest::newRow("no browser") << "访问网站" << false << AboutController::kWebSite
+                                    << "失败|无法打开 https://www.pumpora.example/";
+    }
+
+    void theAboutScreenHandsOver()
+    {
+        QFETCH(QString, row);
+        QFETCH(bool, installed);
+        QFETCH(QString, handedOver);
+        QFETCH(QString, alert);
+        m_mail->installed = m_browser->installed = installed;
+        push(new AboutController(m_mail, m_browser));
+        QVERIFY(act(row));
+        QTRY_COMPARE((m_mail->composed + m_browser->opened).join(QLatin1Char('\n')) + shownAlert(),
+            handedOver + alert);
+    }
+
+    void theHelpPageShowsOffline_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("moreHelp");
+        QTest::newRow("Chinese") << false << "Pumpora 帮助"
+                                 << "https://www.pumpora.example/pumpora/zh/help.html";
+        QTest::newRow("English") << true << "Pumpora Help"
+                                 << "https://www.pumpora.example/pumpora/en/help.html";
+    }
+
+    // The page comes from the resources; its web link goes to the browser, Escape closes it.
+    void theHelpPageShowsOffline()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, heading);
+        QFETCH(QString, moreHelp);
+        QTranslator table;
+        QVERIFY(table.load(QStringLiteral(":/bundle/pumpora_en.qm")));
+        if (english)
+            QCoreApplication::installTranslator(&table);
+        push(new AboutController(m_mail, m_browser));
+        QVERIFY(act(QStringLiteral("Help")));
+        HelpController* help = nullptr;
+        QTRY_VERIFY(help = m_host->window()->visibleViewController()->findChild<HelpController*>());
+        checkShown();
+        QCOMPARE(help->webView()->source().scheme(), QStringLiteral("qrc"));
+        QVERIFY(help->webView()->toPlainText().startsWith(heading));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+        QCOMPARE(m_browser->opened, QStringList { moreHelp });
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QCoreApplication::removeTranslator(&table);
     }
 };
 

@@ -139,42 +139,53 @@ private Q_SLOTS:
         QCOMPARE(bar->title(), QStringLiteral("History"));
     }
 
-    void aWizardShownOverTheTabsAddsANonCurrentCar()
+    void theAddACarRowStoresANonCurrentCar_data()
     {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("stored") << false;
+        QTest::newRow("refused by the store") << true;
+    }
+
+    // The settings' add-a-car row starts the wizard, over the tabs, on a car made afresh. Only a
+    // car that was stored is announced as added; otherwise the wizard stays and says so.
+    void theAddACarRowStoresANonCurrentCar()
+    {
+        QFETCH(bool, refused);
         QVERIFY(LogBuilder::createStore());
         LogBuilder::addCar(QStringLiteral("Golf"));
         PumporaAppDelegate* app = launch();
         CarManage* cars = CarManage::sharedCarManage();
         CarInfo* current = cars->mCurrentCarInfo();
-        // As the settings screen starts it: a new car, the wizard in a navigation controller of
-        // its own, presented over the tabs.
-        cars->createNewCar();
+        TabBarController* tabs = app->mainTabBarController();
+        ScreenDriver::tap(tabs->tabBar()->button(PumporaAppDelegate::SettingsTab));
+        QVERIFY(AccessibilityWalk::act(app->window(), QStringLiteral("Add a Car")));
+        QPointer<ViewController> wizard;
+        QTRY_VERIFY(wizard = tabs->selectedViewController()->modalViewController());
+        QCOMPARE(wizard->findChild<RootViewController*>()->carInfo(), cars->mNewCarInfo());
+        QVERIFY(cars->mNewCarInfo() != current);
         cars->mNewCarInfo()->mCarName = QStringLiteral("Polo");
-        auto* firstStep = new RootViewController;
-        firstStep->setCarInfo(cars->mNewCarInfo());
-        firstStep->setAddNewCar(true);
-        QPointer<NavigationController> wizard = new NavigationController(firstStep);
-        ViewController* settings
-            = app->mainTabBarController()->viewControllers().at(PumporaAppDelegate::SettingsTab);
-        app->mainTabBarController()->setSelectedIndex(PumporaAppDelegate::SettingsTab);
-        settings->presentModalViewController(wizard, true);
+        if (refused)
+            LogBuilder::exec(QStringLiteral("create trigger refuse before insert on car_information "
+                                            "begin select raise(abort, 'disk full'); end"));
 
         NotificationCenter::defaultCenter()->postNotificationName(
             QLatin1String(PumporaAppDelegate::kSetupWizardCompleteNotification), wizard);
 
-        QCOMPARE(cars->getAllCars().size(), 2);
-        QCOMPARE(cars->getAllCars().at(1)->mCarName, QStringLiteral("Polo"));
+        QCOMPARE(cars->getAllCars().size(), refused ? 1 : 2);
+        QCOMPARE(cars->getAllCars().constLast()->mCarName, QLatin1String(refused ? "Golf" : "Polo"));
         QCOMPARE(cars->mCurrentCarInfo(), current);
-        QVERIFY(Setting::getDefaultCarID() != cars->getAllCars().at(1)->carID);
-        QCOMPARE(app->window()->visibleViewController(), app->mainNavController());
-        QCOMPARE(app->mainNavController()->viewControllers(),
-            QList<ViewController*>({ app->mainTabBarController() }));
+        QCOMPARE(Setting::getDefaultCarID(), QString());
+        QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
         AlertView* alert = ScreenDriver::shownAlert();
         QVERIFY(alert);
-        QCOMPARE(alert->title(), QStringLiteral("OK"));
-        QCOMPARE(alert->message(), QStringLiteral("Car added!\nSwitch cars on the Overview page."));
+        QCOMPARE(alert->title() + QLatin1Char('|') + alert->message(),
+            refused ? QStringLiteral("Failure|The car could not be saved. Please try again.")
+                    : QStringLiteral("OK|Car added!\nSwitch cars on the Overview page."));
         QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("OK")));
-        QTRY_VERIFY(wizard.isNull());
+        if (refused)
+            QCOMPARE(app->window()->visibleViewController(), wizard.data());
+        else
+            QTRY_VERIFY(wizard.isNull());
     }
 
     void theCoordinateCache()
