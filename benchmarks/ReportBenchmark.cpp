@@ -231,6 +231,8 @@ void exportFrames(benchmark::State& state)
     }
     state.counters["longest_frame_ms"] = longestFrame;
     state.counters["longest_frame_cpu_ms"] = longestFrameCpu;
+}
+
 // Runs the event loop until a widget the test picks receives its first paint event.
 class FirstPaint : public QObject
 {

@@ -25,8 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-wqy-microhei")
 # Positions come from a Qt Positioning plugin, loaded at run time and so unseen by
 # dpkg-shlibdeps; geoclue's is the one a desktop uses. Without them a fill-up is stored without
-# its position and the app says once that location services are off.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6positioning6-plugins, geoclue-2.0")
+# its position and the app says once that location services are off. xdg-utils hands the
+# report and the support mail to the desktop's mail program; without it the app offers to save
+# the report instead.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6positioning6-plugins, geoclue-2.0, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
