@@ -76,6 +76,8 @@ QColor Palette::colour(Colour role)
         return QColor(0xa9, 0xb0, 0xb6);
     case Colour::Reading:
         return QColor(0xd0, 0x1c, 0x1c);
+    case Colour::Emphasis:
+        return QColor(0xd0, 0x1c, 0x1c);
     }
     return {};
 }
@@ -105,6 +107,10 @@ QFont Palette::font(Font role)
         return FontCatalog::systemFontOfSize(15);
     case Font::Reading:
         return FontCatalog::fontWithName(QStringLiteral("DBLCDTempBlack"), 30);
+    case Font::RowTitle:
+        return FontCatalog::boldSystemFontOfSize(13);
+    case Font::SectionHeader:
+        return FontCatalog::boldSystemFontOfSize(10);
     }
     return {};
 }

@@ -42,6 +42,7 @@ public:
         KeyBottom,
         KeyBorder,
         Reading, // an odometer reading in its seven-segment face
+        Emphasis, // red figures: a fill-up's total, the day of a fill-up on a weekend
     };
 
     enum class Font
@@ -57,6 +58,8 @@ public:
         Field, // what is typed into an editor's one-line input
         LongField, // a longer value in a display field: a date and time
         Reading, // an odometer reading: the seven-segment face
+        RowTitle, // a list row's leading values: a fill-up's day and total
+        SectionHeader, // a list's section header: a month
     };
 
     static QColor colour(Colour role);

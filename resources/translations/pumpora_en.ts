@@ -403,5 +403,53 @@ Switch cars on the Overview page.</translation>
         <source>个位</source>
         <translation>Units</translation>
     </message>
+    <message>
+        <source>加油信息</source>
+        <translation>Fill-up</translation>
+    </message>
+    <message>
+        <source>加油日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>汽油标号</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>加油量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>总价</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>里程表读数</source>
+        <translation>Odometer</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除确认</source>
+        <translation>Confirm deletion</translation>
+    </message>
+    <message>
+        <source>你确定要删除该加油信息吗?</source>
+        <translation>Delete this fill-up?</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>加油信息没有删除：%1</source>
+        <translation>The fill-up was not deleted: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "screens/history/HistoryOilViewController.h"
 #include "screens/shell/PlaceholderViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarInfo.h"
@@ -44,7 +45,9 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
         = { "tab_overview.png", "tab_report.png", "tab_history.png", "tab_settings.png" };
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
-        auto* screen = new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
+        ViewController* screen = tab == HistoryTab
+            ? static_cast<ViewController*>(new HistoryOilViewController)
+            : new PlaceholderViewController(MainBundle::localizedString(titles[tab]));
         screen->setTabBarItem(screen->title(), MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }
