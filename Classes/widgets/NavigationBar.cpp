@@ -105,6 +105,12 @@ QToolButton* NavigationBar::rightButton() const
     return m_right->isHidden() ? nullptr : m_right;
 }
 
+void NavigationBar::setTintColor(const QColor& colour)
+{
+    m_tint = colour;
+    update();
+}
+
 void NavigationBar::refresh()
 {
     QAction* left = m_item ? m_item->leftBarButtonItem() : nullptr;
@@ -140,8 +146,8 @@ void NavigationBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, Palette::colour(Palette::Colour::BarTop));
-    gradient.setColorAt(1, Palette::colour(Palette::Colour::BarBottom));
+    gradient.setColorAt(0, m_tint.isValid() ? m_tint.lighter(140) : Palette::colour(Palette::Colour::BarTop));
+    gradient.setColorAt(1, m_tint.isValid() ? m_tint : Palette::colour(Palette::Colour::BarBottom));
     painter.fillRect(rect(), gradient);
     painter.fillRect(QRect(0, height() - 1, width(), 1), Palette::colour(Palette::Colour::BarEdge));
 }

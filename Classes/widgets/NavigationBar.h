@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 
@@ -20,6 +21,9 @@ public:
 
     // Shows this item from now on, following its changes.
     void setItem(NavigationItem* item, bool showsBackButton);
+    // Paints the bar in shades of that colour instead of the palette's bar colours; an invalid
+    // colour goes back to those.
+    void setTintColor(const QColor& colour);
 
     QString title() const;
     // The buttons as shown; null when there is none. Tests press them like a user.
@@ -40,6 +44,7 @@ private:
 
     QPointer<NavigationItem> m_item;
     bool m_showsBackButton = false;
+    QColor m_tint;
     QToolButton* m_back;
     QToolButton* m_left;
     QToolButton* m_right;

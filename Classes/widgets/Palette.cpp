@@ -75,9 +75,11 @@ QColor Palette::colour(Colour role)
     case Colour::KeyBorder:
         return QColor(0xa9, 0xb0, 0xb6);
     case Colour::Reading:
+    case Colour::Total:
+    case Colour::Weekend:
         return QColor(0xd0, 0x1c, 0x1c);
-    case Colour::Emphasis:
-        return QColor(0xd0, 0x1c, 0x1c);
+    case Colour::ChangeBar:
+        return QColor(0x9c, 0x1f, 0x1a);
     }
     return {};
 }

@@ -42,7 +42,9 @@ public:
         KeyBottom,
         KeyBorder,
         Reading, // an odometer reading in its seven-segment face
-        Emphasis, // red figures: a fill-up's total, the day of a fill-up on a weekend
+        Total, // the total paid for a fill-up, the figure entered first
+        ChangeBar, // the tint of a bar over a screen that changes a stored record
+        Weekend, // the day and weekday of a fill-up made on a Saturday or a Sunday
     };
 
     enum class Font

@@ -408,7 +408,19 @@ Switch cars on the Overview page.</translation>
         <translation>Fill-up</translation>
     </message>
     <message>
-        <source>加油日期</source>
+        <source>添加加油记录</source>
+        <translation>Add Fill-up</translation>
+    </message>
+    <message>
+        <source>更改记录</source>
+        <translation>Change Fill-up</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>日期</source>
         <translation>Date</translation>
     </message>
     <message>
@@ -450,6 +462,62 @@ Switch cars on the Overview page.</translation>
     <message>
         <source>加油信息没有删除：%1</source>
         <translation>The fill-up was not deleted: %1</translation>
+    </message>
+    <message>
+        <source>资料不完整</source>
+        <translation>Incomplete Data</translation>
+    </message>
+    <message>
+        <source>请输入加油的总价。</source>
+        <translation>Please enter the total paid.</translation>
+    </message>
+    <message>
+        <source>请输入汽油的单价。</source>
+        <translation>Please enter the price per unit.</translation>
+    </message>
+    <message>
+        <source>请输入加油的体积。</source>
+        <translation>Please enter the volume.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>体积超出最大油箱容积</source>
+        <translation>The volume exceeds the tank&apos;s capacity.</translation>
+    </message>
+    <message>
+        <source>加油记录没有保存。
+%1</source>
+        <translation>The fill-up was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>加油记录已保存，但油品的缺省价格没有保存：油品列表无法写入。</source>
+        <translation>The fill-up was saved, but not the grade&apos;s new default price: the grade list cannot be written.</translation>
+    </message>
+    <message>
+        <source>加油记录已保存，但车辆的缺省汽油标号没有保存。
+%1</source>
+        <translation>The fill-up was saved, but not the car&apos;s default grade.
+%1</translation>
+    </message>
+    <message>
+        <source>加油记录已保存</source>
+        <translation>Fill-up Saved</translation>
+    </message>
+    <message>
+        <source>这次加油在统计开始时间之前，统计、报表和历史记录中都不会显示。要把统计开始时间提前到 %1 吗？</source>
+        <translation>This fill-up is dated before the statistics start, so no figure, report or history shows it. Move the statistics start back to %1?</translation>
+    </message>
+    <message>
+        <source>不用</source>
+        <translation>Not Now</translation>
+    </message>
+    <message>
+        <source>提前</source>
+        <translation>Move Back</translation>
     </message>
 </context>
 </TS>

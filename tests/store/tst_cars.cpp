@@ -1,9 +1,11 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
+#include "reports/DateEx.h"
 #include "store/CarDisplacementForm.h"
 #include "store/CarInfo.h"
 #include "store/CarManage.h"
 #include "store/Oil.h"
+#include "store/OilEntryForm.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
 #include "store/Unit.h"
@@ -362,6 +364,65 @@ private Q_SLOTS:
         QSettings(Setting::preferencesPath(), QSettings::IniFormat)
             .remove(QLatin1String(Setting::kCarFilterStartDate));
         QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 3, 2)));
+    }
+    // The fill-up form: typing two amounts works out the third, once a total is there; a
+    // grade brings its price. Steps: P, V, T type the price, volume or total, G chooses a grade.
+    void fillUpFormWorksOutTheThirdAmount_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown"); // price|volume|total
+        QTest::newRow("total at the grade's price") << "T100"
+                                                    << "1.65|60.61|100";
+        QTest::newRow("total at 8, then a volume of 10") << "P8 T100 V10"
+                                                         << "10.00|10|100";
+        QTest::newRow("no price, nothing worked out") << "P T100"
+                                                      << "|0.5|100";
+        QTest::newRow("a volume before the total keeps the price") << "P7.35 V40"
+                                                                   << "7.35|40|";
+        QTest::newRow("another grade's price") << "T100 G2"
+                                               << "1.89|52.91|100";
+    }
+
+    void fillUpFormWorksOutTheThirdAmount()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        OilEntryForm form(*onlyCar(), Date(1400000000), 0);
+        using F = OilEntryForm::Field;
+        form.setText(F::Volumn, QStringLiteral("0.5"));
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            const QString text = step.mid(1);
+            if (step.startsWith(QLatin1Char('G')))
+                form.chooseGrade(text.toInt());
+            else
+                form.setText(step.startsWith(QLatin1Char('P')) ? F::Price
+                        : step.startsWith(QLatin1Char('V'))    ? F::Volumn
+                                                               : F::Total,
+                    text);
+        }
+        QCOMPARE(QStringList({ form.text(F::Price), form.text(F::Volumn), form.text(F::Total) })
+                     .join(QLatin1Char('|')),
+            shown);
+    }
+
+    // Another day keeps the time of day, to the fraction of a second, so that fill-ups of one
+    // day keep their order; a day before the statistics start is offered the start of its day.
+    void fillUpFormKeepsTheTimeOfDay()
+    {
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
+        QVERIFY(LogBuilder::createStore());
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        const double now = LogBuilder::at(2014, 5, 13, 9, 46, "Asia/Shanghai") + 30.25;
+        OilEntryForm form(*onlyCar(), Date(now), 0);
+        QVERIFY(Setting::setStartDate(Date(now - 3600)));
+        QVERIFY(!form.startIncludingOil());
+        form.setDay(Date(LogBuilder::at(2014, 4, 30, 0, 0, "Asia/Shanghai")));
+        QCOMPARE(form.date(), Date(now - 13 * 86400));
+        QCOMPARE(form.text(OilEntryForm::Field::Date), QStringLiteral("2014-04-30"));
+        QCOMPARE(form.startIncludingOil().value_or(Date(0)),
+            Date(LogBuilder::at(2014, 4, 30, 0, 0, "Asia/Shanghai")));
     }
 };
 

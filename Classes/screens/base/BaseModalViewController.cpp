@@ -70,12 +70,14 @@ bool BaseModalViewController::isShowingActive() const
     return m_indicatorView != nullptr;
 }
 
-QVBoxLayout* BaseModalViewController::makeFormColumn()
+QVBoxLayout* BaseModalViewController::makeFormColumn(QWidget* host)
 {
+    if (!host)
+        host = this;
     // The column takes nearly all the width until it is as wide as it may be; the margins
     // share what is left.
-    auto* centred = new QHBoxLayout(this);
-    auto* column = new QWidget(this);
+    auto* centred = new QHBoxLayout(host);
+    auto* column = new QWidget(host);
     column->setMaximumWidth(kFormWidth);
     centred->addStretch(1);
     centred->addWidget(column, 1000);

@@ -36,9 +36,9 @@ public:
     bool isShowingActive() const;
 
 protected:
-    // A column for the screen's captions and fields, centred and at most kFormWidth wide, so
-    // that a wide window does not stretch them apart.
-    QVBoxLayout* makeFormColumn();
+    // A column for the screen's captions and fields, centred in the host (the screen itself by
+    // default) and at most kFormWidth wide, so that a wide window does not stretch them apart.
+    QVBoxLayout* makeFormColumn(QWidget* host = nullptr);
     static constexpr int kFormWidth = 560;
 
     // Enter presses the navigation bar's right button (the screen's main action: next, save);

@@ -5,11 +5,13 @@
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "screens/base/PropertyView.h"
+#include "screens/entry/AddOilViewController.h"
 #include "screens/history/OilDeletion.h"
 #include "store/CarInfo.h"
 #include "store/OilInfo.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
+#include "widgets/NavigationController.h"
 #include "widgets/Palette.h"
 
 #include <QGridLayout>
@@ -66,7 +68,7 @@ void HistoryDetailController::viewDidLoad()
     unitTotal = new QLabel(this);
     unitVolumn = new QLabel(this);
     unitMiles = new QLabel(this);
-    mDate = addField(grid, "加油日期");
+    mDate = addField(grid, "日期");
     mSpec = addField(grid, "汽油标号");
     mPrice = addField(grid, "单价", unitPrice);
     mVolumn = addField(grid, "加油量", unitVolumn);
@@ -74,7 +76,7 @@ void HistoryDetailController::viewDidLoad()
     mMiles = addField(grid, "里程表读数", unitMiles);
     mNotes = addField(grid, "备注");
 
-    mTotal->setTextColor(Palette::colour(Palette::Colour::Emphasis));
+    mTotal->setTextColor(Palette::colour(Palette::Colour::Total));
     for (PropertyView* field : { mDate, mNotes })
         field->setTextFont(Palette::font(Palette::Font::LongField));
     mNotes->setTextLine(5);
@@ -85,11 +87,16 @@ void HistoryDetailController::viewDidLoad()
     mMiles->setTextFont(Palette::font(Palette::Font::Reading));
     mMiles->setTextOffset(35, 8);
 
+    m_updateButton = new QPushButton(MainBundle::localizedString("更改"), this);
+    connect(m_updateButton, &QPushButton::clicked, this, &HistoryDetailController::onUpdate);
     m_deleteButton = new QPushButton(MainBundle::localizedString("删除"), this);
     m_deleteButton->setObjectName(QStringLiteral("destructive"));
     connect(m_deleteButton, &QPushButton::clicked, this, &HistoryDetailController::onDelete);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_deleteButton);
+    for (QPushButton* button : { m_updateButton, m_deleteButton }) {
+        button->setAutoDefault(true);
+        buttons->addWidget(button);
+    }
     column->addSpacing(12);
     column->addLayout(buttons);
     column->addStretch();
@@ -116,7 +123,18 @@ void HistoryDetailController::viewWillAppear()
 void HistoryDetailController::viewDidAppear()
 {
     BaseModalViewController::viewDidAppear();
-    m_deleteButton->setFocus(Qt::OtherFocusReason);
+    m_updateButton->setFocus(Qt::OtherFocusReason);
+}
+
+void HistoryDetailController::onUpdate()
+{
+    NavigationController* navigation = navigationController();
+    if (!navigation)
+        return;
+    auto* editor = new AddOilViewController;
+    editor->setUpdateOil(&m_oil);
+    editor->setDissDelegate(this);
+    navigation->presentModalViewController(editor, true);
 }
 
 void HistoryDetailController::onDelete()
@@ -124,9 +142,9 @@ void HistoryDetailController::onDelete()
     OilDeletion::ask(m_oil, this, [this] { popViewControllerAnimated(true); });
 }
 
-void HistoryDetailController::willDissModalViewController(ViewController*)
+void HistoryDetailController::willDissModalViewController(ViewController* controller)
 {
-    dismissModalViewControllerAnimated(true);
+    controller->dismissModalViewControllerAnimated(true);
 }
 
 void HistoryDetailController::keyPressEvent(QKeyEvent* event)

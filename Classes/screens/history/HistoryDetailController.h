@@ -12,7 +12,8 @@ class QPushButton;
 
 // One fill-up, read-only: its date, grade, price, volume, total, odometer reading and note in
 // display fields that take no taps, refreshed each time the screen appears. Change opens the
-// entry screen on it; delete asks first and leaves the screen once the log has let it go.
+// entry screen on it; delete asks first and leaves the screen once the log has let it go. Enter
+// presses the focused button (change, at first), Delete asks to delete, Escape goes back.
 class HistoryDetailController : public BaseModalViewController, public BaseModalViewControllerDelegate
 {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
     void setOil(const Oil& oil, const CarInfo* car);
     const Oil& oil() const { return m_oil; }
 
+    // Presents the entry screen on the fill-up, in change mode; what it saves shows here when
+    // it is dismissed.
+    void onUpdate();
     // Asks to delete the fill-up; pops once it is deleted. A refused delete is said in an alert
     // and the screen stays.
     void onDelete();
@@ -54,5 +58,6 @@ private:
     QLabel* unitTotal = nullptr;
     QLabel* unitVolumn = nullptr;
     QLabel* unitMiles = nullptr;
+    QPushButton* m_updateButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
 };

@@ -70,7 +70,7 @@ void MHOCell::paintFillUp(QPainter* painter, const QStyleOptionViewItem& option,
     const QRect middle(day.right() + kMargin, inner.top(), rest / 2, half);
     const QRect right(middle.right() + 1, inner.top(), rest - middle.width(), half);
 
-    const QColor dayColour = Palette::colour(index.data(Role::WeekendRole).toBool() ? C::Emphasis : C::Text);
+    const QColor dayColour = Palette::colour(index.data(Role::WeekendRole).toBool() ? C::Weekend : C::Text);
     const QFont body = Palette::font(Palette::Font::Body);
     painter->setPen(dayColour);
     painter->setFont(Palette::font(Palette::Font::RowTitle));

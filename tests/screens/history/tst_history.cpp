@@ -141,7 +141,7 @@ private Q_SLOTS:
             return QStringLiteral("(none)");
         };
         QCOMPARE(field("加油量"), QStringLiteral("20.00"));
-        QCOMPARE(field("加油日期"), QStringLiteral("2011-03-05"));
+        QCOMPARE(field("日期"), QStringLiteral("2011-03-05"));
         QCOMPARE(field("里程表读数"), QStringLiteral("1000"));
         press(Qt::Key_Escape);
         QTRY_COMPARE(top(), m_list);
@@ -156,7 +156,7 @@ private Q_SLOTS:
         show();
         QTreeView* table = m_list->historyTable();
         for (const auto& [row, colour] :
-            { std::pair(0, Palette::Colour::Emphasis), std::pair(1, Palette::Colour::Text) }) {
+            { std::pair(0, Palette::Colour::Weekend), std::pair(1, Palette::Colour::Text) }) {
             PaintRecorder recorder;
             QPainter painter(&recorder);
             QStyleOptionViewItem option;
@@ -215,6 +215,34 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_list->isShowingActive());
         QCOMPARE(m_list->dataSource()->rowCount(m_list->dataSource()->index(0, 0)),
             int(left.count(QLatin1Char(',')) + 1));
+    }
+
+    // Change opens the entry screen on the fill-up; once it has saved, the detail and then the
+    // list show the new total and the volume worked out from it.
+    void aChangeShowsOnReturn()
+    {
+        add(2011, 3, 5, 100, 5, 1000);
+        show();
+        press(Qt::Key_Return);
+        QTRY_VERIFY(top()->isVisible());
+        auto* detail = qobject_cast<HistoryDetailController*>(top());
+        press(Qt::Key_Return);
+        QTRY_VERIFY(m_host->window()->visibleViewController() != m_host->navigationController());
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("150"));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QCOMPARE(LogBuilder::value(QStringLiteral("select oil_money || '|' || oil_volumn from oil_history")),
+            QStringLiteral("150.0|30.0"));
+        QStringList shown;
+        for (PropertyView* field : detail->findChildren<PropertyView*>())
+            shown << field->getText();
+        QCOMPARE(shown.join(QLatin1Char('|')), QStringLiteral("2011-03-05|Regular 92|5.00|30.00|150.00|1000|"));
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(top(), m_list);
+        QTRY_VERIFY(!m_list->isShowingActive());
+        QCOMPARE(m_list->historyTable()->currentIndex().data(HistoryOilModel::MoneyRole).toString(),
+            QStringLiteral("¥150.00"));
     }
 
     // No fill-up: the notice, not an empty table. A log that cannot be read: an alert, not the

@@ -1,0 +1,338 @@
+#include "platform/Clock.h"
+#include "platform/FontCatalog.h"
+#include "reports/ReportFigures.h"
+#include "screens/base/BaseModalViewControllerDelegate.h"
+#include "screens/base/CHDatePickerView.h"
+#include "screens/base/PropertyView.h"
+#include "screens/entry/AddOilViewController.h"
+#include "store/CarManage.h"
+#include "store/OilInfo.h"
+#include "store/Setting.h"
+#include "support/AccessibilityWalk.h"
+#include "support/LogBuilder.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+#include "widgets/AlertView.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// What has the keys; the window itself when nothing in it has (a test then fails, not crashes).
+QWidget* focused()
+{
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget : QApplication::activeWindow();
+}
+
+// Plays keys on the screen: <Tab>, <Backtab>, <Up>, <Down>, <Right>, <Return> and <Escape>
+// press those keys, <Clear> the key bar's clear key; other words are typed.
+void play(QWidget* window, const QString& keys)
+{
+    static const QMap<QString, Qt::Key> named { { "<Tab>", Qt::Key_Tab }, { "<Backtab>", Qt::Key_Backtab },
+        { "<Up>", Qt::Key_Up }, { "<Down>", Qt::Key_Down }, { "<Right>", Qt::Key_Right },
+        { "<Return>", Qt::Key_Return }, { "<Escape>", Qt::Key_Escape } };
+    for (const QString& word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word == QLatin1String("<Clear>"))
+            QVERIFY(AccessibilityWalk::act(window, QStringLiteral("清除")));
+        else if (named.contains(word))
+            QTest::keyClick(focused(), named.value(word));
+        else
+            ScreenDriver::type(focused(), word);
+    }
+}
+
+QString shownAlert()
+{
+    AlertView* alert = ScreenDriver::shownAlert();
+    return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
+}
+
+// The presenting screen's part: it dismisses the screen when asked.
+class Presenter : public BaseModalViewControllerDelegate
+{
+public:
+    void willDissModalViewController(ViewController* controller) override
+    {
+        controller->dismissModalViewControllerAnimated(false);
+    }
+};
+
+} // namespace
+
+// The fill-up entry screen presented over a screen, driven from the keyboard in Chinese, on
+// 13 May 2014 09:46:30.25 in Shanghai; what it saves is read back with plain SQL.
+class TestEntry : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+    Presenter m_presenter;
+    QString m_carID;
+    double m_now = 0;
+
+    AddOilViewController* present(Oil* updateOil = nullptr)
+    {
+        auto* editor = new AddOilViewController;
+        editor->setUpdateOil(updateOil);
+        editor->setDissDelegate(&m_presenter);
+        m_host->navigationController()->presentModalViewController(editor, false);
+        checkShown();
+        return editor;
+    }
+
+    bool isOpen(AddOilViewController* editor) { return m_host->window()->visibleViewController() == editor; }
+
+    // Every control can be named and used, and every key shown has its English text.
+    void checkShown()
+    {
+        const QStringList problems
+            = AccessibilityWalk::faults(m_host->window()) + AccessibilityWalk::untranslated(m_host->window());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    static QString shownFields(AddOilViewController* editor)
+    {
+        QStringList texts;
+        for (const PropertyView* field : editor->findChildren<PropertyView*>())
+            texts << field->getText();
+        return texts.join(QLatin1Char('|'));
+    }
+
+    static QString storedRows(const char* columns)
+    {
+        return LogBuilder::value(
+            QStringLiteral("select count(*) || ifnull(max('|' || %1), '') from oil_history")
+                .arg(QLatin1String(columns)));
+    }
+
+    CarInfo* car() const { return CarManage::sharedCarManage()->getAllCars().constFirst(); }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
+    void init()
+    {
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        QVERIFY(LogBuilder::createStore());
+        m_carID = LogBuilder::addCar(QStringLiteral("Golf"), 1, 0, 1000);
+        QVERIFY(CarManage::sharedCarManage()->loadDefaultCar());
+        m_now = LogBuilder::at(2014, 5, 13, 9, 46, "Asia/Shanghai") + 30.25;
+        Clock::setFixedNow(Date(m_now));
+        QVERIFY(Setting::setStartDate(Date(1300000000)));
+        m_host = std::make_unique<ScreenHost>(new ViewController);
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    // Tab through the fields in reading order, each picker open once; the total is asked for first.
+    void aFillUpFromTheKeyboardAlone()
+    {
+        AddOilViewController* editor = present();
+        QWidget* window = m_host->window();
+        QCOMPARE(focused()->accessibleName(), QStringLiteral("总价"));
+        play(window, QStringLiteral("100 <Tab>"));
+        checkShown();
+        // The units wheel of the odometer a digit on, a note, then the day wheel a day back.
+        play(window, QStringLiteral("<Right> <Right> <Right> <Right> <Right> <Down> <Tab> Shell <Tab>"));
+        checkShown();
+        play(window, QStringLiteral("<Right> <Right> <Up> <Tab>"));
+        // One picker at a time: the grade's took the date's place.
+        QVERIFY(!editor->findChild<CHDatePickerView*>()->isVisible());
+        checkShown();
+        play(window, QStringLiteral("<Down> <Tab> <Clear> 8 <Tab>"));
+        QCOMPARE(shownFields(editor), QStringLiteral("2014-05-12|Premium 95|8|12.50|100|1001|Shell"));
+        play(window, QStringLiteral("<Clear> 10"));
+        QCOMPARE(shownFields(editor), QStringLiteral("2014-05-12|Premium 95|10.00|10|100|1001|Shell"));
+        play(window, QStringLiteral("<Return>"));
+
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(storedRows("oil_money || '|' || oil_price || '|' || oil_volumn || '|' || oil_spec || '|' || "
+                            "car_mileage || '|' || notes || '|' || oil_month"),
+            QStringLiteral("1|100.0|10.0|10.0|1|1001.0|Shell|201405"));
+        QCOMPARE(
+            LogBuilder::value(QStringLiteral("select oil_date from oil_history")).toDouble(), m_now - 86400);
+        // The new price is the grade's default, the grade the car's.
+        QCOMPARE(OilInfo::infoAtPosition(1)->defaultPrice, 10.0f);
+        QCOMPARE(LogBuilder::value(QStringLiteral("select car_oil_spec from car_information")),
+            QStringLiteral("1.0"));
+    }
+
+    void refusalsMakeTheirFieldActive_data()
+    {
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("alert");
+        QTest::addColumn<QString>("field"); // the field being edited after the alert
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("a total of 0.005 is missing") << 3 << ".005"
+                                                     << "资料不完整|请输入加油的总价。"
+                                                     << "总价"
+                                                     << "0";
+        QTest::newRow("no price") << 2 << "100 <Backtab> <Backtab> <Clear>"
+                                  << "资料不完整|请输入汽油的单价。"
+                                  << "单价"
+                                  << "0";
+        QTest::newRow("no volume") << 2 << "100 <Backtab> <Clear>"
+                                   << "资料不完整|请输入加油的体积。"
+                                   << "加油量"
+                                   << "0";
+        QTest::newRow("just above the tank") << 2 << "90.02 <Backtab> <Backtab> <Clear> 1,5"
+                                             << "Error|体积超出最大油箱容积"
+                                             << "加油量"
+                                             << "0";
+        QTest::newRow("the tank's volume, 1,5 as 1.5") << 2 << "90 <Backtab> <Backtab> <Clear> 1,5"
+                                                       << ""
+                                                       << ""
+                                                       << "1|90.0|1.5|60.0|1000.0";
+    }
+
+    void refusalsMakeTheirFieldActive()
+    {
+        QFETCH(int, precision);
+        QFETCH(QString, keys);
+        QFETCH(QString, alert);
+        QFETCH(QString, field);
+        QFETCH(QString, stored);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
+        AddOilViewController* editor = present();
+        play(m_host->window(), keys + QStringLiteral(" <Return>"));
+        QCOMPARE(shownAlert(), alert);
+        QCOMPARE(isOpen(editor), !alert.isEmpty());
+        if (!alert.isEmpty()) {
+            checkShown();
+            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确定")));
+            QCOMPARE(focused()->accessibleName(), field);
+        }
+        // The odometer never turned: the car's last reading.
+        QCOMPARE(
+            storedRows("oil_money || '|' || oil_price || '|' || oil_volumn || '|' || car_mileage"), stored);
+    }
+
+    void aFailedSaveLosesNothing_data()
+    {
+        QTest::addColumn<bool>("change");
+        QTest::newRow("a new fill-up") << false;
+        QTest::newRow("a change") << true;
+    }
+
+    // The store refuses: the screen stays with all that was typed, and neither the record, the
+    // grade's price nor the car's grade changed. Once the store takes it, it is saved.
+    void aFailedSaveLosesNothing()
+    {
+        QFETCH(bool, change);
+        std::optional<Oil> oil;
+        if (change) {
+            LogBuilder::addFillUp(m_carID, { m_now - 86400, 201405, 20, 40, 2, 1200, 0 });
+            oil = car()->getAllOil()->constFirst();
+        }
+        AddOilViewController* editor = present(oil ? &*oil : nullptr);
+        play(m_host->window(),
+            QStringLiteral("<Backtab> <Backtab> <Backtab> <Down> <Tab> <Clear> 8 <Tab> <Tab> <Clear> 100"));
+        const QString typed = shownFields(editor);
+        QVERIFY(typed.contains(QStringLiteral("|Premium 95|8|12.50|100|")));
+        LogBuilder::exec(QStringLiteral("create trigger refuse before %1 on oil_history "
+                                        "begin select raise(abort, 'disk full'); end")
+                             .arg(change ? "update" : "insert"));
+        play(m_host->window(), QStringLiteral("<Return>"));
+        QVERIFY(shownAlert().startsWith(QStringLiteral("失败|加油记录没有保存。\n")));
+        QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确定")));
+        QVERIFY(isOpen(editor));
+        QCOMPARE(shownFields(editor), typed);
+        QCOMPARE(storedRows("oil_price"), change ? QStringLiteral("1|2.0") : QStringLiteral("0"));
+        QCOMPARE(oil ? oil->dUnitPrice : 0.0, change ? 2.0 : 0.0);
+        QCOMPARE(OilInfo::infoAtPosition(1)->defaultPrice, 1.75f);
+        QCOMPARE(car()->mOilInfo, OilInfo::infoAtPosition(0));
+
+        LogBuilder::exec(QStringLiteral("drop trigger refuse"));
+        play(m_host->window(), QStringLiteral("<Return>"));
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(storedRows("oil_price || '|' || oil_spec"), QStringLiteral("1|8.0|1"));
+        QCOMPARE(oil ? oil->dUnitPrice : 8.0, 8.0);
+        // A change never makes its price a default nor its grade the car's.
+        QCOMPARE(OilInfo::infoAtPosition(1)->defaultPrice, change ? 1.75f : 8.0f);
+        QCOMPARE(car()->mOilInfo, OilInfo::infoAtPosition(change ? 0 : 1));
+    }
+
+    void aChangeKeepsWhatWasNotTouched_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("notes");
+        QTest::newRow("only the note changed")
+            << "<Backtab> <Backtab> <Tab> <Tab> <Tab> <Tab> <Clear> new <Return>"
+            << "new";
+        QTest::newRow("cancelled") << "<Tab> <Tab> <Clear> new <Escape>"
+                                   << "old";
+    }
+
+    // Shown with one decimal, the amounts keep their stored bits, even a volume that does not
+    // match its price: taking up a field is no change. So does an odometer never turned.
+    void aChangeKeepsWhatWasNotTouched()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, notes);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(1));
+        LogBuilder::addFillUp(m_carID, { m_now - 3600, 201405, 6.5, 50.56, 7.9, 12345.5, 2 });
+        LogBuilder::exec(QStringLiteral("update oil_history set notes = 'old'"));
+        Oil oil = car()->getAllOil()->constFirst();
+        AddOilViewController* editor = present(&oil);
+        auto* bar = editor->findChild<NavigationBar*>();
+        QCOMPARE(
+            bar->title() + QLatin1Char('|') + bar->rightButton()->text(), QStringLiteral("更改记录|更改"));
+        QCOMPARE(shownFields(editor), QStringLiteral("2014-05-13|Super 98|7.9|6.5|50.6|12345|old"));
+        play(m_host->window(), keys);
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(storedRows(
+                     "(oil_money = 50.56 and oil_price = 7.9 and oil_volumn = 6.5 and car_mileage = 12345.5 "
+                     "and oil_spec = 2) || notes"),
+            QStringLiteral("1|1") + notes);
+        QCOMPARE(oil.notes, notes);
+    }
+
+    void aBackDatedFillUpIsOffered_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("months"); // month lines of the report
+        QTest::newRow("start moved back") << "提前" << 1;
+        QTest::newRow("start kept") << "不用" << 0;
+    }
+
+    // Stored either way; the statistics period takes it in only when the user says so.
+    void aBackDatedFillUpIsOffered()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, months);
+        QVERIFY(Setting::setStartDate(Date(m_now - 60)));
+        AddOilViewController* editor = present();
+        play(m_host->window(), QStringLiteral("80 <Backtab> <Backtab> <Backtab> <Backtab>"));
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("上个月")));
+        QCOMPARE(editor->findChild<PropertyView*>()->getText(), QStringLiteral("2014-04-13"));
+        play(m_host->window(), QStringLiteral("<Return>"));
+        QVERIFY(shownAlert().startsWith(QStringLiteral("加油记录已保存|这次加油在统计开始时间之前")));
+        // The message names a date: a value, which no table translates.
+        QVERIFY(AccessibilityWalk::faults(m_host->window()).isEmpty());
+        QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), answer));
+        QVERIFY(!isOpen(editor));
+        QCOMPARE(LogBuilder::value(QStringLiteral("select oil_date from oil_history")).toDouble(),
+            m_now - 30 * 86400);
+        ReportFigures figures(*car());
+        QVERIFY(figures.read());
+        QCOMPARE(figures.months().size(), months);
+    }
+};
+
+QTEST_MAIN(TestEntry)
+#include "tst_entry.moc"
