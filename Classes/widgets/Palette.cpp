@@ -162,7 +162,16 @@ QString Palette::styleSheet()
             "QLabel#caption { color: %6; }"
             "QLabel#reading { color: %7; }")
               .arg(css(C::Text), css(C::KeyTop), css(C::KeyBottom), css(C::KeyBorder), css(C::Pressed),
-                  css(C::SecondaryText), css(C::Reading));
+                  css(C::SecondaryText), css(C::Reading))
+        + QStringLiteral(
+            // Buttons on a screen, such as a record's change and delete.
+            "ViewController QPushButton { color: %1; background: %2; border: 1px solid %3;"
+            " border-radius: 8px; min-height: 40px; padding: 0 12px; }"
+            "ViewController QPushButton:pressed { background: %4; }"
+            "ViewController QPushButton:focus { border: 2px solid %5; }"
+            "ViewController QPushButton#destructive { color: %6; }")
+              .arg(css(C::AccentText), css(C::Surface), css(C::Separator), css(C::Pressed), css(C::Accent),
+                  css(C::Destructive));
 }
 
 void Palette::applyTo(QApplication* application)
