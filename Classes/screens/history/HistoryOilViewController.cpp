@@ -110,8 +110,24 @@ void HistoryOilViewController::didSelectRow(const QModelIndex& index)
 
 void HistoryOilViewController::askToDelete(const QModelIndex& index)
 {
-    if (const Oil* oil = m_dataSource->oil(index))
-        OilDeletion::ask(*oil, this, [this] { loadAddOilHistoryData(); });
+    const Oil* oil = m_dataSource->oil(index);
+    if (!oil)
+        return;
+    // Once it is gone, the fill-up after it (or else before it) is the current one.
+    QModelIndex neighbour = index;
+    for (const bool down : { true, false }) {
+        neighbour = index;
+        do
+            neighbour = down ? m_historyTable->indexBelow(neighbour) : m_historyTable->indexAbove(neighbour);
+        while (neighbour.isValid() && !m_dataSource->oil(neighbour));
+        if (neighbour.isValid())
+            break;
+    }
+    OilDeletion::ask(*oil, this, [this, neighbour = QPersistentModelIndex(neighbour)] {
+        if (neighbour.isValid())
+            m_historyTable->setCurrentIndex(neighbour);
+        loadAddOilHistoryData();
+    });
 }
 
 void HistoryOilViewController::keyPressEvent(QKeyEvent* event)

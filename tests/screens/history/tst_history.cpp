@@ -215,6 +215,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_list->isShowingActive());
         QCOMPARE(m_list->dataSource()->rowCount(m_list->dataSource()->index(0, 0)),
             int(left.count(QLatin1Char(',')) + 1));
+        // The fill-up after a deleted one takes its place.
+        QCOMPARE(current(), left == QLatin1String("1500") ? 1500.0 : 1000.0);
     }
 
     // Change opens the entry screen on the fill-up; once it has saved, the detail and then the
@@ -237,7 +239,8 @@ private Q_SLOTS:
         QStringList shown;
         for (PropertyView* field : detail->findChildren<PropertyView*>())
             shown << field->getText();
-        QCOMPARE(shown.join(QLatin1Char('|')), QStringLiteral("2011-03-05|Regular 92|5.00|30.00|150.00|1000|"));
+        QCOMPARE(
+            shown.join(QLatin1Char('|')), QStringLiteral("2011-03-05|Regular 92|5.00|30.00|150.00|1000|"));
         press(Qt::Key_Escape);
         QTRY_COMPARE(top(), m_list);
         QTRY_VERIFY(!m_list->isShowingActive());
