@@ -428,6 +428,20 @@ Date DateEx::endOfMonth(Date date)
         });
 }
 
+Date DateEx::beginningOfNextMonth(Date date)
+{
+    icu::Calendar& calendar = DateFormatters::current().calendarAt(date);
+    UErrorCode status = U_ZERO_ERROR;
+    calendar.set(UCAL_DATE, 1);
+    calendar.set(UCAL_HOUR_OF_DAY, 0);
+    calendar.set(UCAL_MINUTE, 0);
+    calendar.set(UCAL_SECOND, 0);
+    calendar.set(UCAL_MILLISECOND, 0);
+    calendar.add(UCAL_MONTH, 1, status);
+    const UDate millis = calendar.getTime(status);
+    return U_SUCCESS(status) ? fromMillis(millis) : date;
+}
+
 int DateEx::daysAgo(Date date)
 {
     icu::Calendar& calendar = DateFormatters::current().calendarAt(date);

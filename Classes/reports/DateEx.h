@@ -78,6 +78,9 @@ public:
     static Date beginningOfDay(Date date);
     static Date beginningOfMonth(Date date);
     static Date endOfMonth(Date date);
+    // 00:00 of the first day of the next month (the day's first moment when a daylight saving
+    // change skips its midnight): every date before it lies in the date's month or earlier.
+    static Date beginningOfNextMonth(Date date);
     // Whole days from the date to now (Clock::now()): negative for a date in the future.
     static int daysAgo(Date date);
     // Whole days from 00:00 of the date's day to now: 0 for any time today, 1 for yesterday.

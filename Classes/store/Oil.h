@@ -34,3 +34,7 @@ public:
     // A diagnostic text of the record, for logs.
     QString description() const;
 };
+
+// Its members can be moved in memory as they are, so lists of thousands of fill-ups grow by
+// reallocating rather than by copying each record.
+Q_DECLARE_TYPEINFO(Oil, Q_RELOCATABLE_TYPE);

@@ -76,6 +76,7 @@ QColor Palette::colour(Colour role)
         return QColor(0xa9, 0xb0, 0xb6);
     case Colour::Reading:
     case Colour::Total:
+    case Colour::Weekend:
         return QColor(0xd0, 0x1c, 0x1c);
     case Colour::ChangeBar:
         return QColor(0x9c, 0x1f, 0x1a);
@@ -108,6 +109,10 @@ QFont Palette::font(Font role)
         return FontCatalog::systemFontOfSize(15);
     case Font::Reading:
         return FontCatalog::fontWithName(QStringLiteral("DBLCDTempBlack"), 30);
+    case Font::RowTitle:
+        return FontCatalog::boldSystemFontOfSize(13);
+    case Font::SectionHeader:
+        return FontCatalog::boldSystemFontOfSize(10);
     }
     return {};
 }
@@ -160,7 +165,16 @@ QString Palette::styleSheet()
             "QLabel#caption { color: %6; }"
             "QLabel#reading { color: %7; }")
               .arg(css(C::Text), css(C::KeyTop), css(C::KeyBottom), css(C::KeyBorder), css(C::Pressed),
-                  css(C::SecondaryText), css(C::Reading));
+                  css(C::SecondaryText), css(C::Reading))
+        + QStringLiteral(
+            // Buttons on a screen, such as a record's change and delete.
+            "ViewController QPushButton { color: %1; background: %2; border: 1px solid %3;"
+            " border-radius: 8px; min-height: 40px; padding: 0 12px; }"
+            "ViewController QPushButton:pressed { background: %4; }"
+            "ViewController QPushButton:focus { border: 2px solid %5; }"
+            "ViewController QPushButton#destructive { color: %6; }")
+              .arg(css(C::AccentText), css(C::Surface), css(C::Separator), css(C::Pressed), css(C::Accent),
+                  css(C::Destructive));
 }
 
 void Palette::applyTo(QApplication* application)

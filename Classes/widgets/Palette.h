@@ -44,6 +44,7 @@ public:
         Reading, // an odometer reading in its seven-segment face
         Total, // the total paid for a fill-up, the figure entered first
         ChangeBar, // the tint of a bar over a screen that changes a stored record
+        Weekend, // the day and weekday of a fill-up made on a Saturday or a Sunday
     };
 
     enum class Font
@@ -59,6 +60,8 @@ public:
         Field, // what is typed into an editor's one-line input
         LongField, // a longer value in a display field: a date and time
         Reading, // an odometer reading: the seven-segment face
+        RowTitle, // a list row's leading values: a fill-up's day and total
+        SectionHeader, // a list's section header: a month
     };
 
     static QColor colour(Colour role);

@@ -586,6 +586,10 @@ Switch cars on the Overview page.</translation>
         <translation>Car Information</translation>
     </message>
     <message>
+        <source>加油信息</source>
+        <translation>Fill-up</translation>
+    </message>
+    <message>
         <source>添加加油记录</source>
         <translation>Add Fill-up</translation>
     </message>
@@ -628,6 +632,26 @@ Switch cars on the Overview page.</translation>
     <message>
         <source>里程表读数</source>
         <translation>Odometer</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除确认</source>
+        <translation>Confirm deletion</translation>
+    </message>
+    <message>
+        <source>你确定要删除该加油信息吗?</source>
+        <translation>Delete this fill-up?</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>加油信息没有删除：%1</source>
+        <translation>The fill-up was not deleted: %1</translation>
     </message>
     <message>
         <source>资料不完整</source>
@@ -712,10 +736,6 @@ Switch cars on the Overview page.</translation>
 这会删除该车辆的所有信息!</source>
         <translation>Delete this car?
 All of its information will be deleted!</translation>
-    </message>
-    <message>
-        <source>确认</source>
-        <translation>Confirm</translation>
     </message>
     <message>
         <source>车辆没有删除。

@@ -100,8 +100,10 @@ QStringList AccessibilityWalk::untranslated(QWidget* window)
         const bool chinese = std::any_of(
             name.cbegin(), name.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
         QAccessibleInterface* parent = element->parent();
-        if (chinese && !(parent && parent->role() == QAccessible::EditableText)
-            && english.translate("Localizable", name.toUtf8().constData()).isEmpty() && !found.contains(name))
+        const bool shownValue = element->role() == QAccessible::TreeItem
+            || (parent && parent->role() == QAccessible::EditableText);
+        if (chinese && !shownValue && english.translate("Localizable", name.toUtf8().constData()).isEmpty()
+            && !found.contains(name))
             found << name;
     });
     return found;

@@ -25,6 +25,7 @@ public:
 
     // For a window shown in Chinese, where a string-table key shows as itself: the names that
     // hold a Chinese character (the keys are Chinese) and that the English table does not
-    // translate. What a display field shows is its value, not a key, and is left out.
+    // translate. What a display field or a tree's row shows is its value, not a key, and is left
+    // out.
     static QStringList untranslated(QWidget* window);
 };

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 BaseModalViewController::BaseModalViewController(QWidget* parent)
     : ViewController(parent)
@@ -66,6 +68,23 @@ void BaseModalViewController::hideActive()
 bool BaseModalViewController::isShowingActive() const
 {
     return m_indicatorView != nullptr;
+}
+
+QVBoxLayout* BaseModalViewController::makeFormColumn(QWidget* host)
+{
+    if (!host)
+        host = this;
+    // The column takes nearly all the width until it is as wide as it may be; the margins
+    // share what is left.
+    auto* centred = new QHBoxLayout(host);
+    auto* column = new QWidget(host);
+    column->setMaximumWidth(kFormWidth);
+    centred->addStretch(1);
+    centred->addWidget(column, 1000);
+    centred->addStretch(1);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
 }
 
 void BaseModalViewController::keyPressEvent(QKeyEvent* event)

@@ -5,6 +5,7 @@
 class ActivityIndicatorView;
 class BaseModalViewControllerDelegate;
 class NavigationPopedViewControllerDelegate;
+class QVBoxLayout;
 
 // The base of the app's screens: a busy indicator, leaving the navigation stack with notice to
 // a delegate, and asking the presenting screen to be dismissed.
@@ -35,6 +36,11 @@ public:
     bool isShowingActive() const;
 
 protected:
+    // A column for the screen's captions and fields, centred in the host (the screen itself by
+    // default) and at most kFormWidth wide, so that a wide window does not stretch them apart.
+    QVBoxLayout* makeFormColumn(QWidget* host = nullptr);
+    static constexpr int kFormWidth = 560;
+
     // Enter presses the navigation bar's right button (the screen's main action: next, save);
     // Escape its left button (cancel), or goes back as the back button does.
     void keyPressEvent(QKeyEvent* event) override;

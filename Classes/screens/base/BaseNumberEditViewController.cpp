@@ -8,8 +8,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 BaseNumberEditViewController::BaseNumberEditViewController(QWidget* parent)
     : BaseModalViewController(parent)
@@ -150,21 +148,4 @@ bool BaseNumberEditViewController::focusNextPrevChild(bool next)
     const qsizetype to = active < 0 ? 0 : (active + (next ? 1 : count - 1)) % count;
     m_fieldOrder.at(to)->tap();
     return true;
-}
-
-QVBoxLayout* BaseNumberEditViewController::makeFormColumn(QWidget* host)
-{
-    if (!host)
-        host = this;
-    // The column takes nearly all the width until it is as wide as it may be; the margins
-    // share what is left.
-    auto* centred = new QHBoxLayout(host);
-    auto* column = new QWidget(host);
-    column->setMaximumWidth(kFormWidth);
-    centred->addStretch(1);
-    centred->addWidget(column, 1000);
-    centred->addStretch(1);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
 }

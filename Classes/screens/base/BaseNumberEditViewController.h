@@ -7,7 +7,6 @@
 #include <QPointer>
 
 class PropertyView;
-class QVBoxLayout;
 
 // The base of every editor. Its navigation bar gets a cancel button on the left and a save
 // button on the right when the editor names them (hooks below). While one of its text inputs
@@ -56,11 +55,6 @@ protected:
     // The display fields in reading order: Tab and Shift+Tab tap the one after or before the
     // field being edited, round the ends.
     void setFieldOrder(const QList<PropertyView*>& fields) { m_fieldOrder = fields; }
-    // A column for the editor's captions and fields, centred in the host (the editor itself
-    // by default) and at most kFormWidth wide, so that a wide window does not stretch them apart.
-    QVBoxLayout* makeFormColumn(QWidget* host = nullptr);
-    static constexpr int kFormWidth = 560;
-
     void viewDidLoad() override;
     void viewWillAppear() override;
     void viewWillDisappear() override;

@@ -6,6 +6,7 @@
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
 #include "platform/XdgEmailComposer.h"
+#include "screens/history/HistoryOilViewController.h"
 #include "screens/overview/MainViewController.h"
 #include "screens/report/ReprotViewController.h"
 #include "screens/settings/SettingViewController.h"
@@ -51,21 +52,22 @@ PumporaAppDelegate* PumporaAppDelegate::appDelegate()
     return application ? dynamic_cast<PumporaAppDelegate*>(application->delegate()) : nullptr;
 }
 
-// The tab screens arrive one by one; until a screen exists, its tab shows an empty page with its
-// title.
-ViewController* PumporaAppDelegate::makeTabScreen(Tab tab, const QString& title)
+// The mail and web hand-offs go to the desktop's own programs.
+ViewController* PumporaAppDelegate::makeTabScreen(Tab tab)
 {
     switch (tab) {
     case OverviewTab:
         return new MainViewController;
     case ReportTab:
         return new ReprotViewController(std::make_unique<XdgEmailComposer>());
+    case HistoryTab:
+        return new HistoryOilViewController;
     case SettingsTab:
         return new SettingViewController(
             std::make_shared<XdgEmailComposer>(), std::make_shared<DesktopUrlHandler>());
-    default:
-        return new PlaceholderViewController(title);
     }
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 QList<ViewController*> PumporaAppDelegate::makeTabScreens()
@@ -76,7 +78,7 @@ QList<ViewController*> PumporaAppDelegate::makeTabScreens()
     QList<ViewController*> screens;
     for (int tab = OverviewTab; tab <= SettingsTab; ++tab) {
         const QString title = MainBundle::localizedString(titles[tab]);
-        ViewController* screen = makeTabScreen(Tab(tab), title);
+        ViewController* screen = makeTabScreen(Tab(tab));
         screen->setTabBarItem(title, MainBundle::imageNamed(QLatin1String(icons[tab])));
         screens << screen;
     }

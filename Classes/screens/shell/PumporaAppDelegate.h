@@ -81,8 +81,7 @@ public:
 
 private:
     static QList<ViewController*> makeTabScreens();
-    // The screen of one tab; a tab whose screen is not built yet shows its title alone.
-    static ViewController* makeTabScreen(Tab tab, const QString& title);
+    static ViewController* makeTabScreen(Tab tab);
     static ViewController* makeSetupWizard(CarInfo* car);
     void showLaunchFailure(const QString& reason);
     void showDamagedListsIfAny();

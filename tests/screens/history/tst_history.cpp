@@ -1,0 +1,275 @@
+#include "platform/FontCatalog.h"
+#include "reports/HistoryOilModel.h"
+#include "screens/base/PropertyView.h"
+#include "screens/history/HistoryDetailController.h"
+#include "screens/history/HistoryOilViewController.h"
+#include "screens/history/HistoryTableView.h"
+#include "screens/history/MHOCell.h"
+#include "store/CarManage.h"
+#include "store/Setting.h"
+#include "support/AccessibilityWalk.h"
+#include "support/LogBuilder.h"
+#include "support/PaintRecorder.h"
+#include "support/ScreenDriver.h"
+#include "support/ScreenHost.h"
+#include "support/TestDataDirectory.h"
+#include "widgets/AlertView.h"
+#include "widgets/NavigationController.h"
+#include "widgets/Palette.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void press(Qt::Key key)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : QApplication::activeWindow(), key);
+}
+
+QString shownAlert()
+{
+    AlertView* alert = ScreenDriver::shownAlert();
+    return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
+}
+
+} // namespace
+
+// The history tab and a fill-up's detail, shown in Chinese and driven from the keyboard over a
+// log written with plain SQL; what a delete leaves is read back with plain SQL.
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+    std::unique_ptr<ScreenHost> m_host;
+    HistoryOilViewController* m_list = nullptr;
+    QString m_car;
+
+    void add(int year, int month, int day, double money, double price, double reading)
+    {
+        LogBuilder::addFillUp(m_car,
+            { LogBuilder::at(year, month, day, 12, 0, "Asia/Shanghai"), year * 100 + month, 20, money, price,
+                reading, 0 });
+    }
+
+    // The tab on the log as it is now, read.
+    void show()
+    {
+        m_data->restart();
+        QVERIFY(CarManage::sharedCarManage()->loadDefaultCar());
+        m_list = new HistoryOilViewController;
+        m_host = std::make_unique<ScreenHost>(m_list);
+        QTRY_VERIFY(!m_list->isShowingActive());
+        checkShown();
+    }
+
+    // Every control can be named and used; every key shown has its English text (an alert's
+    // message may carry a path or a reason that is no key).
+    void checkShown()
+    {
+        QStringList problems = AccessibilityWalk::faults(m_host->window());
+        if (!ScreenDriver::shownAlert())
+            problems += AccessibilityWalk::untranslated(m_host->window());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    ViewController* top() const { return m_host->navigationController()->topViewController(); }
+
+    // The odometer reading of the current fill-up; -1 when no fill-up is current.
+    double current() const
+    {
+        const Oil* oil = m_list->dataSource()->oil(m_list->historyTable()->currentIndex());
+        return oil ? oil->dCarDisplacement : -1;
+    }
+
+    static QString rows()
+    {
+        return LogBuilder::value(
+            QStringLiteral("select group_concat(cast(car_mileage as int)) from oil_history"));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(FontCatalog::install()); }
+
+    void init()
+    {
+        m_data
+            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        QVERIFY(LogBuilder::createStore());
+        Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1)));
+        m_car = LogBuilder::addCar(QStringLiteral("Golf"));
+        Setting::setDefaultCarID(m_car);
+    }
+
+    void cleanup()
+    {
+        m_host.reset();
+        m_data.reset();
+    }
+
+    // Arrows move from fill-up to fill-up over the month headers; Enter opens the detail,
+    // which shows the stored volume where the list shows total ÷ price; Escape comes back.
+    void theListFromTheKeyboard()
+    {
+        add(2011, 3, 5, 100, 0, 1000);
+        add(2012, 1, 10, 120, 8, 1500);
+        show();
+        QCOMPARE(m_list->dataSource()->sectionCount(), 2);
+        QVERIFY(!m_list->noDataLable()->isVisible());
+        QCOMPARE(current(), 1000.0);
+        press(Qt::Key_Down);
+        QCOMPARE(current(), 1500.0);
+        press(Qt::Key_Up);
+        QCOMPARE(current(), 1000.0);
+        QVERIFY(m_list->historyTable()->currentIndex().data().toString().endsWith(QStringLiteral(" 0.00 L")));
+        press(Qt::Key_Return);
+        auto* detail = qobject_cast<HistoryDetailController*>(top());
+        QVERIFY(detail);
+        QTRY_VERIFY(detail->isVisible());
+        checkShown();
+        const auto field = [detail](const char* name) {
+            for (PropertyView* view : detail->findChildren<PropertyView*>()) {
+                if (view->accessibleName() == QString::fromUtf8(name))
+                    return view->getText();
+            }
+            return QStringLiteral("(none)");
+        };
+        QCOMPARE(field("加油量"), QStringLiteral("20.00"));
+        QCOMPARE(field("日期"), QStringLiteral("2011-03-05"));
+        QCOMPARE(field("里程表读数"), QStringLiteral("1000"));
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(top(), m_list);
+        QTRY_COMPARE(current(), 1000.0);
+    }
+
+    // A Saturday's day and weekday are red; a Tuesday's are not.
+    void weekendRowsAreRed()
+    {
+        add(2011, 3, 5, 100, 5, 1000);
+        add(2011, 3, 8, 100, 5, 1100);
+        show();
+        QTreeView* table = m_list->historyTable();
+        for (const auto& [row, colour] :
+            { std::pair(0, Palette::Colour::Weekend), std::pair(1, Palette::Colour::Text) }) {
+            PaintRecorder recorder;
+            QPainter painter(&recorder);
+            QStyleOptionViewItem option;
+            option.rect = QRect(0, 0, 390, MHOCell::kRowHeight);
+            const QModelIndex index = table->model()->index(row, 0, table->model()->index(0, 0));
+            table->itemDelegate()->paint(&painter, option, index);
+            painter.end();
+            const QList<PaintRecorder::Item> texts = recorder.itemsOfKind(PaintRecorder::Item::Text);
+            QCOMPARE(texts.first().text, index.data(HistoryOilModel::DayRole).toString());
+            QCOMPARE(texts.at(0).penColor, Palette::colour(colour));
+            QCOMPARE(texts.at(1).penColor, Palette::colour(colour));
+        }
+    }
+
+    void deleting_data()
+    {
+        QTest::addColumn<bool>("fromDetail");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("left"); // the readings still in the log
+        QTest::newRow("confirmed in the list") << false << "确认" << false << "1500";
+        QTest::newRow("cancelled in the list") << false << "取消" << false << "1000,1500";
+        QTest::newRow("refused by the store, in the list") << false << "确认" << true << "1000,1500";
+        QTest::newRow("confirmed in the detail") << true << "确认" << false << "1500";
+        QTest::newRow("refused by the store, in the detail") << true << "确认" << true << "1000,1500";
+    }
+
+    // Delete asks first; only a delete the log has made leaves the list or the detail. A refused
+    // one says so and changes nothing.
+    void deleting()
+    {
+        QFETCH(bool, fromDetail);
+        QFETCH(QString, button);
+        QFETCH(bool, refused);
+        QFETCH(QString, left);
+        add(2011, 3, 5, 100, 5, 1000);
+        add(2011, 3, 8, 100, 5, 1500);
+        show();
+        if (refused)
+            LogBuilder::exec(QStringLiteral("create trigger refuse before delete on oil_history "
+                                            "begin select raise(abort, 'disk full'); end"));
+        if (fromDetail) {
+            press(Qt::Key_Return);
+            QTRY_VERIFY(top()->isVisible());
+        }
+        ViewController* screen = top();
+        press(Qt::Key_Delete);
+        QCOMPARE(shownAlert(), QStringLiteral("删除确认|你确定要删除该加油信息吗?"));
+        checkShown();
+        QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), button));
+        QCOMPARE(rows(), left);
+        QCOMPARE(shownAlert().startsWith(QStringLiteral("失败|加油信息没有删除：")), refused);
+        if (refused)
+            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确定")));
+        QTRY_COMPARE(top(), fromDetail && left == QLatin1String("1500") ? m_list : screen);
+        QTRY_VERIFY(!m_list->isShowingActive());
+        QCOMPARE(m_list->dataSource()->rowCount(m_list->dataSource()->index(0, 0)),
+            int(left.count(QLatin1Char(',')) + 1));
+        // The fill-up after a deleted one takes its place.
+        QCOMPARE(current(), left == QLatin1String("1500") ? 1500.0 : 1000.0);
+    }
+
+    // Change opens the entry screen on the fill-up; once it has saved, the detail and then the
+    // list show the new total and the volume worked out from it.
+    void aChangeShowsOnReturn()
+    {
+        add(2011, 3, 5, 100, 5, 1000);
+        show();
+        press(Qt::Key_Return);
+        QTRY_VERIFY(top()->isVisible());
+        auto* detail = qobject_cast<HistoryDetailController*>(top());
+        press(Qt::Key_Return);
+        QTRY_VERIFY(m_host->window()->visibleViewController() != m_host->navigationController());
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+        ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("150"));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
+        QCOMPARE(LogBuilder::value(QStringLiteral("select oil_money || '|' || oil_volumn from oil_history")),
+            QStringLiteral("150.0|30.0"));
+        QStringList shown;
+        for (PropertyView* field : detail->findChildren<PropertyView*>())
+            shown << field->getText();
+        QCOMPARE(
+            shown.join(QLatin1Char('|')), QStringLiteral("2011-03-05|Regular 92|5.00|30.00|150.00|1000|"));
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(top(), m_list);
+        QTRY_VERIFY(!m_list->isShowingActive());
+        QCOMPARE(m_list->historyTable()->currentIndex().data(HistoryOilModel::MoneyRole).toString(),
+            QStringLiteral("¥150.00"));
+    }
+
+    // No fill-up: the notice, not an empty table. A log that cannot be read: an alert, not the
+    // notice.
+    void emptyAndUnreadable_data()
+    {
+        QTest::addColumn<bool>("corrupt");
+        QTest::newRow("no fill-up") << false;
+        QTest::newRow("a damaged log") << true;
+    }
+
+    void emptyAndUnreadable()
+    {
+        QFETCH(bool, corrupt);
+        if (corrupt) {
+            add(2011, 3, 5, 100, 5, 1000);
+            LogBuilder::corruptTable(QStringLiteral("oil_history"));
+        }
+        show();
+        QCOMPARE(m_list->noDataLable()->isVisible(), !corrupt);
+        QCOMPARE(shownAlert().startsWith(QStringLiteral("失败|")), corrupt);
+        QCOMPARE(m_list->dataSource()->sectionCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"
