@@ -53,12 +53,14 @@ public:
     QString currencySymbol();
 
     Setting::StartDateDefault& startDateDefault() { return m_startDateDefault; }
+    Setting::Snapshot& preferences() { return m_preferences; }
 
 private:
     Session* m_enclosing;
     QString m_dataDirectory;
     std::optional<QString> m_currencySymbol;
     Setting::StartDateDefault m_startDateDefault;
+    Setting::Snapshot m_preferences;
     // Cars point into the lists, so the lists are declared first and outlive them.
     ReferenceList<OilInfo> m_grades;
     ReferenceList<Unit> m_units;
