@@ -1,6 +1,7 @@
 #include "screens/overview/MainViewController.h"
 
 #include "platform/MainBundle.h"
+#include "screens/carinfo/SCarInfoViewController.h"
 #include "screens/entry/AddOilViewController.h"
 #include "screens/overview/NLPageControl.h"
 #include "screens/overview/PageView.h"
@@ -8,6 +9,7 @@
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "widgets/AlertView.h"
+#include "widgets/NavigationController.h"
 #include "widgets/NavigationItem.h"
 #include "widgets/PagingScrollView.h"
 #include "widgets/TabBarController.h"
@@ -50,8 +52,8 @@ void MainViewController::viewDidLoad()
     layout->addWidget(mScrollView, 1);
     layout->addWidget(mPageController);
 
-    // The car information screen is not part of the app yet: its button shows, disabled, its
-    // image faint (the style's own disabled image of a white picture looks no different).
+    // The car information of the car shown. Without a car the button is disabled, its image
+    // faint (the style's own disabled image of a white picture looks no different).
     const QPixmap vehicle = QPixmap::fromImage(MainBundle::imageNamed(QStringLiteral("vehicle.png")));
     QPixmap faint(vehicle.size());
     faint.fill(Qt::transparent);
@@ -64,6 +66,19 @@ void MainViewController::viewDidLoad()
     mCarButton = new QAction(icon, QString(), this);
     mCarButton->setToolTip(MainBundle::localizedString("车辆信息"));
     mCarButton->setEnabled(false);
+    connect(mCarButton, &QAction::triggered, this, &MainViewController::showCarInfo);
+}
+
+void MainViewController::showCarInfo()
+{
+    const int index = mScrollView ? mScrollView->currentPage() : -1;
+    if (index < 0 || index >= mAllPages.size() || !mAllPages.at(index)->mCarInfo())
+        return;
+    PageView* page = mAllPages.at(index);
+    makePageCurrent(page);
+    auto* carInfo = new SCarInfoViewController;
+    carInfo->setCarInfo(page->mCarInfo());
+    presentModalViewController(new NavigationController(carInfo), true);
 }
 
 void MainViewController::viewWillAppear()
@@ -106,6 +121,7 @@ void MainViewController::updateUI()
 {
     resetNavigationBarTitle();
     updateScrollView();
+    mCarButton->setEnabled(CarManage::sharedCarManage()->mCurrentCarInfo() != nullptr);
 }
 
 void MainViewController::resetNavigationBarTitle()

@@ -39,6 +39,8 @@ public:
     void clearAllPages();
     // The page indicator's choice: its car becomes current, and its page slides in.
     void changePage();
+    // Opens the car information of the car shown, which first becomes the current car.
+    void showCarInfo();
     // The pages are built anew at the next refresh.
     void didReceiveMemoryWarning() { mMemoryWarning = true; }
 

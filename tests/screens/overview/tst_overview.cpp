@@ -2,6 +2,7 @@
 #include "charts/ChartView.h"
 #include "platform/Clock.h"
 #include "platform/FontCatalog.h"
+#include "screens/carinfo/SCarInfoViewController.h"
 #include "screens/entry/AddOilViewController.h"
 #include "screens/overview/MFCell.h"
 #include "screens/overview/MHCell.h"
@@ -223,10 +224,12 @@ private Q_SLOTS:
     // car is current.
     void aPagesRowsActOnItsCar_data()
     {
-        QTest::addColumn<int>("row"); // 0 summary, 1 latest fill-up
+        QTest::addColumn<int>("row"); // 0 summary, 1 latest fill-up, 2 the car button
         QTest::addColumn<int>("tab");
         QTest::newRow("the summary opens the report") << 0 << int(PumporaAppDelegate::ReportTab);
         QTest::newRow("the latest fill-up opens the history") << 1 << int(PumporaAppDelegate::HistoryTab);
+        QTest::newRow("the car button opens the car's information")
+            << 2 << int(PumporaAppDelegate::OverviewTab);
     }
 
     void aPagesRowsActOnItsCar()
@@ -239,8 +242,18 @@ private Q_SLOTS:
         PageView* polo = page(1);
         if (row == 0)
             QVERIFY(AccessibilityWalk::act(polo, QStringLiteral("车辆统计")));
-        else
+        else if (row == 1)
             ScreenDriver::tap(polo->latestCell());
+        else {
+            m_overview->scrollView()->scrollToPage(1, false);
+            QVERIFY(m_overview->carButton()->isEnabled());
+            m_overview->carButton()->trigger();
+            auto* navigation = qobject_cast<NavigationController*>(m_overview->modalViewController());
+            QVERIFY(navigation);
+            auto* carInfo = qobject_cast<SCarInfoViewController*>(navigation->topViewController());
+            QVERIFY(carInfo);
+            QCOMPARE(carInfo->carInfo()->carID, m_polo);
+        }
         // A screen reader's press clicks the row as a button does, after its pressed moment.
         QTRY_COMPARE(m_tabs->selectedIndex(), tab);
         QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, m_polo);
