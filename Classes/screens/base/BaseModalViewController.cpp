@@ -10,6 +10,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QVBoxLayout>
 
 BaseModalViewController::BaseModalViewController(QWidget* parent)
@@ -106,4 +107,11 @@ void BaseModalViewController::keyPressEvent(QKeyEvent* event)
         return;
     }
     ViewController::keyPressEvent(event);
+}
+
+QLabel* BaseModalViewController::makeCaption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("caption"));
+    return label;
 }

@@ -5,6 +5,7 @@
 class ActivityIndicatorView;
 class BaseModalViewControllerDelegate;
 class NavigationPopedViewControllerDelegate;
+class QLabel;
 class QVBoxLayout;
 
 // The base of the app's screens: a busy indicator, leaving the navigation stack with notice to
@@ -39,6 +40,8 @@ protected:
     // A column for the screen's captions and fields, centred in the host (the screen itself by
     // default) and at most kFormWidth wide, so that a wide window does not stretch them apart.
     QVBoxLayout* makeFormColumn(QWidget* host = nullptr);
+    // A field's caption above it, styled as every form's captions are.
+    static QLabel* makeCaption(const QString& text, QWidget* parent);
     static constexpr int kFormWidth = 560;
 
     // Enter presses the navigation bar's right button (the screen's main action: next, save);

@@ -29,17 +29,6 @@
 
 using Field = OilEntryForm::Field;
 
-namespace {
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("caption"));
-    return label;
-}
-
-} // namespace
-
 AddOilViewController::AddOilViewController(QWidget* parent)
     : BaseNumberEditViewController(parent)
 { }
@@ -180,7 +169,7 @@ void AddOilViewController::layOutScreen()
         { mNotes, nullptr } };
     for (int row = 0; row < rows.size(); ++row) {
         const auto& [field, unitLabel] = rows.at(row);
-        grid->addWidget(caption(field->accessibleName(), content), row, 0);
+        grid->addWidget(makeCaption(field->accessibleName(), content), row, 0);
         grid->addWidget(field, row, 1);
         if (unitLabel)
             grid->addWidget(unitLabel, row, 2);

@@ -14,17 +14,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("caption"));
-    return label;
-}
-
-} // namespace
-
 EditOilMarkViewController::EditOilMarkViewController(QWidget* parent)
     : BaseNumberEditViewController(parent)
 { }
@@ -68,9 +57,9 @@ void EditOilMarkViewController::viewDidLoad()
         = new QLabel(StringFormat::format(QStringLiteral("(%@)"), { Utility::getCurrencySybol() }), this);
 
     QVBoxLayout* column = makeFormColumn();
-    column->addWidget(caption(name, this));
+    column->addWidget(makeCaption(name, this));
     column->addWidget(oilMarkName);
-    column->addWidget(caption(price, this));
+    column->addWidget(makeCaption(price, this));
     auto* priceRow = new QHBoxLayout;
     priceRow->addWidget(oilMarkPrice, 1);
     priceRow->addWidget(mUnitLabel);
