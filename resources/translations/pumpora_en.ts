@@ -743,5 +743,17 @@ All of its information will be deleted!</translation>
         <translation>The car was not deleted.
 %1</translation>
     </message>
+    <message>
+        <source>偏好设置正被另一个程序写入，请稍后再试</source>
+        <translation>Another program is writing the preferences; please try again in a moment</translation>
+    </message>
+    <message>
+        <source>偏好设置 %1 无法读取</source>
+        <translation>The preferences %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>偏好设置 %1 无法写入，原有设置未变</source>
+        <translation>The preferences %1 cannot be written; the stored settings are unchanged</translation>
+    </message>
 </context>
 </TS>
