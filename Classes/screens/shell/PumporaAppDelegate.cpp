@@ -212,9 +212,28 @@ void PumporaAppDelegate::clearCoord()
     m_coordinate = Coordinate();
 }
 
+quint64 PumporaAppDelegate::fixesTaken() const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    return m_fixesTaken;
+}
+
+std::optional<PumporaAppDelegate::Coordinate> PumporaAppDelegate::positionSince(
+    quint64 fixesTakenBefore) const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    if (m_fixesTaken <= fixesTakenBefore)
+        return std::nullopt;
+    return m_coordinate;
+}
+
 void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoCoordinate&)
 {
     setMCoord({ newLocation.latitude(), newLocation.longitude() });
+    {
+        const std::lock_guard<std::mutex> guard(m_coordinateLock);
+        ++m_fixesTaken;
+    }
     stopLocationService();
 }
 
