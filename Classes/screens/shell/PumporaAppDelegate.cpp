@@ -61,7 +61,7 @@ ViewController* PumporaAppDelegate::makeTabScreen(Tab tab)
     case ReportTab:
         return new ReprotViewController(std::make_unique<XdgEmailComposer>());
     case HistoryTab:
-        return new HistoryOilViewController;
+        return new HistoryOilViewController(std::make_shared<DesktopUrlHandler>());
     case SettingsTab:
         return new SettingViewController(
             std::make_shared<XdgEmailComposer>(), std::make_shared<DesktopUrlHandler>());
