@@ -100,9 +100,11 @@ void HistoryDetailController::viewDidLoad()
     m_positionRow = { grid->itemAtPosition(positionRow, 0)->widget(), mPosition, mapButton };
 
     mTotal->setTextColor(Palette::colour(Palette::Colour::Total));
-    for (PropertyView* field : { mDate, mNotes })
+    for (PropertyView* field : { mDate, mNotes, mPosition })
         field->setTextFont(Palette::font(Palette::Font::LongField));
     mNotes->setTextLine(5);
+    // In a narrow window the longitude goes under the latitude.
+    mPosition->setTextLine(2);
     mNotes->setTextAlight(Qt::AlignLeft);
     mNotes->setTextOffset(12, 0);
     mNotes->setFixedHeight(96);
