@@ -6,6 +6,7 @@
 #include "BenchmarkLog.h"
 #include "charts/ChartView.h"
 #include "charts/ReportChartRow.h"
+#include "platform/DesktopUrlHandler.h"
 #include "platform/DeviceLocale.h"
 #include "platform/FontCatalog.h"
 #include "platform/RuntimeDirectory.h"
@@ -178,7 +179,7 @@ class HistoryWindow
 {
 public:
     HistoryWindow()
-        : m_screen(new HistoryOilViewController)
+        : m_screen(new HistoryOilViewController(std::make_shared<DesktopUrlHandler>()))
     {
         m_window.setRootViewController(new NavigationController(m_screen));
         m_window.makeKeyAndVisible();

@@ -169,6 +169,14 @@ void OilEntryForm::setMiles(qint64 reading)
     m_turnedMiles = reading;
 }
 
+void OilEntryForm::setPosition(double latitude, double longitude)
+{
+    if (isChange())
+        return;
+    m_oil.dlatitude = latitude;
+    m_oil.dlongitude = longitude;
+}
+
 std::optional<OilEntryForm::Refusal> OilEntryForm::refusal() const
 {
     const QString incomplete = MainBundle::localizedString("资料不完整");
@@ -207,8 +215,6 @@ bool OilEntryForm::save(QString* error)
         *m_stored = oil;
     } else {
         oil.carID = m_car->carID;
-        oil.dlatitude = 0;
-        oil.dlongitude = 0;
         if (!m_car->addOil(oil, &reason)) {
             *error = MainBundle::localizedString("加油记录没有保存。\n%1").arg(reason);
             return false;

@@ -58,6 +58,10 @@ public:
     double miles() const;
     void setMiles(qint64 reading);
 
+    // Where a new fill-up is made, in degrees; 0/0, the default, when unknown. A change keeps
+    // the position its fill-up was stored with.
+    void setPosition(double latitude, double longitude);
+
     struct Refusal
     {
         Field field;

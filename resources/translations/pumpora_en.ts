@@ -634,6 +634,14 @@ Switch cars on the Overview page.</translation>
         <translation>Odometer</translation>
     </message>
     <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>在地图上查看</source>
+        <translation>Show on Map</translation>
+    </message>
+    <message>
         <source>删除</source>
         <translation>Delete</translation>
     </message>

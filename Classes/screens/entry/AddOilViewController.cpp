@@ -77,10 +77,6 @@ void AddOilViewController::viewDidLoad()
         // A log that cannot be read offers the car's initial reading; nothing is written here.
         m_form = std::make_unique<OilEntryForm>(
             *car, Clock::now(), car->getLastMiles().value_or(car->dCarInitKM));
-        if (Setting::getGPSFlag()) {
-            if (PumporaAppDelegate* app = PumporaAppDelegate::appDelegate())
-                app->startLocationService();
-        }
     }
     setTitle(MainBundle::localizedString(m_updateOil ? "更改记录" : "添加加油记录"));
     oilNavigationBar = new NavigationBar(this);
@@ -199,9 +195,18 @@ void AddOilViewController::layOutScreen()
 void AddOilViewController::viewDidAppear()
 {
     BaseNumberEditViewController::viewDidAppear();
+    if (!m_form)
+        return;
     // The total is asked for first.
-    if (m_form)
-        onPropertyViewTap(mTotal);
+    onPropertyViewTap(mTotal);
+    // Once the total has the keys, so that the alert of a machine without a position source
+    // hands them back to it.
+    PumporaAppDelegate* app = PumporaAppDelegate::appDelegate();
+    if (!m_updateOil && app) {
+        m_fixesBefore = app->fixesTaken();
+        if (Setting::getGPSFlag())
+            app->startLocationService();
+    }
 }
 
 void AddOilViewController::viewWillDisappear()
@@ -368,6 +373,15 @@ void AddOilViewController::stopLocationService()
         app->stopLocationService();
 }
 
+void AddOilViewController::takePosition()
+{
+    if (m_updateOil || !Setting::getGPSFlag())
+        return;
+    PumporaAppDelegate* app = PumporaAppDelegate::appDelegate();
+    if (const auto position = app ? app->positionSince(m_fixesBefore) : std::nullopt)
+        m_form->setPosition(position->latitude, position->longitude);
+}
+
 void AddOilViewController::save()
 {
     if (!m_form || m_saved)
@@ -378,6 +392,7 @@ void AddOilViewController::save()
         AlertView::showOKWithTitle(refused->title, refused->message);
         return;
     }
+    takePosition();
     QString problem;
     if (!m_form->save(&problem)) {
         AlertView::showError(problem);

@@ -101,6 +101,9 @@ private:
     void tellNotKept();
     void offerToIncludeOil();
     void stopLocationService();
+    // A new fill-up made while positions are recorded takes the first fix that came after the
+    // screen opened; an older cached one is somewhere else.
+    void takePosition();
 
     // Keeps the room at the bottom where the key bar, or the date picker's keys, show.
     QWidget* m_keyRoom = nullptr;
@@ -110,4 +113,6 @@ private:
     std::unique_ptr<OilEntryForm> m_form;
     bool m_bResult = false;
     bool m_saved = false;
+    // The application delegate's count of fixes when the screen opened.
+    quint64 m_fixesBefore = 0;
 };

@@ -1,8 +1,10 @@
 #include "screens/history/HistoryDetailController.h"
 
 #include "platform/MainBundle.h"
+#include "platform/UrlHandler.h"
 #include "reports/DateEx.h"
 #include "reports/NumberConversion.h"
+#include "reports/OilPosition.h"
 #include "reports/StringFormat.h"
 #include "screens/base/PropertyView.h"
 #include "screens/entry/AddOilViewController.h"
@@ -11,6 +13,7 @@
 #include "store/OilInfo.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
+#include "widgets/AlertView.h"
 #include "widgets/NavigationController.h"
 #include "widgets/Palette.h"
 
@@ -18,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,8 +33,9 @@ QString amountText(double value)
 
 } // namespace
 
-HistoryDetailController::HistoryDetailController(QWidget* parent)
+HistoryDetailController::HistoryDetailController(std::shared_ptr<UrlHandler> urlHandler, QWidget* parent)
     : BaseModalViewController(parent)
+    , m_urlHandler(std::move(urlHandler))
 { }
 
 void HistoryDetailController::setOil(const Oil& oil, const CarInfo* car)
@@ -42,8 +47,7 @@ void HistoryDetailController::setOil(const Oil& oil, const CarInfo* car)
 PropertyView* HistoryDetailController::addField(QGridLayout* grid, const char* caption, QLabel* unit)
 {
     const int row = grid->rowCount();
-    auto* label = new QLabel(MainBundle::localizedString(caption), this);
-    label->setObjectName(QStringLiteral("caption"));
+    QLabel* label = makeCaption(MainBundle::localizedString(caption), this);
     auto* field = new PropertyView(this);
     field->setAccessibleName(label->text());
     field->setEnable(false);
@@ -58,7 +62,19 @@ void HistoryDetailController::viewDidLoad()
 {
     BaseModalViewController::viewDidLoad();
     setTitle(MainBundle::localizedString("加油信息"));
-    QVBoxLayout* column = makeFormColumn();
+    // The fields scroll in a small window.
+    auto* screen = new QVBoxLayout(this);
+    screen->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget(scroll);
+    content->setAutoFillBackground(false);
+    scroll->setWidget(content);
+    screen->addWidget(scroll);
+    QVBoxLayout* column = makeFormColumn(content);
     column->setContentsMargins(10, 10, 10, 10);
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
@@ -75,11 +91,20 @@ void HistoryDetailController::viewDidLoad()
     mTotal = addField(grid, "总价", unitTotal);
     mMiles = addField(grid, "里程表读数", unitMiles);
     mNotes = addField(grid, "备注");
+    const int positionRow = grid->rowCount();
+    mPosition = addField(grid, "位置");
+    auto* mapButton = new QPushButton(MainBundle::localizedString("在地图上查看"), this);
+    mapButton->setAutoDefault(true);
+    connect(mapButton, &QPushButton::clicked, this, &HistoryDetailController::onShowMap);
+    grid->addWidget(mapButton, positionRow + 1, 1, Qt::AlignLeft);
+    m_positionRow = { grid->itemAtPosition(positionRow, 0)->widget(), mPosition, mapButton };
 
     mTotal->setTextColor(Palette::colour(Palette::Colour::Total));
-    for (PropertyView* field : { mDate, mNotes })
+    for (PropertyView* field : { mDate, mNotes, mPosition })
         field->setTextFont(Palette::font(Palette::Font::LongField));
     mNotes->setTextLine(5);
+    // In a narrow window the longitude goes under the latitude.
+    mPosition->setTextLine(2);
     mNotes->setTextAlight(Qt::AlignLeft);
     mNotes->setTextOffset(12, 0);
     mNotes->setFixedHeight(96);
@@ -118,6 +143,10 @@ void HistoryDetailController::viewWillAppear()
     unitTotal->setText(Utility::getCurrencySybol());
     unitVolumn->setText(unit.VolumnUnit);
     unitMiles->setText(unit.MileageUnit);
+    const std::optional<OilPosition> position = OilPosition::of(m_oil);
+    mPosition->setText(position ? position->text() : QString());
+    for (QWidget* widget : std::as_const(m_positionRow))
+        widget->setVisible(position.has_value());
 }
 
 void HistoryDetailController::viewDidAppear()
@@ -140,6 +169,16 @@ void HistoryDetailController::onUpdate()
 void HistoryDetailController::onDelete()
 {
     OilDeletion::ask(m_oil, this, [this] { popViewControllerAnimated(true); });
+}
+
+void HistoryDetailController::onShowMap()
+{
+    const std::optional<OilPosition> position = OilPosition::of(m_oil);
+    if (!position)
+        return;
+    const QUrl url = position->mapURL();
+    if (!m_urlHandler->openURL(url))
+        AlertView::showError(MainBundle::localizedString("无法打开 %1").arg(url.toDisplayString()));
 }
 
 void HistoryDetailController::willDissModalViewController(ViewController* controller)

@@ -4,22 +4,28 @@
 #include "screens/base/BaseModalViewControllerDelegate.h"
 #include "store/Oil.h"
 
+#include <memory>
+
 class CarInfo;
 class PropertyView;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class UrlHandler;
 
-// One fill-up, read-only: its date, grade, price, volume, total, odometer reading and note in
-// display fields that take no taps, refreshed each time the screen appears. Change opens the
-// entry screen on it; delete asks first and leaves the screen once the log has let it go. Enter
-// presses the focused button (change, at first), Delete asks to delete, Escape goes back.
+// One fill-up, read-only: its date, grade, price, volume, total, odometer reading, note and,
+// when it was stored with one, its position, in display fields that take no taps, refreshed
+// each time the screen appears. The map button hands the position to the desktop's map or
+// browser. Change opens the entry screen on it; delete asks first and leaves the screen once
+// the log has let it go. Enter presses the focused button (change, at first), Delete asks to
+// delete, Escape goes back.
 class HistoryDetailController : public BaseModalViewController, public BaseModalViewControllerDelegate
 {
     Q_OBJECT
 
 public:
-    explicit HistoryDetailController(QWidget* parent = nullptr);
+    // The position's map goes to the desktop through the handler.
+    explicit HistoryDetailController(std::shared_ptr<UrlHandler> urlHandler, QWidget* parent = nullptr);
 
     // The fill-up to show, kept as a copy, and its car, which gives the units (not owned; the
     // car manager keeps every car for the run). Set before the screen is pushed.
@@ -32,6 +38,8 @@ public:
     // Asks to delete the fill-up; pops once it is deleted. A refused delete is said in an alert
     // and the screen stays.
     void onDelete();
+    // Opens the position on OpenStreetMap; a desktop that cannot is said in an alert.
+    void onShowMap();
 
     void willDissModalViewController(ViewController* controller) override;
 
@@ -45,6 +53,7 @@ protected:
 private:
     PropertyView* addField(QGridLayout* grid, const char* caption, QLabel* unit = nullptr);
 
+    std::shared_ptr<UrlHandler> m_urlHandler;
     Oil m_oil;
     const CarInfo* m_car = nullptr;
     PropertyView* mDate = nullptr;
@@ -54,6 +63,9 @@ private:
     PropertyView* mTotal = nullptr;
     PropertyView* mMiles = nullptr;
     PropertyView* mNotes = nullptr;
+    PropertyView* mPosition = nullptr;
+    // The position's caption, field and map button, shown only for a stored position.
+    QList<QWidget*> m_positionRow;
     QLabel* unitPrice = nullptr;
     QLabel* unitTotal = nullptr;
     QLabel* unitVolumn = nullptr;

@@ -24,8 +24,9 @@ constexpr int kListWidth = 720;
 
 } // namespace
 
-HistoryOilViewController::HistoryOilViewController(QWidget* parent)
+HistoryOilViewController::HistoryOilViewController(std::shared_ptr<UrlHandler> urlHandler, QWidget* parent)
     : BaseModalViewController(parent)
+    , m_urlHandler(std::move(urlHandler))
     , m_dataSource(new HistoryOilModel(this))
 {
     setTitle(MainBundle::localizedString("历史记录"));
@@ -103,7 +104,7 @@ void HistoryOilViewController::didSelectRow(const QModelIndex& index)
     NavigationController* navigation = navigationController();
     if (!oil || !navigation)
         return;
-    auto* detail = new HistoryDetailController;
+    auto* detail = new HistoryDetailController(m_urlHandler);
     detail->setOil(*oil, currentCarInfo());
     navigation->pushViewController(detail, true);
 }

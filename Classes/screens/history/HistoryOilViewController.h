@@ -2,11 +2,14 @@
 
 #include "screens/base/BaseModalViewController.h"
 
+#include <memory>
+
 class CarInfo;
 class HistoryOilModel;
 class HistoryTableView;
 class QLabel;
 class QModelIndex;
+class UrlHandler;
 
 // The history tab: the current car's fill-ups of the statistics period, one section per month
 // under the month's cost per distance, rebuilt each time the tab appears. A tap or Enter opens
@@ -16,7 +19,8 @@ class HistoryOilViewController : public BaseModalViewController
     Q_OBJECT
 
 public:
-    explicit HistoryOilViewController(QWidget* parent = nullptr);
+    // A fill-up's position is shown on a map through the handler.
+    explicit HistoryOilViewController(std::shared_ptr<UrlHandler> urlHandler, QWidget* parent = nullptr);
 
     static CarInfo* currentCarInfo();
 
@@ -37,6 +41,7 @@ private:
     void didSelectRow(const QModelIndex& index);
     void askToDelete(const QModelIndex& index);
 
+    std::shared_ptr<UrlHandler> m_urlHandler;
     HistoryOilModel* m_dataSource;
     HistoryTableView* m_historyTable = nullptr;
     QLabel* m_noDataLable = nullptr;

@@ -61,7 +61,7 @@ ViewController* PumporaAppDelegate::makeTabScreen(Tab tab)
     case ReportTab:
         return new ReprotViewController(std::make_unique<XdgEmailComposer>());
     case HistoryTab:
-        return new HistoryOilViewController;
+        return new HistoryOilViewController(std::make_shared<DesktopUrlHandler>());
     case SettingsTab:
         return new SettingViewController(
             std::make_shared<XdgEmailComposer>(), std::make_shared<DesktopUrlHandler>());
@@ -212,9 +212,28 @@ void PumporaAppDelegate::clearCoord()
     m_coordinate = Coordinate();
 }
 
+quint64 PumporaAppDelegate::fixesTaken() const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    return m_fixesTaken;
+}
+
+std::optional<PumporaAppDelegate::Coordinate> PumporaAppDelegate::positionSince(
+    quint64 fixesTakenBefore) const
+{
+    const std::lock_guard<std::mutex> guard(m_coordinateLock);
+    if (m_fixesTaken <= fixesTakenBefore)
+        return std::nullopt;
+    return m_coordinate;
+}
+
 void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoCoordinate&)
 {
     setMCoord({ newLocation.latitude(), newLocation.longitude() });
+    {
+        const std::lock_guard<std::mutex> guard(m_coordinateLock);
+        ++m_fixesTaken;
+    }
     stopLocationService();
 }
 

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class CarInfo;
 class Notification;
@@ -65,6 +66,12 @@ public:
     double currentlongitude() const;
     void setMCoord(Coordinate coordinate);
     void clearCoord();
+    // Fixes taken so far this run. Counted rather than timed: a screen that notes the count
+    // when it opens knows whether the cached position came after it, even when the clock is
+    // set back or the fix repeats the cached position.
+    quint64 fixesTaken() const;
+    // The cached position when more than `fixesTakenBefore` fixes were taken, else none.
+    std::optional<Coordinate> positionSince(quint64 fixesTakenBefore) const;
 
     // Position capture on the shared location service, whose delegate this is. A start asks
     // for positions while the preference GPSFlag is on; the first fix is kept and ends the
@@ -92,5 +99,6 @@ private:
     QPointer<TabBarController> m_mainTabBarController;
     mutable std::mutex m_coordinateLock;
     Coordinate m_coordinate;
+    quint64 m_fixesTaken = 0;
     bool m_locationAlertShown = false;
 };

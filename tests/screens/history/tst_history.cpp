@@ -1,4 +1,5 @@
 #include "platform/FontCatalog.h"
+#include "platform/UrlHandler.h"
 #include "reports/HistoryOilModel.h"
 #include "screens/base/PropertyView.h"
 #include "screens/history/HistoryDetailController.h"
@@ -37,6 +38,20 @@ QString shownAlert()
     return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
 }
 
+// Takes the addresses handed to the desktop; no browser starts.
+class FakeBrowser : public UrlHandler
+{
+public:
+    bool installed = true;
+    QStringList opened;
+
+    bool openURL(const QUrl& url) override
+    {
+        opened << url.toString();
+        return installed;
+    }
+};
+
 } // namespace
 
 // The history tab and a fill-up's detail, shown in Chinese and driven from the keyboard over a
@@ -49,6 +64,7 @@ private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<ScreenHost> m_host;
     HistoryOilViewController* m_list = nullptr;
+    std::shared_ptr<FakeBrowser> m_browser;
     QString m_car;
 
     void add(int year, int month, int day, double money, double price, double reading)
@@ -63,7 +79,7 @@ private:
     {
         m_data->restart();
         QVERIFY(CarManage::sharedCarManage()->loadDefaultCar());
-        m_list = new HistoryOilViewController;
+        m_list = new HistoryOilViewController(m_browser);
         m_host = std::make_unique<ScreenHost>(m_list);
         QTRY_VERIFY(!m_list->isShowingActive());
         checkShown();
@@ -105,6 +121,7 @@ private Q_SLOTS:
         Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1)));
         m_car = LogBuilder::addCar(QStringLiteral("Golf"));
         Setting::setDefaultCarID(m_car);
+        m_browser = std::make_shared<FakeBrowser>();
     }
 
     void cleanup()
@@ -146,6 +163,49 @@ private Q_SLOTS:
         press(Qt::Key_Escape);
         QTRY_COMPARE(top(), m_list);
         QTRY_COMPARE(current(), 1000.0);
+    }
+
+    void aStoredPositionOpensOnAMap_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<bool>("desktopOpens");
+        QTest::addColumn<QString>("shown"); // empty: no position row
+        QTest::addColumn<QString>("map");
+        QTest::newRow("north and east") << 31.2304 << 121.4737 << true << "31.23040, 121.47370"
+                                        << "https://www.openstreetmap.org/"
+                                           "?mlat=31.23040&mlon=121.47370#map=16/31.23040/121.47370";
+        QTest::newRow("south and west, the desktop cannot open it")
+            << -22.9068 << -43.1729 << false << "-22.90680, -43.17290"
+            << "https://www.openstreetmap.org/?mlat=-22.90680&mlon=-43.17290#map=16/-22.90680/-43.17290";
+        QTest::newRow("none at 0/0") << 0.0 << 0.0 << true << ""
+                                     << "";
+    }
+
+    // The detail shows a stored position and, from the keyboard, hands its map to the desktop.
+    void aStoredPositionOpensOnAMap()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(bool, desktopOpens);
+        QFETCH(QString, shown);
+        QFETCH(QString, map);
+        add(2011, 3, 5, 100, 5, 1000);
+        LogBuilder::exec(QStringLiteral("update oil_history set latitude = %1, longitude = %2")
+                             .arg(latitude, 0, 'f', 4)
+                             .arg(longitude, 0, 'f', 4));
+        m_browser->installed = desktopOpens;
+        show();
+        press(Qt::Key_Return);
+        QTRY_VERIFY(top()->isVisible());
+        checkShown();
+        auto* position = top()->findChildren<PropertyView*>().constLast();
+        QCOMPARE(position->accessibleName(), QStringLiteral("位置"));
+        QCOMPARE(position->isVisible() ? position->getText() : QString(), shown);
+        press(Qt::Key_Backtab);
+        press(Qt::Key_Return);
+        QCOMPARE(m_browser->opened.join(QLatin1Char(' ')), map);
+        QCOMPARE(shownAlert(), desktopOpens ? QString() : QStringLiteral("失败|无法打开 ") + map);
     }
 
     // A Saturday's day and weekday are red; a Tuesday's are not.
@@ -237,8 +297,10 @@ private Q_SLOTS:
         QCOMPARE(LogBuilder::value(QStringLiteral("select oil_money || '|' || oil_volumn from oil_history")),
             QStringLiteral("150.0|30.0"));
         QStringList shown;
-        for (PropertyView* field : detail->findChildren<PropertyView*>())
-            shown << field->getText();
+        for (PropertyView* field : detail->findChildren<PropertyView*>()) {
+            if (field->isVisible())
+                shown << field->getText();
+        }
         QCOMPARE(
             shown.join(QLatin1Char('|')), QStringLiteral("2011-03-05|Regular 92|5.00|30.00|150.00|1000|"));
         press(Qt::Key_Escape);

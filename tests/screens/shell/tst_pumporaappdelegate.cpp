@@ -3,6 +3,7 @@
 #include "platform/MainBundle.h"
 #include "platform/Notification.h"
 #include "platform/NotificationCenter.h"
+#include "screens/entry/AddOilViewController.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "screens/wizard/RootViewController.h"
 #include "store/CarManage.h"
@@ -201,20 +202,21 @@ private Q_SLOTS:
         QCOMPARE(app->currentlongitude(), 121.6);
     }
 
-    // The settings switch set, then a fill-up entered and cancelled: what the location service
-    // asks for, what the coordinate cache keeps and what the user is told.
+    // Two fill-ups entered from the overview after a fix was cached: what the location service
+    // asks for, what the fill-ups store and what the user is told. Each fill-up takes the first
+    // fix that came after its entry screen opened, never the one cached before.
     void positionCapture_data()
     {
         QTest::addColumn<bool>("gpsFlag");
         QTest::addColumn<bool>("machineHasSource");
         QTest::addColumn<int>("sourcesStarted");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("alerts");
-        QTest::newRow("the first fix is kept and ends the updates")
-            << true << true << 2 << 31.2304 << 121.4737 << 0;
-        QTest::newRow("the preference off asks for nothing") << false << true << 0 << 0.0 << 0.0 << 0;
-        QTest::newRow("no source on the machine is told once") << true << false << 0 << 0.0 << 0.0 << 1;
+        QTest::newRow("the first fix after opening is stored")
+            << true << true << 2 << "31.2304 121.4737,31.2304 121.4737" << 0;
+        QTest::newRow("the preference off asks for nothing") << false << true << 0 << "0.0 0.0,0.0 0.0" << 0;
+        QTest::newRow("no source on the machine is told once, fill-ups still saved")
+            << true << false << 0 << "0.0 0.0,0.0 0.0" << 1;
     }
 
     void positionCapture()
@@ -222,8 +224,7 @@ private Q_SLOTS:
         QFETCH(bool, gpsFlag);
         QFETCH(bool, machineHasSource);
         QFETCH(int, sourcesStarted);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
+        QFETCH(QString, stored);
         QFETCH(int, alerts);
         m_machineHasPositionSource = machineHasSource;
         m_positionSourcesStarted = 0;
@@ -232,30 +233,29 @@ private Q_SLOTS:
         PumporaAppDelegate* app = launch();
         QVERIFY(Setting::setGPSFlag(gpsFlag));
         WCLocation* location = WCLocation::sharedWCLocation();
+        app->Location(QGeoCoordinate(1, 2), QGeoCoordinate());
 
-        if (gpsFlag) {
-            app->InitLocationService();
-            app->startLocationService();
-        } else {
-            app->stopLocationService();
+        for (int fillUp = 0; fillUp < 2; ++fillUp) {
+            QTRY_VERIFY(AccessibilityWalk::act(app->window(), QStringLiteral("Add Fill-up")));
+            AddOilViewController* entry = nullptr;
+            QTRY_VERIFY(entry = qobject_cast<AddOilViewController*>(app->window()->visibleViewController()));
+            if (fillUp < alerts) {
+                QCOMPARE(ScreenDriver::shownAlert()->title(), QStringLiteral("Location Services Disabled"));
+                QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("OK")));
+            }
+            QVERIFY(!ScreenDriver::shownAlert());
+            // The first fix ends the updates.
+            QTRY_VERIFY(!location->isLuanching());
+            QVERIFY(!location->locationManager());
+            QTRY_COMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Total"));
+            ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("10"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTRY_VERIFY(app->window()->visibleViewController() != entry);
         }
-        QTRY_VERIFY(!location->isLuanching());
-        QCOMPARE(app->currentLatitude(), latitude);
-        QCOMPARE(app->currentlongitude(), longitude);
-        app->startLocationService();
-        app->stopLocationService();
-        QVERIFY(!location->isLuanching());
-        QVERIFY(!location->locationManager());
-
+        QCOMPARE(LogBuilder::value(
+                     QStringLiteral("select group_concat(latitude || ' ' || longitude) from oil_history")),
+            stored);
         QCOMPARE(m_positionSourcesStarted, sourcesStarted);
-        const QList<PopupView*> shown = PopupView::shownPopups();
-        QCOMPARE(std::count_if(shown.cbegin(), shown.cend(),
-                     [](PopupView* popup) { return qobject_cast<AlertView*>(popup); }),
-            alerts);
-        if (alerts) {
-            QCOMPARE(ScreenDriver::shownAlert()->title(), QStringLiteral("Location Services Disabled"));
-            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("OK")));
-        }
     }
 
     // Neither a file that is not a log nor a log whose cars cannot be read is taken for an
