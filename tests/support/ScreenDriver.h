@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class ActionSheet;
 class AlertView;
@@ -18,8 +19,17 @@ public:
     static AlertView* shownAlert();
     static ActionSheet* shownActionSheet();
 
+    // The newest alert as "title|message"; empty when none is shown.
+    static QString alertText();
+
     // Presses the popup's button of that title; false when it has none.
     static bool pressButton(PopupView* popup, const QString& title);
+
+    // What has the keys; the active window when nothing in it has (a test then fails, not crashes).
+    static QWidget* focused();
+
+    // A key pressed and released on what has the keys.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // A click in the middle of the widget.
     static void tap(QWidget* widget);

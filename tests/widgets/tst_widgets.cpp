@@ -6,16 +6,49 @@
 #include "support/TestDataDirectory.h"
 #include "widgets/ActionSheet.h"
 #include "widgets/AlertView.h"
+#include "widgets/AppWindow.h"
 #include "widgets/DatePicker.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+#include "widgets/NavigationItem.h"
 #include "widgets/PickerView.h"
+#include "widgets/TabBar.h"
+#include "widgets/TabBarController.h"
 #include "widgets/TextField.h"
 #include "widgets/TextFieldDelegate.h"
 
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
+
+// A screen that writes down when it loads, appears and disappears.
+class RecordingScreen : public ViewController
+{
+public:
+    RecordingScreen(const QString& name, QStringList* log)
+        : m_name(name)
+        , m_log(log)
+    {
+        setTitle(name);
+        setTabBarItem(name, QImage());
+    }
+
+protected:
+    void viewDidLoad() override { record("load"); }
+    void viewWillAppear() override { record("willAppear"); }
+    void viewDidAppear() override { record("didAppear"); }
+    void viewWillDisappear() override { record("willDisappear"); }
+    void viewDidDisappear() override { record("didDisappear"); }
+
+private:
+    void record(const char* event) { m_log->append(m_name + QLatin1Char(':') + QLatin1String(event)); }
+
+    QString m_name;
+    QStringList* m_log;
+};
 
 // Refuses every change that would make the text longer than three characters.
 class AtMostThree : public TextFieldDelegate
@@ -35,17 +68,27 @@ double shanghai(int year, int month, int day, int hour, int minute)
 
 } // namespace
 
-// What the user answers and types: alerts, confirmations and action sheets, text fields,
-// wheels and date pickers.
-class TestInputs : public QObject
+// The app's window and what moves between its screens: navigation stacks, tabs and presented
+// screens; and what the user answers and types: alerts, confirmations and action sheets, text
+// fields, wheels and date pickers. The device is in Shanghai.
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<ScreenHost> m_host;
+    QStringList m_log;
 
-    QWidget* page() const { return m_host->window()->rootViewController(); }
+    RecordingScreen* screen(const char* name) { return new RecordingScreen(QLatin1String(name), &m_log); }
+
+    // A blank screen in a shown window, for the inputs.
+    QWidget* page()
+    {
+        if (!m_host)
+            m_host = std::make_unique<ScreenHost>(new ViewController);
+        return m_host->window()->rootViewController();
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -58,7 +101,7 @@ private Q_SLOTS:
     {
         m_data
             = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
-        m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_log.clear();
     }
 
     void cleanup()
@@ -67,18 +110,143 @@ private Q_SLOTS:
         m_data.reset();
     }
 
+    void pushShowsTheTitleAndABackButtonThatPops()
+    {
+        RecordingScreen* root = screen("root");
+        QVERIFY(!root->isViewLoaded());
+        ScreenHost host(root);
+        NavigationController* navigation = host.navigationController();
+        NavigationBar* bar = navigation->navigationBar();
+        QCOMPARE(bar->title(), QStringLiteral("root"));
+        QVERIFY(!bar->backButton());
+        QCOMPARE(m_log, QStringList({ "root:load", "root:willAppear", "root:didAppear" }));
+
+        QPointer<RecordingScreen> next = screen("next");
+        m_log.clear();
+        navigation->pushViewController(next, true);
+        QCOMPARE(m_log,
+            QStringList({ "root:willDisappear", "next:load", "next:willAppear", "root:didDisappear",
+                "next:didAppear" }));
+        QCOMPARE(navigation->topViewController(), next.data());
+        QCOMPARE(bar->title(), QStringLiteral("next"));
+        QVERIFY(next->isVisible());
+        AccessibilityWalk::verify(host.window(), false);
+
+        // The back button's picture has no text; a screen reader finds it by its name.
+        m_log.clear();
+        QVERIFY(AccessibilityWalk::act(host.window(), QStringLiteral("Back")));
+        QCOMPARE(navigation->viewControllers(), QList<ViewController*>({ root }));
+        QCOMPARE(bar->title(), QStringLiteral("root"));
+        QCOMPARE(m_log,
+            QStringList({ "next:willDisappear", "root:willAppear", "next:didDisappear", "root:didAppear" }));
+        // The popped screen lives until its slide is over, then goes.
+        QVERIFY(next);
+        QTRY_VERIFY(next.isNull());
+    }
+
+    void aLeftButtonReplacesTheBackButton()
+    {
+        ScreenHost host(screen("root"));
+        RecordingScreen* next = screen("next");
+        host.navigationController()->pushViewController(next, false);
+        NavigationBar* bar = host.navigationController()->navigationBar();
+        QVERIFY(bar->backButton());
+
+        auto* cancel = new QAction(QStringLiteral("Cancel"), next);
+        next->navigationItem()->setLeftBarButtonItem(cancel);
+        QVERIFY(!bar->backButton());
+        QCOMPARE(bar->leftButton()->text(), QStringLiteral("Cancel"));
+
+        // A button that goes takes its place with it; the back button returns.
+        delete cancel;
+        QVERIFY(!bar->leftButton());
+        QVERIFY(bar->backButton());
+    }
+
+    void tabsShareTheirControllersNavigationItem()
+    {
+        auto* tabs = new TabBarController;
+        tabs->setViewControllers({ screen("zero"), screen("one"), screen("two"), screen("three") });
+        ScreenHost host(tabs);
+        QCOMPARE(tabs->selectedIndex(), 0);
+        QCOMPARE(tabs->tabBar()->button(2)->text(), QStringLiteral("two"));
+        // A tab screen reaches the window's navigation stack through the tabs.
+        QCOMPARE(tabs->viewControllers().at(1)->navigationController(), host.navigationController());
+
+        tabs->navigationItem()->setTitle(QStringLiteral("shared"));
+        QCOMPARE(host.navigationController()->navigationBar()->title(), QStringLiteral("shared"));
+
+        ScreenDriver::tap(tabs->tabBar()->button(2));
+        QCOMPARE(tabs->selectedIndex(), 2);
+        QVERIFY(m_log.endsWith(QStringLiteral("two:didAppear")));
+        QVERIFY(!tabs->viewControllers().at(0)->isVisible());
+    }
+
+    void newTabsKeepTheScreensTheyShareWithTheOldOnes()
+    {
+        auto* tabs = new TabBarController;
+        RecordingScreen* kept = screen("kept");
+        QPointer<RecordingScreen> dropped = screen("dropped");
+        tabs->setViewControllers({ dropped, kept });
+        ScreenHost host(tabs);
+        QPointer<RecordingScreen> stays = kept;
+        tabs->setViewControllers({ kept, screen("new") });
+        QVERIFY(dropped.isNull());
+        QVERIFY(!stays.isNull());
+        QCOMPARE(tabs->selectedViewController(), kept);
+        QVERIFY(kept->isVisible());
+    }
+
+    void aPresentedScreenCoversTheWindowUntilDismissed()
+    {
+        auto* tabs = new TabBarController;
+        tabs->setViewControllers({ screen("overview"), screen("settings") });
+        ScreenHost host(tabs);
+        auto* overview = tabs->viewControllers().at(0);
+
+        QPointer<RecordingScreen> editor = screen("editor");
+        m_log.clear();
+        overview->presentModalViewController(editor, true);
+        QCOMPARE(overview->modalViewController(), editor.data());
+        QCOMPARE(editor->presentingViewController(), overview);
+        QCOMPARE(host.window()->visibleViewController(), editor.data());
+        // The screens below learn that they left the screen, down to the shown tab.
+        QCOMPARE(m_log,
+            QStringList({ "overview:willDisappear", "editor:load", "editor:willAppear",
+                "overview:didDisappear", "editor:didAppear" }));
+
+        m_log.clear();
+        // Asked on the presented screen, the presenter dismisses it.
+        editor->dismissModalViewControllerAnimated(true);
+        QVERIFY(!overview->modalViewController());
+        QCOMPARE(host.window()->visibleViewController(), host.navigationController());
+        QCOMPARE(m_log,
+            QStringList({ "editor:willDisappear", "overview:willAppear", "editor:didDisappear",
+                "overview:didAppear" }));
+        QTRY_VERIFY(editor.isNull());
+    }
+
+    void theWindowIsResizableAndEveryLayerCoversIt()
+    {
+        RecordingScreen* root = screen("root");
+        ScreenHost host(root);
+        auto* editor = screen("editor");
+        root->presentModalViewController(editor, true);
+        host.window()->resize(500, 900);
+        QCOMPARE(editor->geometry(), QRect(0, 0, 500, 900));
+        QCOMPARE(root->height(), 900 - NavigationBar::kHeight);
+    }
     // The OK and error shortcuts are driven on the screens that use them (tst_wizard's closeAlert).
     void anAlertShowsOneButtonOverTheWindowAndReturnsAtOnce()
     {
-        const QString message = QStringLiteral("Something went wrong.");
+        QWidget* window = page()->window();
         // It returns while the alert is still shown: nothing waits for the user.
-        AlertView::showAlertWithTitle(QStringLiteral("Oops"), message, QStringLiteral("Cancel"));
+        AlertView::showAlertWithTitle(
+            QStringLiteral("Oops"), QStringLiteral("It failed."), QStringLiteral("Cancel"));
         AlertView* alert = ScreenDriver::shownAlert();
-        QVERIFY(alert);
-        QVERIFY(alert->isVisible());
-        QCOMPARE(alert->parentWidget(), m_host->window());
-        QCOMPARE(alert->title(), QStringLiteral("Oops"));
-        QCOMPARE(alert->message(), message);
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->parentWidget(), window);
+        QCOMPARE(ScreenDriver::alertText(), QStringLiteral("Oops|It failed."));
         QCOMPARE(alert->buttonTitles(), QStringList({ QStringLiteral("Cancel") }));
         QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("Cancel")));
         QVERIFY(!ScreenDriver::shownAlert());
@@ -97,6 +265,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, way);
         QFETCH(int, index);
+        page();
         auto* alert = new AlertView(
             QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
@@ -107,8 +276,7 @@ private Q_SLOTS:
         } else if (way == QLatin1String("click")) {
             QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("Confirm")));
         } else {
-            const QStringList faults = AccessibilityWalk::faults(m_host->window());
-            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+            AccessibilityWalk::verify(m_host->window(), false);
             QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Confirm")));
         }
         // A screen reader's press is animated: the click comes a moment later.
@@ -134,6 +302,7 @@ private Q_SLOTS:
     void actionSheetIndicesPutCancelLast()
     {
         const QStringList titles { "Delete", "PDF", "Preview", "Cancel" };
+        page();
         auto* sheet = new ActionSheet(QStringLiteral("Export"), QStringLiteral("Cancel"),
             QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") });
         QSignalSpy clicked(sheet, &ActionSheet::clickedButtonAtIndex);
@@ -254,5 +423,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestInputs)
-#include "tst_inputs.moc"
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
