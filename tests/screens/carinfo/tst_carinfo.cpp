@@ -25,22 +25,6 @@
 
 #include <memory>
 
-namespace {
-
-QWidget* focused()
-{
-    QWidget* widget = QApplication::focusWidget();
-    return widget ? widget : QApplication::activeWindow();
-}
-
-QString shownAlert()
-{
-    AlertView* alert = ScreenDriver::shownAlert();
-    return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
-}
-
-} // namespace
-
 // A car's information screen, presented over the app's tabs as the overview presents it, shown
 // in Chinese. What it writes is read back from the database with plain SQL.
 class TestCarInfo : public QObject
@@ -73,19 +57,12 @@ private:
             ->mainTabBarController()
             ->selectedViewController()
             ->presentModalViewController(new NavigationController(m_screen), false);
-        checkShown();
+        AccessibilityWalk::verify(window());
     }
 
     QWidget* window() const { return PumporaAppDelegate::appDelegate()->window(); }
 
     ViewController* shownEditor() const { return m_screen->navigationController()->topViewController(); }
-
-    void checkShown()
-    {
-        const QStringList problems
-            = AccessibilityWalk::faults(window()) + AccessibilityWalk::untranslated(window());
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-    }
 
     // A screen reader's press; the button shows being pressed before it acts.
     bool act(const QString& name)
@@ -146,14 +123,14 @@ private Q_SLOTS:
         QFETCH(QString, current);
         open(cars, shown);
         if (refused)
-            LogBuilder::exec(QStringLiteral("create trigger refuse before delete on oil_history "
-                                            "begin select raise(abort, 'disk full'); end"));
+            LogBuilder::refuse("delete", "oil_history");
         QVERIFY(act(QStringLiteral("删除车辆")));
         if (cars > 1) {
-            QCOMPARE(shownAlert(), QStringLiteral("|确定要删除该车辆吗!\n这会删除该车辆的所有信息!"));
+            QCOMPARE(
+                ScreenDriver::alertText(), QStringLiteral("|确定要删除该车辆吗!\n这会删除该车辆的所有信息!"));
             QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确认")));
         }
-        QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : shownAlert().startsWith(alert));
+        QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : ScreenDriver::alertText().startsWith(alert));
         const bool deleted = alert.isEmpty();
         if (deleted)
             QTRY_VERIFY(m_screen.isNull());
@@ -206,16 +183,15 @@ private Q_SLOTS:
         QVERIFY(act(row));
         ViewController* editor = shownEditor();
         QVERIFY(editor != m_screen);
-        checkShown();
+        AccessibilityWalk::verify(window());
         if (!typed.isEmpty()) {
             QVERIFY(act(QStringLiteral("清除")));
-            ScreenDriver::type(focused(), typed);
+            ScreenDriver::type(ScreenDriver::focused(), typed);
         }
         if (refused)
-            LogBuilder::exec(QStringLiteral("create trigger refuse before update on car_information "
-                                            "begin select raise(abort, 'disk full'); end"));
-        QTest::keyClick(focused(), Qt::Key_Return);
-        QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : shownAlert().startsWith(alert));
+            LogBuilder::refuse("update", "car_information");
+        QTest::keyClick(ScreenDriver::focused(), Qt::Key_Return);
+        QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : ScreenDriver::alertText().startsWith(alert));
         QCOMPARE(shownEditor() == editor, refused);
         QCOMPARE(stored(QStringLiteral("car_name || '|' || maxvolumn || '|' || update_date")), written);
         const CarInfo* car = m_screen->carInfo();
@@ -242,8 +218,7 @@ private Q_SLOTS:
         QVERIFY(picture.save(path));
         open(1, 0);
         if (refused)
-            LogBuilder::exec(QStringLiteral("create trigger refuse before update on car_information "
-                                            "begin select raise(abort, 'disk full'); end"));
+            LogBuilder::refuse("update", "car_information");
         QVERIFY(act(QStringLiteral("车辆照片")));
         QVERIFY(ScreenDriver::pressButton(
             ScreenDriver::shownActionSheet(), QStringLiteral("Choose Existing Photo")));
@@ -261,7 +236,7 @@ private Q_SLOTS:
             shown);
         QCOMPARE(m_screen->carInfo()->thumbnail.size(), shown);
         QCOMPARE(m_screen->findChild<ImageCell*>()->mImage().size(), shown);
-        QCOMPARE(shownAlert().startsWith(QStringLiteral("失败|照片没有保存。")), refused);
+        QCOMPARE(ScreenDriver::alertText().startsWith(QStringLiteral("失败|照片没有保存。")), refused);
     }
 };
 
