@@ -592,7 +592,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("largest");
         QTest::addColumn<QString>("yLables");
         QTest::addColumn<float>("margin");
-        QTest::newRow("47 litres") << 47.0 << "10 20 30 40 50" << 6.0f;
         QTest::newRow("900 litres: step 200") << 900.0 << "200 400 600 800 1,000" << 15.0f;
         QTest::newRow("8,000 litres: step 2,000") << 8000.0 << "2,000 4,000 6,000 8,000 10,000" << 18.0f;
     }

@@ -465,15 +465,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name"); // "=": as shown
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("result"); // the refusal, or the grade as written
-        QTest::newRow("0.009 at three decimals") << 3 << "="
-                                                 << ".009"
-                                                 << "输入油价格不合适";
-        QTest::newRow("0.01 for a trimmed 0#") << 2 << " 0# "
-                                               << ".01"
-                                               << "0# 0.01";
-        QTest::newRow("renamed at one decimal") << 1 << "-10#"
-                                                << "="
-                                                << "-10# 7.36";
+        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
+                             const char* result) {
+            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(result);
+        };
+        row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
+        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
+        row("renamed at one decimal", 1, "-10#", "=", "-10# 7.36");
     }
 
     void gradeEditorForm()
@@ -587,15 +586,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("storedDefault");
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("stored default") << "Second"
-                                        << "Second"
-                                        << "Second";
-        QTest::newRow("empty default takes the first car without storing it") << ""
-                                                                              << "First"
-                                                                              << "";
-        QTest::newRow("stale default is repaired with the first car") << "GONE"
-                                                                      << "First"
-                                                                      << "First";
+        const auto row
+            = [](const char* name, const char* storedDefault, const char* current, const char* after) {
+                  QTest::newRow(name) << QString::fromLatin1(storedDefault) << QString::fromLatin1(current)
+                                      << QString::fromLatin1(after);
+              };
+        row("stored default", "Second", "Second", "Second");
+        row("empty default takes the first car without storing it", "", "First", "");
+        row("stale default is repaired with the first car", "GONE", "First", "First");
     }
 
     void loadDefaultCarPicksTheCurrentCar()
@@ -647,10 +645,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tank"); // "=": as shown
         QTest::addColumn<QString>("stored");
-        QTest::newRow("left as shown") << "="
-                                       << "60.0|1.6|2.0";
-        QTest::newRow("a point is no tank") << "."
-                                            << "60.0|1.6|2";
+        QTest::newRow("left as shown") << QStringLiteral("=") << QStringLiteral("60.0|1.6|2.0");
+        QTest::newRow("a point is no tank") << QStringLiteral(".") << QStringLiteral("60.0|1.6|2");
     }
 
     void tankDisplacementAndGradeForm()
@@ -679,14 +675,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown"); // price|volume|total
-        QTest::newRow("total at the grade's price") << "T100"
-                                                    << "1.65|60.61|100";
-        QTest::newRow("no price, nothing worked out") << "P T100"
-                                                      << "|0.5|100";
-        QTest::newRow("a volume before the total keeps the price") << "P7.35 V40"
-                                                                   << "7.35|40|";
-        QTest::newRow("another grade's price") << "T100 G2"
-                                               << "1.89|52.91|100";
+        QTest::newRow("total at the grade's price")
+            << QStringLiteral("T100") << QStringLiteral("1.65|60.61|100");
+        QTest::newRow("no price, nothing worked out")
+            << QStringLiteral("P T100") << QStringLiteral("|0.5|100");
+        QTest::newRow("a volume before the total keeps the price")
+            << QStringLiteral("P7.35 V40") << QStringLiteral("7.35|40|");
+        QTest::newRow("another grade's price")
+            << QStringLiteral("T100 G2") << QStringLiteral("1.89|52.91|100");
     }
 
     void fillUpFormWorksOutTheThirdAmount()

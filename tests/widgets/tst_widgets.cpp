@@ -236,27 +236,10 @@ private Q_SLOTS:
         QCOMPARE(editor->geometry(), QRect(0, 0, 500, 900));
         QCOMPARE(root->height(), 900 - NavigationBar::kHeight);
     }
-    // The OK and error shortcuts are driven on the screens that use them (tst_wizard's closeAlert).
-    void anAlertShowsOneButtonOverTheWindowAndReturnsAtOnce()
-    {
-        QWidget* window = page()->window();
-        // It returns while the alert is still shown: nothing waits for the user.
-        AlertView::showAlertWithTitle(
-            QStringLiteral("Oops"), QStringLiteral("It failed."), QStringLiteral("Cancel"));
-        AlertView* alert = ScreenDriver::shownAlert();
-        QVERIFY(alert && alert->isVisible());
-        QCOMPARE(alert->parentWidget(), window);
-        QCOMPARE(ScreenDriver::alertText(), QStringLiteral("Oops|It failed."));
-        QCOMPARE(alert->buttonTitles(), QStringList({ QStringLiteral("Cancel") }));
-        QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("Cancel")));
-        QVERIFY(!ScreenDriver::shownAlert());
-    }
-
     void aConfirmationReportsTheButtonPressed_data()
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("index");
-        QTest::newRow("confirm") << "click" << 1;
         QTest::newRow("escape cancels") << "escape" << 0;
         QTest::newRow("a screen reader confirms") << "screen reader" << 1;
     }
@@ -273,8 +256,6 @@ private Q_SLOTS:
         QCOMPARE(alert->cancelButtonIndex(), 0);
         if (way == QLatin1String("escape")) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        } else if (way == QLatin1String("click")) {
-            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("Confirm")));
         } else {
             AccessibilityWalk::verify(m_host->window(), false);
             QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Confirm")));

@@ -12,7 +12,6 @@
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
-#include "widgets/ActivityIndicatorView.h"
 #include "widgets/NavigationBar.h"
 #include "widgets/NavigationController.h"
 #include "widgets/PickerView.h"
@@ -275,14 +274,6 @@ private Q_SLOTS:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void theBusyIndicatorComesAndGoes()
-    {
-        AmountEditor* editor = pushEditor();
-        editor->showActive();
-        QVERIFY(editor->findChild<ActivityIndicatorView*>()->isAnimating());
-        editor->hideActive();
-        QVERIFY(!editor->findChild<ActivityIndicatorView*>());
-    }
     // Typing into an amount of at most maxLength characters and maxDecimals decimals.
     void amountEntryRule_data()
     {

@@ -103,14 +103,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("alert");
         QTest::addColumn<QString>("current");
-        QTest::newRow("the only car") << 1 << 0 << false << "失败|不能删除唯一的车辆"
-                                      << "Golf";
-        QTest::newRow("the last of three") << 3 << 2 << false << ""
-                                           << "Polo";
-        QTest::newRow("the first of three") << 3 << 0 << false << ""
-                                            << "Polo";
-        QTest::newRow("refused by the store") << 3 << 2 << true << "失败|车辆没有删除。"
-                                              << "Up";
+        QTest::newRow("the only car")
+            << 1 << 0 << false << QStringLiteral("失败|不能删除唯一的车辆") << QStringLiteral("Golf");
+        QTest::newRow("the last of three") << 3 << 2 << false << QString() << QStringLiteral("Polo");
+        QTest::newRow("the first of three") << 3 << 0 << false << QString() << QStringLiteral("Polo");
+        QTest::newRow("refused by the store")
+            << 3 << 2 << true << QStringLiteral("失败|车辆没有删除。") << QStringLiteral("Up");
     }
 
     // The car beside the deleted one becomes current; a deletion that fails leaves the car shown.
@@ -153,21 +151,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("written"); // name|tank|update_date
         QTest::addColumn<QString>("alert");
-        const QString unchanged = QStringLiteral("Golf|45.7|1300000000.0");
-        QTest::newRow("the name saved unchanged writes nothing") << "名称"
-                                                                 << "" << false << unchanged << "";
-        QTest::newRow("a new name") << "名称"
-                                    << "Polo" << false << "Polo|45.7|1400000000.0"
-                                    << "";
-        QTest::newRow("a name the store refuses")
-            << "名称"
-            << "Polo" << true << unchanged << "失败|车辆名称和备注没有保存。";
-        QTest::newRow("a new tank volume") << "油箱、排量和油品"
-                                           << "50" << false << "Golf|50.0|1400000000.0"
-                                           << "";
-        QTest::newRow("a tank volume the store refuses")
-            << "油箱、排量和油品"
-            << "50" << true << unchanged << "失败|油箱容积、排量和油品没有保存。";
+        const auto row = [](const char* name, const char* cell, const char* typed, bool refused,
+                             const char* written, const char* alert) {
+            QTest::newRow(name) << QString::fromUtf8(cell) << QString::fromUtf8(typed) << refused
+                                << QString::fromUtf8(written) << QString::fromUtf8(alert);
+        };
+        const char* unchanged = "Golf|45.7|1300000000.0";
+        row("the name saved unchanged writes nothing", "名称", "", false, unchanged, "");
+        row("a new name", "名称", "Polo", false, "Polo|45.7|1400000000.0", "");
+        row("a name the store refuses", "名称", "Polo", true, unchanged, "失败|车辆名称和备注没有保存。");
+        row("a new tank volume", "油箱、排量和油品", "50", false, "Golf|50.0|1400000000.0", "");
+        row("a tank volume the store refuses", "油箱、排量和油品", "50", true, unchanged,
+            "失败|油箱容积、排量和油品没有保存。");
     }
 
     // A refused write keeps the editor open with an alert, and the car in memory as stored.
