@@ -236,37 +236,6 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // For the two origins the charts use: plot area, axes from the origin to the far sides, and
-    // the first tick lines across the plot.
-    void geometryForEachOrigin_data()
-    {
-        QTest::addColumn<int>("originType");
-        QTest::addColumn<QRectF>("plotArea");
-        QTest::addColumn<QPointF>("origin");
-        QTest::addColumn<QLineF>("xTick");
-        QTest::addColumn<QLineF>("yTick");
-        QTest::newRow("0 bottom-left") << 0 << QRectF(25, 25, 270, 160) << QPointF(25, 185)
-                                       << QLineF(79, 185, 79, 25) << QLineF(25, 153, 295, 153);
-        QTest::newRow("1 bottom-right") << 1 << QRectF(5, 25, 270, 160) << QPointF(275, 185)
-                                        << QLineF(221, 185, 221, 25) << QLineF(275, 153, 5, 153);
-    }
-
-    void geometryForEachOrigin()
-    {
-        QFETCH(int, originType);
-        QFETCH(QRectF, plotArea);
-        QFETCH(QPointF, origin);
-        m_chart->mOriginType = originType;
-        QCOMPARE(m_chart->drawXYRect(), plotArea);
-        QCOMPARE(m_chart->originPoint(), origin);
-        onScreen(*m_chart);
-        const QPointF far(origin.x() == plotArea.left() ? plotArea.right() : plotArea.left(), plotArea.top());
-        QCOMPARE(m_chart->verticalLines().at(0), QLineF(origin, QPointF(origin.x(), far.y())));
-        QCOMPARE(m_chart->horizontalLines().at(0), QLineF(origin, QPointF(far.x(), origin.y())));
-        QTEST(m_chart->verticalLines().at(1), "xTick");
-        QTEST(m_chart->horizontalLines().at(1), "yTick");
-    }
-
     // The spacing follows a change of margin at once, the lines only after a reload; a resize
     // reloads by itself, and more ticks never read past the lines.
     void tickRowsAreReusedUntilReload()
@@ -387,19 +356,28 @@ private Q_SLOTS:
             inkOf([&](QPainter& p) { CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, p); }));
     }
 
-    void pointsByIntegerPartsLabelsWithFractions()
+    // One x tick per fill-up from the left (54 apart); 32 per step of 10 litres, by the integer
+    // parts 40, 47 and 45. The label has the user's decimals; the bubble shows it in white, when
+    // the owner asks for it.
+    void pointsByIntegerPartsWithTheirValueInABubble()
     {
         Setting::setFloatValuePrecisionDigits(3);
+        m_owner->bubbles = true;
         plotVolumes({ 40.2, 47.0, 45.3 });
-        onScreen(*m_chart);
-        // One x tick per fill-up from the left (54 apart); 32 per step of 10 litres, by the
-        // integer parts 40, 47 and 45.
+        QImage image = onScreen(*m_chart);
         const QList<ChartPoint>& points = m_chart->mCurvePoints();
         QCOMPARE(points.size(), 3);
         QCOMPARE(points.at(1).mPoint.x(), 59.0);
         QVERIFY(qAbs(points.at(1).mPoint.y() - (185 - 150.4)) < 1e-4);
         QCOMPARE(points.at(2).mPoint, QPointF(113, 185 - 144));
         QCOMPARE(points.at(2).mLable, QStringLiteral("45.300"));
+        const QRect box = QRectF(points.at(1).mPoint.x() - 3, points.at(1).mPoint.y() - 25, 32, 15).toRect();
+        const QRect text = pixelsWhere(image, box, isWhite);
+        QVERIFY(!text.isEmpty());
+        QVERIFY(qAbs(text.center().x() - box.center().x()) <= 2);
+        m_owner->bubbles = false;
+        image = onScreen(*m_chart);
+        QVERIFY(pixelsWhere(image, box, isWhite).isEmpty());
     }
 
     // A y step below one counts as one; a negative tick count as its absolute value.
@@ -440,7 +418,9 @@ private Q_SLOTS:
         }
     }
 
-    void delegateChoosesTheTickLines()
+    // The owner chooses the tick lines drawn. With origin type 1 every x label, the origin at
+    // the right end included, is asked for, the y label at the origin not; type 0 asks for neither.
+    void theOwnerChoosesTicksAndLabels()
     {
         m_chart->mXYMajorTickColor = QColor(Qt::blue);
         m_owner->hiddenXTick = 0;
@@ -449,13 +429,6 @@ private Q_SLOTS:
             (QList<std::pair<unsigned, unsigned>> { { 0, 5 }, { 1, 5 }, { 2, 5 }, { 3, 5 }, { 4, 5 } }));
         QVERIFY(image.pixel(221, 100) != qRgb(0, 0, 255));
         QCOMPARE(image.pixel(167, 100), qRgb(0, 0, 255));
-    }
-
-    // Origin type 1: every x label, the origin at the right end included, is asked for; the y
-    // label at the origin is not. Origin type 0 asks for neither.
-    void originLabelIsNeverAskedFor()
-    {
-        onScreen(*m_chart);
         QCOMPARE(m_owner->xLabelRequests, (QList<unsigned> { 0, 1, 2, 3, 4, 5 }));
         QCOMPARE(m_owner->yLabelRequests, (QList<unsigned> { 1, 2, 3, 4, 5 }));
         m_owner->xLabelRequests.clear();
@@ -483,21 +456,6 @@ private Q_SLOTS:
             = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("05-12"), m_chart->xAxisTitleStyle);
         QVERIFY(QRectF(QPointF(113 + 4, 185 + 6), size).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
         QVERIFY(ink.left() <= 113 + 4 + 2);
-    }
-
-    void bubbleShowsTheValueInWhite()
-    {
-        m_owner->bubbles = true;
-        plotVolumes({ 40.2, 47.0, 45.3 });
-        QImage image = onScreen(*m_chart);
-        const QPointF point = m_chart->mCurvePoints().at(1).mPoint;
-        const QRect box = QRectF(point.x() - 3, point.y() - 25, 32, 15).toRect();
-        const QRect text = pixelsWhere(image, box, isWhite);
-        QVERIFY(!text.isEmpty());
-        QVERIFY(qAbs(text.center().x() - box.center().x()) <= 2);
-        m_owner->bubbles = false;
-        image = onScreen(*m_chart);
-        QVERIFY(pixelsWhere(image, box, isWhite).isEmpty());
     }
 
     // Steps for five ticks, as both charts ask: the worked table with either list of multiples,

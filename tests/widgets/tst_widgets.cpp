@@ -163,25 +163,6 @@ private Q_SLOTS:
         QVERIFY(bar->backButton());
     }
 
-    void tabsShareTheirControllersNavigationItem()
-    {
-        auto* tabs = new TabBarController;
-        tabs->setViewControllers({ screen("zero"), screen("one"), screen("two"), screen("three") });
-        ScreenHost host(tabs);
-        QCOMPARE(tabs->selectedIndex(), 0);
-        QCOMPARE(tabs->tabBar()->button(2)->text(), QStringLiteral("two"));
-        // A tab screen reaches the window's navigation stack through the tabs.
-        QCOMPARE(tabs->viewControllers().at(1)->navigationController(), host.navigationController());
-
-        tabs->navigationItem()->setTitle(QStringLiteral("shared"));
-        QCOMPARE(host.navigationController()->navigationBar()->title(), QStringLiteral("shared"));
-
-        ScreenDriver::tap(tabs->tabBar()->button(2));
-        QCOMPARE(tabs->selectedIndex(), 2);
-        QVERIFY(m_log.endsWith(QStringLiteral("two:didAppear")));
-        QVERIFY(!tabs->viewControllers().at(0)->isVisible());
-    }
-
     void newTabsKeepTheScreensTheyShareWithTheOldOnes()
     {
         auto* tabs = new TabBarController;

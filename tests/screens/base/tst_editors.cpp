@@ -1,6 +1,5 @@
 #include "platform/FontCatalog.h"
 #include "screens/base/AmountEntryRule.h"
-#include "screens/base/BaseModalViewControllerDelegate.h"
 #include "screens/base/BaseNumberEditViewController.h"
 #include "screens/base/CHDatePickerView.h"
 #include "screens/base/CKeyHelpView.h"
@@ -83,7 +82,7 @@ protected:
     }
 };
 
-class DelegateLog : public NavigationPopedViewControllerDelegate, public BaseModalViewControllerDelegate
+class DelegateLog : public NavigationPopedViewControllerDelegate
 {
 public:
     QStringList events;
@@ -97,12 +96,6 @@ public:
         record("didPop", status);
         wasAliveAfterPop = controller->isViewLoaded();
     }
-    void willDissModalViewController(ViewController* controller) override
-    {
-        events << QStringLiteral("willDismiss");
-        controller->dismissModalViewControllerAnimated(true);
-    }
-    void DidDissModalViewController(ViewController*) override { events << QStringLiteral("didDismiss"); }
 
 private:
     void record(const char* event, bool status)
@@ -260,18 +253,6 @@ private Q_SLOTS:
         QVERIFY(!editor->shownKeyBar());
         editor->hiddenField->setFocus();
         QVERIFY(!editor->shownKeyBar());
-    }
-
-    void dismissingIsLeftToThePresenter()
-    {
-        auto* editor = new AmountEditor;
-        QPointer<AmountEditor> alive(editor);
-        editor->setDissDelegate(&m_delegate);
-        m_host->navigationController()->topViewController()->presentModalViewController(editor, true);
-        editor->requestDismissModalViewAnimated();
-        QCOMPARE(m_delegate.events, QStringList({ "willDismiss", "didDismiss" }));
-        QCOMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
-        QTRY_VERIFY(alive.isNull());
     }
 
     // Typing into an amount of at most maxLength characters and maxDecimals decimals.
