@@ -43,7 +43,7 @@ private:
     {
         const QStringList names { QStringLiteral("Golf"), QStringLiteral("Polo"), QStringLiteral("Up") };
         for (int car = 0; car < cars; ++car) {
-            m_keys << LogBuilder::addCar(names.at(car));
+            m_keys << LogBuilder::addCar(names.at(car), 1, 1);
             LogBuilder::addFillUp(
                 m_keys.last(), { LogBuilder::at(2012, 3, 1), 201203, 40, 300, 7.5, 1000, 0 });
         }
@@ -149,18 +149,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("typed"); // empty: saved as shown
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<QString>("written"); // name|tank|update_date
+        QTest::addColumn<QString>("written"); // name|tank|update_date|displacement|grade
         QTest::addColumn<QString>("alert");
         const auto row = [](const char* name, const char* cell, const char* typed, bool refused,
                              const char* written, const char* alert) {
             QTest::newRow(name) << QString::fromUtf8(cell) << QString::fromUtf8(typed) << refused
                                 << QString::fromUtf8(written) << QString::fromUtf8(alert);
         };
-        const char* unchanged = "Golf|45.7|1300000000.0";
+        // The tank editor starts on the car's values: the displacement and grade stay as they were.
+        const char* unchanged = "Golf|45.7|1300000000.0|1.6|1";
         row("the name saved unchanged writes nothing", "名称", "", false, unchanged, "");
-        row("a new name", "名称", "Polo", false, "Polo|45.7|1400000000.0", "");
+        row("a new name", "名称", "Polo", false, "Polo|45.7|1400000000.0|1.6|1.0", "");
         row("a name the store refuses", "名称", "Polo", true, unchanged, "失败|车辆名称和备注没有保存。");
-        row("a new tank volume", "油箱、排量和油品", "50", false, "Golf|50.0|1400000000.0", "");
+        row("a new tank volume", "油箱、排量和油品", "50", false, "Golf|50.0|1400000000.0|1.6|1.0", "");
         row("a tank volume the store refuses", "油箱、排量和油品", "50", true, unchanged,
             "失败|油箱容积、排量和油品没有保存。");
     }
@@ -188,7 +189,10 @@ private Q_SLOTS:
         QTest::keyClick(ScreenDriver::focused(), Qt::Key_Return);
         QVERIFY(alert.isEmpty() ? !ScreenDriver::shownAlert() : ScreenDriver::alertText().startsWith(alert));
         QCOMPARE(shownEditor() == editor, refused);
-        QCOMPARE(stored(QStringLiteral("car_name || '|' || maxvolumn || '|' || update_date")), written);
+        QCOMPARE(stored(QStringLiteral(
+                     "car_name || '|' || maxvolumn || '|' || update_date || '|' || car_capacity || "
+                     "'|' || car_oil_spec")),
+            written);
         const CarInfo* car = m_screen->carInfo();
         QCOMPARE(car->mCarName, written.section(u'|', 0, 0));
         QCOMPARE(car->maxVolumn, written.section(u'|', 1, 1).toFloat());

@@ -1,12 +1,10 @@
 #include "platform/FontCatalog.h"
-#include "screens/base/PropertyView.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "screens/wizard/CarDisplacementViewController.h"
 #include "screens/wizard/CarInitKMViewController.h"
 #include "screens/wizard/RootViewController.h"
 #include "screens/wizard/UnitConfigController.h"
 #include "store/CarManage.h"
-#include "store/OilInfo.h"
 #include "store/Setting.h"
 #include "support/AccessibilityWalk.h"
 #include "support/LogBuilder.h"
@@ -199,32 +197,6 @@ private Q_SLOTS:
         QCOMPARE(app->window()->visibleViewController(), app->mainNavController());
         QCOMPARE(
             LogBuilder::value(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
-    }
-
-    // Presented for a stored car, the editor starts on the car's values and grade, and keeps
-    // the grade when only the tank changes.
-    void editingAStoredCarKeepsItsGrade()
-    {
-        QVERIFY(LogBuilder::createStore());
-        LogBuilder::addCar(QStringLiteral("Golf"), 1, 1);
-        CarInfo* car = CarManage::sharedCarManage()->getAllCars().constFirst();
-        ScreenHost host(new ViewController);
-        auto* editor = new CarDisplacementViewController;
-        editor->setCarInfo(car);
-        host.navigationController()->presentModalViewController(new NavigationController(editor), false);
-        QStringList shown;
-        for (const PropertyView* field : editor->findChildren<PropertyView*>())
-            shown << field->getText();
-        QCOMPARE(shown, QStringList({ "60", "1.6", "Premium 95" }));
-        press(Qt::Key_Backspace);
-        press(Qt::Key_Backspace);
-        ScreenDriver::type(focused(), QStringLiteral("13.2"));
-        AccessibilityWalk::verify(host.window());
-        press(Qt::Key_Return);
-        QCOMPARE(host.window()->visibleViewController(), host.navigationController());
-        QCOMPARE(car->maxVolumn, 13.2f);
-        QCOMPARE(car->mCapacity, 1.6f);
-        QCOMPARE(car->mOilInfo, OilInfo::infoAtPosition(1));
     }
 
     void theOdometerWheelsMakeTheReading()
