@@ -177,8 +177,9 @@ private Q_SLOTS:
         Clock::setFixedNow(Date(1400000000));
         open(1, 0);
         QVERIFY(act(row));
+        // The press is animated; on a busy machine the editor may come after the wait.
+        QTRY_VERIFY(shownEditor() != m_screen);
         ViewController* editor = shownEditor();
-        QVERIFY(editor != m_screen);
         AccessibilityWalk::verify(window());
         if (!typed.isEmpty()) {
             QVERIFY(act(QStringLiteral("清除")));
