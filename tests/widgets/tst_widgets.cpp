@@ -273,25 +273,22 @@ private Q_SLOTS:
         QCOMPARE(shown, sheet);
         QCOMPARE(shown->buttonTitles(), titles);
         QCOMPARE(shown->cancelButtonIndex(), titles.size() - 1);
-        // The panel sits at the bottom of the window, as wide as it.
-        QCOMPARE(shown->findChild<QFrame*>(QStringLiteral("card"))->geometry().bottom(),
-            m_host->window()->height() - 1);
         QVERIFY(ScreenDriver::pressButton(shown, QStringLiteral("Preview")));
         QCOMPARE(clicked.at(0).at(0).toInt(), titles.indexOf(QStringLiteral("Preview")));
         QVERIFY(!ScreenDriver::shownActionSheet());
     }
+
     void keyboardKindsLimitWhatIsTyped_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5,"
-                                    << "45";
+        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << QStringLiteral("4a.5,")
+                                    << QStringLiteral("45");
         QTest::newRow("decimal pad: a comma types the point")
-            << int(TextField::KeyboardType::DecimalPad) << "4a,5"
-            << "4.5";
+            << int(TextField::KeyboardType::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
         QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
-                               << "A-1";
+                               << QStringLiteral("A-1");
     }
 
     void keyboardKindsLimitWhatIsTyped()
