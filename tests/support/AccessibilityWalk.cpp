@@ -4,6 +4,7 @@
 #include <QMetaEnum>
 #include <QTranslator>
 #include <QWidget>
+#include <QtTest>
 
 #include <functional>
 
@@ -107,4 +108,10 @@ QStringList AccessibilityWalk::untranslated(QWidget* window)
             found << name;
     });
     return found;
+}
+
+void AccessibilityWalk::verify(QWidget* window, bool translated)
+{
+    const QStringList problems = faults(window) + (translated ? untranslated(window) : QStringList());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

@@ -28,4 +28,8 @@ public:
     // translate. What a display field or a tree's row shows is its value, not a key, and is left
     // out.
     static QStringList untranslated(QWidget* window);
+
+    // Fails the test, one line per problem, when the window has faults or, shown in Chinese
+    // (translated), names without their English text.
+    static void verify(QWidget* window, bool translated = true);
 };

@@ -58,6 +58,17 @@ void LogBuilder::exec(const QString& sql)
         qFatal("LogBuilder: statement failed: %s", qPrintable(sql));
 }
 
+void LogBuilder::refuse(const char* operation, const char* table)
+{
+    exec(QStringLiteral("create trigger refuse before %1 on %2 begin select raise(abort, 'disk full'); end")
+             .arg(QLatin1String(operation), QLatin1String(table)));
+}
+
+void LogBuilder::accept()
+{
+    exec(QStringLiteral("drop trigger refuse"));
+}
+
 QString LogBuilder::value(const QString& sql)
 {
     StoreStatement statement(sql);

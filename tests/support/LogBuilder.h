@@ -27,6 +27,10 @@ public:
     static qint64 addFillUp(const QString& carID, const FillUp& fillUp);
     // Runs a statement that must succeed.
     static void exec(const QString& sql);
+    // Makes the store refuse every insert, update or delete (the operation) on the table, as a
+    // full disk would, until accept().
+    static void refuse(const char* operation, const char* table);
+    static void accept();
     // The first column of the first row, as text ("NULL" for NULL).
     static QString value(const QString& sql);
     // Overwrites the pages where the table and its indexes start with garbage, as a failing

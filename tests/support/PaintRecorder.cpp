@@ -109,11 +109,6 @@ QList<PaintRecorder::Item> PaintRecorder::itemsOfKind(Item::Kind kind) const
     return found;
 }
 
-void PaintRecorder::clear()
-{
-    m_engine->items.clear();
-}
-
 int PaintRecorder::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {

@@ -47,7 +47,6 @@ public:
     QPaintEngine* paintEngine() const override;
 
     QList<Item> itemsOfKind(Item::Kind kind) const;
-    void clear();
 
 protected:
     int metric(PaintDeviceMetric metric) const override;

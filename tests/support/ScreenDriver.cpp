@@ -34,6 +34,12 @@ ActionSheet* ScreenDriver::shownActionSheet()
     return newest<ActionSheet>();
 }
 
+QString ScreenDriver::alertText()
+{
+    const AlertView* alert = shownAlert();
+    return alert ? alert->title() + QLatin1Char('|') + alert->message() : QString();
+}
+
 bool ScreenDriver::pressButton(PopupView* popup, const QString& title)
 {
     if (!popup)
@@ -43,6 +49,17 @@ bool ScreenDriver::pressButton(PopupView* popup, const QString& title)
         return false;
     QTest::mouseClick(popup->buttonAtIndex(index), Qt::LeftButton);
     return true;
+}
+
+QWidget* ScreenDriver::focused()
+{
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget : QApplication::activeWindow();
+}
+
+void ScreenDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(focused(), key, modifiers);
 }
 
 void ScreenDriver::tap(QWidget* widget)

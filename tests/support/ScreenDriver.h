@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class ActionSheet;
 class AlertView;
@@ -11,26 +12,35 @@ class QWidget;
 
 // What a user does to the screens, for tests: tapping, pressing bar buttons and popup buttons,
 // turning wheels. Each goes through the real widgets' input events.
-class ScreenDriver
-{
-public:
-    // The newest popup shown, or null.
-    static AlertView* shownAlert();
-    static ActionSheet* shownActionSheet();
+namespace ScreenDriver {
 
-    // Presses the popup's button of that title; false when it has none.
-    static bool pressButton(PopupView* popup, const QString& title);
+// The newest popup shown, or null.
+AlertView* shownAlert();
+ActionSheet* shownActionSheet();
 
-    // A click in the middle of the widget.
-    static void tap(QWidget* widget);
+// The newest alert as "title|message"; empty when none is shown.
+QString alertText();
 
-    // Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
-    static void type(QWidget* widget, const QString& text);
+// Presses the popup's button of that title; false when it has none.
+bool pressButton(PopupView* popup, const QString& title);
 
-    // Presses a navigation bar's button (its left, right or back button); false when the bar
-    // shows no such button.
-    static bool pressBarButton(QToolButton* button);
+// What has the keys; the active window when nothing in it has (a test then fails, not crashes).
+QWidget* focused();
 
-    // Turns the wheel with the mouse wheel until the row is selected.
-    static void turnWheel(PickerView* picker, int component, int row);
-};
+// A key pressed and released on what has the keys.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// A click in the middle of the widget.
+void tap(QWidget* widget);
+
+// Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
+void type(QWidget* widget, const QString& text);
+
+// Presses a navigation bar's button (its left, right or back button); false when the bar
+// shows no such button.
+bool pressBarButton(QToolButton* button);
+
+// Turns the wheel with the mouse wheel until the row is selected.
+void turnWheel(PickerView* picker, int component, int row);
+
+} // namespace ScreenDriver

@@ -6,16 +6,49 @@
 #include "support/TestDataDirectory.h"
 #include "widgets/ActionSheet.h"
 #include "widgets/AlertView.h"
+#include "widgets/AppWindow.h"
 #include "widgets/DatePicker.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NavigationController.h"
+#include "widgets/NavigationItem.h"
 #include "widgets/PickerView.h"
+#include "widgets/TabBar.h"
+#include "widgets/TabBarController.h"
 #include "widgets/TextField.h"
 #include "widgets/TextFieldDelegate.h"
 
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
+
+// A screen that writes down when it loads, appears and disappears.
+class RecordingScreen : public ViewController
+{
+public:
+    RecordingScreen(const QString& name, QStringList* log)
+        : m_name(name)
+        , m_log(log)
+    {
+        setTitle(name);
+        setTabBarItem(name, QImage());
+    }
+
+protected:
+    void viewDidLoad() override { record("load"); }
+    void viewWillAppear() override { record("willAppear"); }
+    void viewDidAppear() override { record("didAppear"); }
+    void viewWillDisappear() override { record("willDisappear"); }
+    void viewDidDisappear() override { record("didDisappear"); }
+
+private:
+    void record(const char* event) { m_log->append(m_name + QLatin1Char(':') + QLatin1String(event)); }
+
+    QString m_name;
+    QStringList* m_log;
+};
 
 // Refuses every change that would make the text longer than three characters.
 class AtMostThree : public TextFieldDelegate
@@ -35,17 +68,27 @@ double shanghai(int year, int month, int day, int hour, int minute)
 
 } // namespace
 
-// What the user answers and types: alerts, confirmations and action sheets, text fields,
-// wheels and date pickers.
-class TestInputs : public QObject
+// The app's window and what moves between its screens: navigation stacks, tabs and presented
+// screens; and what the user answers and types: alerts, confirmations and action sheets, text
+// fields, wheels and date pickers. The device is in Shanghai.
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<TestDataDirectory> m_data;
     std::unique_ptr<ScreenHost> m_host;
+    QStringList m_log;
 
-    QWidget* page() const { return m_host->window()->rootViewController(); }
+    RecordingScreen* screen(const char* name) { return new RecordingScreen(QLatin1String(name), &m_log); }
+
+    // A blank screen in a shown window, for the inputs.
+    QWidget* page()
+    {
+        if (!m_host)
+            m_host = std::make_unique<ScreenHost>(new ViewController);
+        return m_host->window()->rootViewController();
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -58,7 +101,7 @@ private Q_SLOTS:
     {
         m_data
             = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
-        m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_log.clear();
     }
 
     void cleanup()
@@ -67,28 +110,117 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // The OK and error shortcuts are driven on the screens that use them (tst_wizard's closeAlert).
-    void anAlertShowsOneButtonOverTheWindowAndReturnsAtOnce()
+    void pushShowsTheTitleAndABackButtonThatPops()
     {
-        const QString message = QStringLiteral("Something went wrong.");
-        // It returns while the alert is still shown: nothing waits for the user.
-        AlertView::showAlertWithTitle(QStringLiteral("Oops"), message, QStringLiteral("Cancel"));
-        AlertView* alert = ScreenDriver::shownAlert();
-        QVERIFY(alert);
-        QVERIFY(alert->isVisible());
-        QCOMPARE(alert->parentWidget(), m_host->window());
-        QCOMPARE(alert->title(), QStringLiteral("Oops"));
-        QCOMPARE(alert->message(), message);
-        QCOMPARE(alert->buttonTitles(), QStringList({ QStringLiteral("Cancel") }));
-        QVERIFY(ScreenDriver::pressButton(alert, QStringLiteral("Cancel")));
-        QVERIFY(!ScreenDriver::shownAlert());
+        RecordingScreen* root = screen("root");
+        QVERIFY(!root->isViewLoaded());
+        ScreenHost host(root);
+        NavigationController* navigation = host.navigationController();
+        NavigationBar* bar = navigation->navigationBar();
+        QCOMPARE(bar->title(), QStringLiteral("root"));
+        QVERIFY(!bar->backButton());
+        QCOMPARE(m_log, QStringList({ "root:load", "root:willAppear", "root:didAppear" }));
+
+        QPointer<RecordingScreen> next = screen("next");
+        m_log.clear();
+        navigation->pushViewController(next, true);
+        QCOMPARE(m_log,
+            QStringList({ "root:willDisappear", "next:load", "next:willAppear", "root:didDisappear",
+                "next:didAppear" }));
+        QCOMPARE(navigation->topViewController(), next.data());
+        QCOMPARE(bar->title(), QStringLiteral("next"));
+        QVERIFY(next->isVisible());
+        AccessibilityWalk::verify(host.window(), false);
+
+        // The back button's picture has no text; a screen reader finds it by its name.
+        m_log.clear();
+        QVERIFY(AccessibilityWalk::act(host.window(), QStringLiteral("Back")));
+        QCOMPARE(navigation->viewControllers(), QList<ViewController*>({ root }));
+        QCOMPARE(bar->title(), QStringLiteral("root"));
+        QCOMPARE(m_log,
+            QStringList({ "next:willDisappear", "root:willAppear", "next:didDisappear", "root:didAppear" }));
+        // The popped screen lives until its slide is over, then goes.
+        QVERIFY(next);
+        QTRY_VERIFY(next.isNull());
     }
 
+    void aLeftButtonReplacesTheBackButton()
+    {
+        ScreenHost host(screen("root"));
+        RecordingScreen* next = screen("next");
+        host.navigationController()->pushViewController(next, false);
+        NavigationBar* bar = host.navigationController()->navigationBar();
+        QVERIFY(bar->backButton());
+
+        auto* cancel = new QAction(QStringLiteral("Cancel"), next);
+        next->navigationItem()->setLeftBarButtonItem(cancel);
+        QVERIFY(!bar->backButton());
+        QCOMPARE(bar->leftButton()->text(), QStringLiteral("Cancel"));
+
+        // A button that goes takes its place with it; the back button returns.
+        delete cancel;
+        QVERIFY(!bar->leftButton());
+        QVERIFY(bar->backButton());
+    }
+
+    void newTabsKeepTheScreensTheyShareWithTheOldOnes()
+    {
+        auto* tabs = new TabBarController;
+        RecordingScreen* kept = screen("kept");
+        QPointer<RecordingScreen> dropped = screen("dropped");
+        tabs->setViewControllers({ dropped, kept });
+        ScreenHost host(tabs);
+        QPointer<RecordingScreen> stays = kept;
+        tabs->setViewControllers({ kept, screen("new") });
+        QVERIFY(dropped.isNull());
+        QVERIFY(!stays.isNull());
+        QCOMPARE(tabs->selectedViewController(), kept);
+        QVERIFY(kept->isVisible());
+    }
+
+    void aPresentedScreenCoversTheWindowUntilDismissed()
+    {
+        auto* tabs = new TabBarController;
+        tabs->setViewControllers({ screen("overview"), screen("settings") });
+        ScreenHost host(tabs);
+        auto* overview = tabs->viewControllers().at(0);
+
+        QPointer<RecordingScreen> editor = screen("editor");
+        m_log.clear();
+        overview->presentModalViewController(editor, true);
+        QCOMPARE(overview->modalViewController(), editor.data());
+        QCOMPARE(editor->presentingViewController(), overview);
+        QCOMPARE(host.window()->visibleViewController(), editor.data());
+        // The screens below learn that they left the screen, down to the shown tab.
+        QCOMPARE(m_log,
+            QStringList({ "overview:willDisappear", "editor:load", "editor:willAppear",
+                "overview:didDisappear", "editor:didAppear" }));
+
+        m_log.clear();
+        // Asked on the presented screen, the presenter dismisses it.
+        editor->dismissModalViewControllerAnimated(true);
+        QVERIFY(!overview->modalViewController());
+        QCOMPARE(host.window()->visibleViewController(), host.navigationController());
+        QCOMPARE(m_log,
+            QStringList({ "editor:willDisappear", "overview:willAppear", "editor:didDisappear",
+                "overview:didAppear" }));
+        QTRY_VERIFY(editor.isNull());
+    }
+
+    void theWindowIsResizableAndEveryLayerCoversIt()
+    {
+        RecordingScreen* root = screen("root");
+        ScreenHost host(root);
+        auto* editor = screen("editor");
+        root->presentModalViewController(editor, true);
+        host.window()->resize(500, 900);
+        QCOMPARE(editor->geometry(), QRect(0, 0, 500, 900));
+        QCOMPARE(root->height(), 900 - NavigationBar::kHeight);
+    }
     void aConfirmationReportsTheButtonPressed_data()
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("index");
-        QTest::newRow("confirm") << "click" << 1;
         QTest::newRow("escape cancels") << "escape" << 0;
         QTest::newRow("a screen reader confirms") << "screen reader" << 1;
     }
@@ -97,6 +229,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, way);
         QFETCH(int, index);
+        page();
         auto* alert = new AlertView(
             QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
@@ -104,11 +237,8 @@ private Q_SLOTS:
         QCOMPARE(alert->cancelButtonIndex(), 0);
         if (way == QLatin1String("escape")) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        } else if (way == QLatin1String("click")) {
-            QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("Confirm")));
         } else {
-            const QStringList faults = AccessibilityWalk::faults(m_host->window());
-            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+            AccessibilityWalk::verify(m_host->window(), false);
             QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Confirm")));
         }
         // A screen reader's press is animated: the click comes a moment later.
@@ -134,6 +264,7 @@ private Q_SLOTS:
     void actionSheetIndicesPutCancelLast()
     {
         const QStringList titles { "Delete", "PDF", "Preview", "Cancel" };
+        page();
         auto* sheet = new ActionSheet(QStringLiteral("Export"), QStringLiteral("Cancel"),
             QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") });
         QSignalSpy clicked(sheet, &ActionSheet::clickedButtonAtIndex);
@@ -142,25 +273,22 @@ private Q_SLOTS:
         QCOMPARE(shown, sheet);
         QCOMPARE(shown->buttonTitles(), titles);
         QCOMPARE(shown->cancelButtonIndex(), titles.size() - 1);
-        // The panel sits at the bottom of the window, as wide as it.
-        QCOMPARE(shown->findChild<QFrame*>(QStringLiteral("card"))->geometry().bottom(),
-            m_host->window()->height() - 1);
         QVERIFY(ScreenDriver::pressButton(shown, QStringLiteral("Preview")));
         QCOMPARE(clicked.at(0).at(0).toInt(), titles.indexOf(QStringLiteral("Preview")));
         QVERIFY(!ScreenDriver::shownActionSheet());
     }
+
     void keyboardKindsLimitWhatIsTyped_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << "4a.5,"
-                                    << "45";
+        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << QStringLiteral("4a.5,")
+                                    << QStringLiteral("45");
         QTest::newRow("decimal pad: a comma types the point")
-            << int(TextField::KeyboardType::DecimalPad) << "4a,5"
-            << "4.5";
+            << int(TextField::KeyboardType::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
         QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
-                               << "A-1";
+                               << QStringLiteral("A-1");
     }
 
     void keyboardKindsLimitWhatIsTyped()
@@ -254,5 +382,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestInputs)
-#include "tst_inputs.moc"
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

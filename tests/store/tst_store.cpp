@@ -1,0 +1,726 @@
+#include "platform/Clock.h"
+#include "platform/DeviceLocale.h"
+#include "store/CarDisplacementForm.h"
+#include "store/CarInfo.h"
+#include "store/CarManage.h"
+#include "store/Oil.h"
+#include "store/OilEntryForm.h"
+#include "store/OilInfo.h"
+#include "store/OilMarkForm.h"
+#include "store/PropertyListFile.h"
+#include "store/Setting.h"
+#include "store/StoreStatement.h"
+#include "store/Unit.h"
+#include "store/Utility.h"
+#include "support/LogBuilder.h"
+#include "support/TestDataDirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A grade whose id and price are written as given ("<real>1</real>").
+QString grade(const QString& id, const QString& price, const QString& name = QStringLiteral("B"))
+{
+    return QStringLiteral("<dict><key>id</key>%1<key>name</key><string>%2</string><key>price</key>%3</dict>")
+        .arg(id, name, price);
+}
+
+QString integer(int n)
+{
+    return QStringLiteral("<integer>%1</integer>").arg(n);
+}
+
+QString unitSystem(const QString& id, const QString& name)
+{
+    return QStringLiteral("<dict><key>UnitID</key>%1<key>UnitName</key>%2<key>MileageUnit</key>"
+                          "<string>km</string><key>VolumnUnit</key><string>L</string></dict>")
+        .arg(id, name);
+}
+
+// A list file whose key holds these elements.
+QByteArray listDocument(const QString& key, const QString& elements)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                          "<key>%1</key><array>%2</array></dict></plist>\n")
+        .arg(key, elements)
+        .toUtf8();
+}
+
+QStringList describe(const OilInfo::List& grades)
+{
+    QStringList lines;
+    for (const auto& grade : grades)
+        lines << QStringLiteral("%1 %2 %3").arg(grade->dNumber).arg(grade->specName).arg(grade->defaultPrice);
+    return lines;
+}
+
+QStringList describe(const Unit::List& units)
+{
+    QStringList lines;
+    for (const auto& unit : units)
+        lines << QStringLiteral("%1 %2").arg(unit->dNumber).arg(unit->UnitName);
+    return lines;
+}
+
+// Overwrites, inserts or removes a few bytes, or adds a plausible-looking fault for the XML parser.
+QByteArray garble(const QByteArray& original, QRandomGenerator& random)
+{
+    QByteArray bytes = original;
+    for (int change = 1 + random.bounded(8); change > 0 && !bytes.isEmpty(); --change) {
+        const qsizetype at = random.bounded(bytes.size());
+        switch (random.bounded(4)) {
+        case 0:
+            bytes[at] = char(random.bounded(256));
+            break;
+        case 1:
+            bytes.insert(at, char(random.bounded(256)));
+            break;
+        case 2:
+            bytes.remove(at, 1 + random.bounded(16));
+            break;
+        default:
+            bytes.insert(at, random.bounded(2) ? "<" : "</dict>");
+            break;
+        }
+    }
+    return bytes;
+}
+
+// Every position lookup gives its entry, the first one outside the list; the list's size.
+template <typename Entry>
+size_t checkUsable(const std::vector<std::unique_ptr<Entry>>& list, Entry* (*atPosition)(qint64))
+{
+    for (qint64 position = -1; position <= qint64(list.size()); ++position) {
+        const bool inside = position >= 0 && position < qint64(list.size());
+        Entry* expected = list.empty() ? nullptr : list.at(inside ? size_t(position) : 0).get();
+        if (atPosition(position) != expected)
+            QTest::qFail("a position lookup does not give its entry", __FILE__, __LINE__);
+    }
+    return list.size();
+}
+
+// The fill-up with this date and month, 40 litres for 300 at 7.5 and the odometer at 1000.
+LogBuilder::FillUp fillUp(double date, int month)
+{
+    return { date, month, 40, 300, 7.5, 1000, 0 };
+}
+
+} // namespace
+
+// What the app keeps in its data directory, read and written: the database with its cars and
+// fill-ups, the car manager that owns the cars, the preferences, and the fuel grades and unit
+// systems; and the forms that check what a user typed before a car or a grade is written.
+class TestStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDataDirectory> m_data;
+
+    static CarManage* manager() { return CarManage::sharedCarManage(); }
+    // What the store holds, read with plain SQL.
+    static QString sql(const QString& query) { return LogBuilder::value(query); }
+
+    // What is on disk right now, read by a separate reader as the next run would.
+    static QVariant stored(const char* key)
+    {
+        return QSettings(Setting::preferencesPath(), QSettings::IniFormat).value(QLatin1String(key));
+    }
+
+    static void forgetStartDate()
+    {
+        QSettings(Setting::preferencesPath(), QSettings::IniFormat)
+            .remove(QLatin1String(Setting::kCarFilterStartDate));
+    }
+
+    static CarInfo* onlyCar()
+    {
+        const QList<CarInfo*> cars = manager()->getAllCars();
+        return cars.size() == 1 ? cars.first() : nullptr;
+    }
+
+    // A fresh manager reads everything back from the store, as the next start would.
+    CarInfo* reloadedCar()
+    {
+        m_data->restart();
+        return onlyCar();
+    }
+
+    QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
+
+    // The grade at that position as the list's file holds it: "name price".
+    QString writtenGrade(int position) const
+    {
+        const QVariantMap written = PropertyListFile::readDictionary(gradePath())
+                                        ->value(QStringLiteral("OilSpec"))
+                                        .toList()
+                                        .at(position)
+                                        .toMap();
+        return written.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
+            + QString::number(written.value(QStringLiteral("price")).toDouble(), 'g', 15);
+    }
+
+    // Loads the damaged copy as a fresh run would; the number of entries it gave.
+    size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
+    {
+        if (!m_data->writeFile(fileName + QStringLiteral(".plist"), bytes))
+            QTest::qFail("the damaged copy cannot be written", __FILE__, __LINE__);
+        m_data->restart();
+        if (fileName.startsWith(QLatin1String("OilSpec"))) {
+            for (const auto& grade : OilInfo::OilInfoDList()) {
+                if (!std::isfinite(grade->defaultPrice))
+                    QTest::qFail("a grade without a usable price", __FILE__, __LINE__);
+            }
+            return checkUsable(OilInfo::OilInfoDList(), &OilInfo::infoAtPosition);
+        }
+        return checkUsable(Unit::UnitList(), &Unit::unitAtPosition);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        QVERIFY(LogBuilder::createStore());
+    }
+    void cleanup() { m_data.reset(); }
+
+    // Store operations before the first start create nothing; the first start copies a
+    // writable seed, and later starts leave it and what was written to it alone.
+    void firstStartCopiesAWritableSeedAndLaterStartsKeepIt()
+    {
+        const Session nested(m_data->filePath(QStringLiteral("nested/deeper")));
+        QVERIFY(!Utility::executeSQL(QStringLiteral("delete from oil_history")));
+        QVERIFY(!StoreStatement(QStringLiteral("select 1")).isOpen());
+        QVERIFY(!QFile::exists(Utility::getDBPath()));
+        QString error;
+        QVERIFY2(Utility::copyDatabase(&error), qPrintable(error));
+        QCOMPARE(Utility::getDBPath(), m_data->filePath(QStringLiteral("nested/deeper/oil_db.sqlite")));
+        QCOMPARE(sql(QStringLiteral("select count(*) from car_information")), QStringLiteral("0"));
+        // Root can write to a read-only file, so look at the bits rather than try a write.
+        QVERIFY(QFile::permissions(Utility::getDBPath()) & QFile::WriteOwner);
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        QVERIFY(Utility::copyDatabase());
+        QCOMPARE(sql(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
+    }
+
+    // What a failed copy leaves behind: a database without tables, which every store operation
+    // would otherwise accept.
+    void emptyFileFromAFailedCopyIsReplacedByTheSeed()
+    {
+        QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"), QByteArray()));
+        QVERIFY(!Utility::executeSQL(QStringLiteral("delete from car_information")));
+        QVERIFY(Utility::copyDatabase());
+        QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information")));
+    }
+
+    void pastedKeysCannotChangeAStatement()
+    {
+        LogBuilder::addCar(QStringLiteral("A"));
+        LogBuilder::addCar(QStringLiteral("B"));
+        QVERIFY(Utility::executeSQL(QStringLiteral("delete from car_information where car_id='%1'")
+                                        .arg(StoreStatement::escapedText(QStringLiteral("x' or '1'='1")))));
+        QCOMPARE(sql(QStringLiteral("select count(*) from car_information")), QStringLiteral("2"));
+    }
+
+    void dateOrderPutsDatelessFillUpsFirst()
+    {
+        // Fill-up k + 1 at these seconds, or without a date.
+        const std::optional<double> seconds[] = { 300, std::nullopt, 100, std::nullopt, 100 };
+        std::vector<Oil> fillUps(5);
+        for (size_t k = 0; k < fillUps.size(); ++k) {
+            fillUps[k].oilID = double(k + 1);
+            if (seconds[k])
+                fillUps[k].date = Date(*seconds[k]);
+        }
+        // A strict order: equal dates (or none) never come before each other.
+        QVERIFY(!OilDateCompare(fillUps[2], fillUps[4]) && !OilDateCompare(fillUps[1], fillUps[3]));
+        std::stable_sort(fillUps.begin(), fillUps.end(), OilDateCompare);
+        std::vector<double> order;
+        for (const Oil& oil : fillUps)
+            order.push_back(oil.oilID);
+        QCOMPARE(order, (std::vector<double> { 2, 4, 3, 5, 1 }));
+    }
+
+    // A first read stores its default. The statistics start is asked of the current car: now
+    // without one, else its earliest fill-up, else its registration; a stored 0 is replaced by
+    // the moment of the read, and no date changes nothing.
+    void firstReadsStoreTheirDefaults()
+    {
+        QCOMPARE(Setting::getFloatValuePrecisionDigits(), 2);
+        QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), 2);
+        QVERIFY(Setting::getGPSFlag());
+        QCOMPARE(stored(Setting::kGPSFlag).toBool(), true);
+        QVERIFY(Setting::getDefaultCarID().isNull());
+        QVERIFY(!stored(Setting::kDefaultCar).isValid());
+
+        Clock::setFixedNow(Date(1400000000.5));
+        QCOMPARE(Setting::getStartDate(), Date(1400000000.5));
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1400000000.5);
+        Setting::setStartDate(std::nullopt);
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), 1400000000.5);
+
+        const QString key = LogBuilder::addCar(QStringLiteral("Golf"));
+        manager()->loadDefaultCar();
+        Setting::setStartDate(Date(0));
+        QCOMPARE(Setting::getStartDate(), Date(1400000000.5));
+        forgetStartDate();
+        QCOMPARE(Setting::getStartDate(), Date(1300000000));
+        LogBuilder::addFillUp(key, fillUp(LogBuilder::at(2011, 5, 27), 201105));
+        LogBuilder::addFillUp(key, fillUp(LogBuilder::at(2011, 3, 2) + 0.25, 201103));
+        forgetStartDate();
+        QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 3, 2) + 0.25));
+        QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), LogBuilder::at(2011, 3, 2) + 0.25);
+    }
+
+    void precisionOutsideOneToThreeIsStoredAsTwo_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("storedDigits");
+        QTest::newRow("0") << 0 << 2;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("4") << 4 << 2;
+    }
+
+    // A setter writes through at once: a separate reader sees the value.
+    void precisionOutsideOneToThreeIsStoredAsTwo()
+    {
+        QFETCH(int, digits);
+        QFETCH(int, storedDigits);
+        Setting::setFloatValuePrecisionDigits(digits);
+        QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), storedDigits);
+        QCOMPARE(Setting::getFloatValuePrecisionDigits(), storedDigits);
+    }
+
+    // Copied writable on first use, numbered by position (records map a stored number back by
+    // position), and loaded once per run: cars hold pointers into the lists.
+    void firstUseCopiesTheSeedListsAndLoadsThemOnce()
+    {
+        QVERIFY(!QFile::exists(gradePath()));
+        const OilInfo::List& grades = OilInfo::OilInfoDList();
+        const Unit::List& units = Unit::UnitList();
+        for (const char* name : { "OilSpec_Info.plist", "Unit_Info.plist" }) {
+            const QString copy = m_data->filePath(QLatin1String(name));
+            QVERIFY(QFile::permissions(copy) & QFile::WriteOwner);
+            QCOMPARE(
+                m_data->readFile(copy), m_data->readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
+        }
+        QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
+        QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
+        QVERIFY(grades.size() >= 3);
+        for (size_t position = 0; position < grades.size(); ++position)
+            QCOMPARE(grades[position]->dNumber, unsigned(position));
+        QCOMPARE(units.size(), size_t(7));
+        for (size_t position = 0; position < units.size(); ++position)
+            QCOMPARE(units[position]->dNumber, unsigned(position));
+
+        OilInfo* first = OilInfo::infoAtPosition(0);
+        QFile::remove(gradePath());
+        QCOMPARE(OilInfo::infoAtPosition(0), first);
+    }
+
+    void editSaveReloadKeepsEveryGradeInOrder()
+    {
+        OilInfo::List& grades = OilInfo::OilInfoDList();
+        grades[2]->defaultPrice = 2.19f;
+        grades[2]->specName = QStringLiteral("Super <98> & more");
+        const QStringList edited = describe(grades);
+        QVERIFY(grades[2]->update());
+        m_data->restart();
+        QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
+        QVERIFY(OilInfo::listProblem().isEmpty());
+        // The file is a plain grade list any property-list reader takes.
+        QCOMPARE(writtenGrade(2), QStringLiteral("Super <98> & more 2.19"));
+    }
+
+    // Between entries numbered 0 and 2, one numbered 1: a number written as a real or a string
+    // is a number, and an entry that still cannot be read keeps its place, numbered by it, so
+    // that a car stored with grade or unit 2 keeps showing 2.
+    void everyEntryKeepsItsPlace_data()
+    {
+        QTest::addColumn<bool>("isGrade");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("readInFull");
+        const QString real = QStringLiteral("<real>1</real>");
+        const QString text = QStringLiteral("<string>B</string>");
+        QTest::newRow("grade id as a real") << true << grade(real, "<real>2.5</real>") << "1 B 2.5" << true;
+        QTest::newRow("grade price as a string")
+            << true << grade(integer(1), "<string>2.5</string>") << "1 B 2.5" << true;
+        QTest::newRow("grade with a negative id")
+            << true << grade(integer(-1), "<real>2.5</real>") << "1 B 2.5" << false;
+        QTest::newRow("UnitID as a real") << false << unitSystem(real, text) << "1 B" << true;
+        QTest::newRow("UnitName as an integer")
+            << false << unitSystem(integer(1), integer(4)) << "1 " << false;
+    }
+
+    void everyEntryKeepsItsPlace()
+    {
+        QFETCH(bool, isGrade);
+        QFETCH(QString, element);
+        QFETCH(QString, second);
+        QFETCH(bool, readInFull);
+        const QString key = isGrade ? QStringLiteral("OilSpec") : QStringLiteral("Unit");
+        const auto entry = [isGrade](int n) {
+            return isGrade ? grade(integer(n), integer(1))
+                           : unitSystem(integer(n), QStringLiteral("<string>B</string>"));
+        };
+        QVERIFY(m_data->writeFile(
+            key + QStringLiteral("_Info.plist"), listDocument(key, entry(0) + element + entry(2))));
+        const QStringList entries = isGrade ? describe(OilInfo::OilInfoDList()) : describe(Unit::UnitList());
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.at(1), second);
+        QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
+        const QString problem = isGrade ? OilInfo::listProblem() : Unit::listProblem();
+        QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
+            qPrintable(problem));
+    }
+
+    void unusableCopyGivesAnEmptyList_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("not a property list") << QByteArray("id,name,price\n0,Diesel,1.65\n");
+        QTest::newRow("grades not an array") << QByteArray(
+            "<plist version=\"1.0\"><dict><key>OilSpec</key><string>Diesel</string></dict></plist>");
+    }
+
+    void unusableCopyGivesAnEmptyList()
+    {
+        QFETCH(QByteArray, contents);
+        QVERIFY(m_data->writeFile(gradePath(), contents));
+        QVERIFY(OilInfo::OilInfoDList().empty());
+        QVERIFY(!OilInfo::infoAtPosition(0));
+        // Nothing was read, so nothing may be written over it.
+        QVERIFY(!OilInfo::updateOilInfoDList());
+        QVERIFY(OilInfo::listProblem().contains(gradePath()));
+        QCOMPARE(m_data->readFile(gradePath()), contents);
+    }
+
+    void copyReadInPartIsKeptBeforeItIsReplaced()
+    {
+        const QByteArray damaged = listDocument(QStringLiteral("OilSpec"),
+            grade(integer(0), "<real>1.5</real>", "A")
+                + QStringLiteral("<dict><key>id</key><integer>1</integer></dict>")
+                + grade(integer(2), "<real>3.5</real>", "C"));
+        QVERIFY(m_data->writeFile(gradePath(), damaged));
+        const QString kept = gradePath() + QStringLiteral(".damaged");
+        // Nothing can be kept while a directory is in the way: the file must stay as it was.
+        QVERIFY(QDir().mkpath(kept + QStringLiteral("/inside")));
+        OilInfo::infoAtPosition(0)->defaultPrice = 1.6f;
+        QVERIFY(!OilInfo::updateOilInfoDList());
+        QCOMPARE(m_data->readFile(gradePath()), damaged);
+
+        QVERIFY(QDir(kept).removeRecursively());
+        QVERIFY(OilInfo::updateOilInfoDList());
+        QCOMPARE(m_data->readFile(kept), damaged);
+        m_data->restart();
+        QCOMPARE(describe(OilInfo::OilInfoDList()),
+            QStringList({ QStringLiteral("0 A 1.6"), QStringLiteral("1  5.7"), QStringLiteral("2 C 3.5") }));
+    }
+
+    // Copies cut short or garbled: nothing may crash, and a list is either empty or a list of
+    // well-formed entries that every position lookup can use.
+    void damagedCopies_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("grades") << QStringLiteral("OilSpec_Info");
+        QTest::newRow("units") << QStringLiteral("Unit_Info");
+    }
+
+    void damagedCopies()
+    {
+        QFETCH(QString, fileName);
+        const QByteArray whole
+            = m_data->readFile(QStringLiteral(":/bundle/") + fileName + QStringLiteral(".plist"));
+        const size_t full = loadDamaged(fileName, whole);
+        QVERIFY(full > 0);
+        // A list cut short never yields part of a list that looks whole.
+        for (const qsizetype length :
+            { qsizetype(0), whole.size() / 4, whole.size() / 2, whole.size() - 9 }) {
+            const size_t loaded = loadDamaged(fileName, whole.left(length));
+            QVERIFY2(loaded == 0 || loaded == full,
+                qPrintable(
+                    QStringLiteral("%1 of %2 entries from %3 bytes").arg(loaded).arg(full).arg(length)));
+        }
+        QRandomGenerator random(19700101);
+        for (int round = 0; round < 40 && !QTest::currentTestFailed(); ++round)
+            loadDamaged(fileName, garble(whole, random));
+    }
+
+    // The grade editor's form: the name as free text, trimmed; a typed price with the user's
+    // decimals; a price left as shown keeps its stored value, not its rounded text.
+    void gradeEditorForm_data()
+    {
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("name"); // "=": as shown
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("result"); // the refusal, or the grade as written
+        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
+                             const char* result) {
+            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+                                << QString::fromUtf8(result);
+        };
+        row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
+        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
+        row("renamed at one decimal", 1, "-10#", "=", "-10# 7.36");
+    }
+
+    void gradeEditorForm()
+    {
+        QFETCH(int, precision);
+        QFETCH(QString, name);
+        QFETCH(QString, price);
+        QFETCH(QString, result);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
+        OilInfo& grade = *OilInfo::OilInfoDList().at(1);
+        grade.defaultPrice = 7.36f;
+        OilMarkForm form(grade);
+        QCOMPARE(form.priceText, QStringList({ "7.4", "7.36", "7.360" }).at(precision - 1));
+        if (name != QLatin1String("="))
+            form.nameText = name;
+        if (price != QLatin1String("="))
+            form.priceText = price;
+        QString refusal;
+        const bool saved = form.save(grade, &refusal);
+        QCOMPARE(form.refusal(), refusal);
+        QCOMPARE(saved ? writtenGrade(1) : refusal, result);
+    }
+
+    // The cost per distance unit stays finite beyond a float, and no unit system equals none
+    // (the history headers show the cost in use; the unit editor compares unit systems).
+    void unitSystemEdgeCases()
+    {
+        const Unit unit { 1, QStringLiteral("L/100km"), QStringLiteral("km"), QStringLiteral("L") };
+        QVERIFY(!unit.isEqualToUnit(nullptr));
+        QCOMPARE(unit.unitCostPeMileageFrom(1e-300, 50.0), QStringLiteral("0.00$/km"));
+    }
+
+    void remarkAndPictureAreStoredAndCleared()
+    {
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        CarInfo* car = onlyCar();
+        const QString nulls
+            = QStringLiteral("select typeof(notes) || '|' || typeof(thumbnail) from car_information");
+        QVERIFY(car->update());
+        QCOMPARE(sql(nulls), QStringLiteral("null|null"));
+        QImage picture(48, 32, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        car->thumbnail = picture;
+        car->strRemark = QStringLiteral("Winter tyres on");
+        QVERIFY(car->update());
+        car = reloadedCar();
+        QCOMPARE(car->strRemark, QStringLiteral("Winter tyres on"));
+        QCOMPARE(car->thumbnail.pixelColor(47, 31), QColor(Qt::red));
+        car->thumbnail = QImage();
+        car->strRemark = QString();
+        QVERIFY(car->update());
+        QCOMPARE(sql(nulls), QStringLiteral("null|null"));
+    }
+
+    // The car adding a fill-up gives its own key; 23:30 on 31 May in New York is still May where
+    // it happened, though June in UTC. An edit moves it into June and stamps it.
+    void editingAFillUpMovesItAcrossMonthsAndStampsIt()
+    {
+        DeviceLocale::setTimeZoneId(QStringLiteral("America/New_York"));
+        const QString key = LogBuilder::addCar(QStringLiteral("Golf"));
+        Oil oil;
+        oil.carID = QStringLiteral("SOMEONE-ELSE");
+        oil.date = Date(LogBuilder::at(2011, 5, 31, 23, 30, "America/New_York"));
+        oil.notes = QStringLiteral("full tank");
+        oil.mOilInfo = OilInfo::infoAtPosition(1);
+        QVERIFY(onlyCar()->addOil(oil));
+        QVERIFY(oil.oilID > 0);
+        const QString row = QStringLiteral("select oil_month || '|' || ifnull(notes, 'NULL') || '|' || "
+                                           "ifnull(update_date, 'NULL') || '|' || oil_spec || '|' || car_id "
+                                           "from oil_history where history_id=%1")
+                                .arg(qint64(oil.oilID));
+        QCOMPARE(sql(row), QStringLiteral("201105|full tank|NULL|1|") + key);
+
+        Clock::setFixedNow(Date(1400000000));
+        oil.date = Date(LogBuilder::at(2011, 6, 1, 12, 0, "America/New_York"));
+        oil.notes = QString();
+        QVERIFY(oil.update());
+        QCOMPARE(sql(row), QStringLiteral("201106|NULL|1400000000.0|1|") + key);
+    }
+
+    void removeDeletesRowsWithKeysBeyond32Bits()
+    {
+        const QString key = LogBuilder::addCar(QStringLiteral("Golf"));
+        LogBuilder::exec(QStringLiteral(
+            "insert into oil_history (history_id, car_id) values (5000000001, '%1'), (705032705, '%1')")
+                             .arg(key));
+        Oil oil;
+        oil.oilID = 5000000001.0;
+        QVERIFY(oil.remove());
+        QCOMPARE(sql(QStringLiteral("select group_concat(history_id) from oil_history")),
+            QStringLiteral("705032705"));
+    }
+
+    void freshInstallHasABlankCurrentCar()
+    {
+        QVERIFY(!manager()->mCurrentCarInfo());
+        manager()->loadDefaultCar();
+        QVERIFY(manager()->getAllCars().isEmpty());
+        QVERIFY(manager()->mCurrentCarInfo() && manager()->mCurrentCarInfo()->carID.isEmpty());
+        QCOMPARE(manager()->getDefaultCarIndex(), 0);
+        // Without createNewCar there is nothing to save.
+        QVERIFY(!manager()->saveNewCar(true));
+    }
+
+    // Of two cars "First" and "Second": which becomes current, and what stays stored as default.
+    void loadDefaultCarPicksTheCurrentCar_data()
+    {
+        QTest::addColumn<QString>("storedDefault");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("storedAfter");
+        const auto row
+            = [](const char* name, const char* storedDefault, const char* current, const char* after) {
+                  QTest::newRow(name) << QString::fromLatin1(storedDefault) << QString::fromLatin1(current)
+                                      << QString::fromLatin1(after);
+              };
+        row("stored default", "Second", "Second", "Second");
+        row("empty default takes the first car without storing it", "", "First", "");
+        row("stale default is repaired with the first car", "GONE", "First", "First");
+    }
+
+    void loadDefaultCarPicksTheCurrentCar()
+    {
+        QFETCH(QString, storedDefault);
+        QFETCH(QString, current);
+        QFETCH(QString, storedAfter);
+        const QString first = LogBuilder::addCar(QStringLiteral("First"));
+        const QString second = LogBuilder::addCar(QStringLiteral("Second"));
+        const auto key = [&](const QString& name) {
+            return name == QLatin1String("First") ? first : name == QLatin1String("Second") ? second : name;
+        };
+        Setting::setDefaultCarID(key(storedDefault));
+        manager()->loadDefaultCar();
+        QCOMPARE(manager()->mCurrentCarInfo()->carID, key(current));
+        QCOMPARE(Setting::getDefaultCarID(), key(storedAfter));
+        QCOMPARE(manager()->getDefaultCarIndex(), storedAfter == QLatin1String("Second") ? 1 : 0);
+        // Loaded once: screens hold these cars, so rows written behind the manager's back are not seen.
+        LogBuilder::addCar(QStringLiteral("Late"));
+        QCOMPARE(manager()->getAllCars().size(), 2);
+    }
+
+    // Saved under a fresh key with the moment of saving; a second save (a wizard finished twice)
+    // stores no copy, and a further car has a key of its own.
+    void savingANewCarStoresItOnce()
+    {
+        Clock::setFixedNow(Date(1306500000));
+        manager()->loadDefaultCar();
+        manager()->createNewCar();
+        CarInfo* car = manager()->mNewCarInfo();
+        QVERIFY(manager()->saveNewCar(true));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
+                     .match(car->carID)
+                     .hasMatch(),
+            qPrintable(car->carID));
+        QCOMPARE(sql(QStringLiteral("select register_date from car_information")).toDouble(), 1306500000.0);
+        QVERIFY(!manager()->saveNewCar(true));
+        QCOMPARE(manager()->getAllCars(), QList<CarInfo*> { car });
+        QCOMPARE(sql(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
+        manager()->createNewCar();
+        QVERIFY(manager()->saveNewCar(false));
+        QCOMPARE(manager()->getAllCars().size(), 2);
+    }
+
+    // The tank, displacement and grade form: the grade, stored as an integer by earlier
+    // versions, is written back as a real and still read as a position; there is no car
+    // without a tank above 0.
+    void tankDisplacementAndGradeForm_data()
+    {
+        QTest::addColumn<QString>("tank"); // "=": as shown
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("left as shown") << QStringLiteral("=") << QStringLiteral("60.0|1.6|2.0");
+        QTest::newRow("a point is no tank") << QStringLiteral(".") << QStringLiteral("60.0|1.6|2");
+    }
+
+    void tankDisplacementAndGradeForm()
+    {
+        QFETCH(QString, tank);
+        QFETCH(QString, stored);
+        LogBuilder::addCar(QStringLiteral("Golf"), 1, 2);
+        CarInfo* car = onlyCar();
+        CarDisplacementForm form(*car);
+        QCOMPARE(QStringList({ form.maxVolumnText, form.capacityText }), QStringList({ "60", "1.6" }));
+        QCOMPARE(form.gradeRow, 2);
+        if (tank != QLatin1String("="))
+            form.maxVolumnText = tank;
+        if (form.applyTo(*car))
+            QVERIFY(car->update());
+        QCOMPARE(sql(QStringLiteral("select maxvolumn || '|' || car_capacity || '|' || car_oil_spec "
+                                    "from car_information")),
+            stored);
+        const CarInfo* reloaded = reloadedCar();
+        QCOMPARE(reloaded->mOilInfo, OilInfo::infoAtPosition(2));
+    }
+
+    // The fill-up form: typing two amounts works out the third, once a total is there; a
+    // grade brings its price. Steps: P, V, T type the price, volume or total, G chooses a grade.
+    void fillUpFormWorksOutTheThirdAmount_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown"); // price|volume|total
+        QTest::newRow("total at the grade's price")
+            << QStringLiteral("T100") << QStringLiteral("1.65|60.61|100");
+        QTest::newRow("no price, nothing worked out")
+            << QStringLiteral("P T100") << QStringLiteral("|0.5|100");
+        QTest::newRow("a volume before the total keeps the price")
+            << QStringLiteral("P7.35 V40") << QStringLiteral("7.35|40|");
+        QTest::newRow("another grade's price")
+            << QStringLiteral("T100 G2") << QStringLiteral("1.89|52.91|100");
+    }
+
+    void fillUpFormWorksOutTheThirdAmount()
+    {
+        QFETCH(QString, steps);
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        OilEntryForm form(*onlyCar(), Date(1400000000), 0);
+        using F = OilEntryForm::Field;
+        form.setText(F::Volumn, QStringLiteral("0.5"));
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            const QString text = step.mid(1);
+            if (step.startsWith(QLatin1Char('G')))
+                form.chooseGrade(text.toInt());
+            else
+                form.setText(step.startsWith(QLatin1Char('P')) ? F::Price
+                        : step.startsWith(QLatin1Char('V'))    ? F::Volumn
+                                                               : F::Total,
+                    text);
+        }
+        QTEST(QStringList({ form.text(F::Price), form.text(F::Volumn), form.text(F::Total) })
+                  .join(QLatin1Char('|')),
+            "shown");
+    }
+
+    // Another day keeps the time of day, to the fraction of a second, so that fill-ups of one
+    // day keep their order; a day before the statistics start is offered the start of its day.
+    void fillUpFormKeepsTheTimeOfDay()
+    {
+        DeviceLocale::setTimeZoneId(QStringLiteral("Asia/Shanghai"));
+        LogBuilder::addCar(QStringLiteral("Golf"));
+        const double now = LogBuilder::at(2014, 5, 13, 9, 46, "Asia/Shanghai") + 30.25;
+        OilEntryForm form(*onlyCar(), Date(now), 0);
+        QVERIFY(Setting::setStartDate(Date(now - 3600)));
+        QVERIFY(!form.startIncludingOil());
+        form.setDay(Date(LogBuilder::at(2014, 4, 30, 0, 0, "Asia/Shanghai")));
+        QCOMPARE(form.date(), Date(now - 13 * 86400));
+        QCOMPARE(form.text(OilEntryForm::Field::Date), QStringLiteral("2014-04-30"));
+        QCOMPARE(form.startIncludingOil().value_or(Date(0)),
+            Date(LogBuilder::at(2014, 4, 30, 0, 0, "Asia/Shanghai")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"
