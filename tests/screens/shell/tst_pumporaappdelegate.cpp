@@ -235,9 +235,9 @@ private Q_SLOTS:
             // The first fix ends the updates.
             QTRY_VERIFY(!location->isLuanching());
             QVERIFY(!location->locationManager());
-            QTRY_COMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Total"));
-            ScreenDriver::type(QApplication::focusWidget(), QStringLiteral("10"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTRY_COMPARE(ScreenDriver::focused()->accessibleName(), QStringLiteral("Total"));
+            ScreenDriver::type(ScreenDriver::focused(), QStringLiteral("10"));
+            ScreenDriver::press(Qt::Key_Return);
             QTRY_VERIFY(app->window()->visibleViewController() != entry);
         }
         QCOMPARE(LogBuilder::value(
