@@ -73,17 +73,17 @@ bool OilInfo::updateOilInfoDList()
     }
 
     const ReferenceListFile file = gradeFile();
-    QString problem;
+    QString error;
     // A copy that could not be read at all gave no grades, and writing none would empty it;
-    // listProblem() still says why it could not be read.
+    // listErrorString() still says why it could not be read.
     if (!list.readInFull && grades.empty())
         return false;
-    if ((!list.readInFull && !file.keepDamagedCopy(&problem)) || !file.writeElements(records, &problem)) {
-        list.problem = problem;
+    if ((!list.readInFull && !file.keepDamagedCopy(&error)) || !file.writeElements(records, &error)) {
+        list.errorString = error;
         return false;
     }
     list.readInFull = true;
-    list.problem.clear();
+    list.errorString.clear();
     return true;
 }
 
@@ -92,8 +92,8 @@ OilInfo* OilInfo::infoAtPosition(qint64 position)
     return ReferenceListFile::recordAtPosition(OilInfoDList(), position);
 }
 
-QString OilInfo::listProblem()
+QString OilInfo::listErrorString()
 {
     OilInfoDList();
-    return gradeList().problem;
+    return gradeList().errorString;
 }

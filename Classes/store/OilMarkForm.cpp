@@ -51,7 +51,7 @@ bool OilMarkForm::save(OilInfo& grade, QString* error) const
     if (grade.update())
         return true;
     // The reason names the file in the list's own words; the user is told what was not saved.
-    qWarning().noquote() << OilInfo::listProblem();
+    qWarning().noquote() << OilInfo::listErrorString();
     grade = stored;
     *error = MainBundle::localizedString("油品没有保存：油品列表无法写入。");
     return false;

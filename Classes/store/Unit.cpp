@@ -97,8 +97,8 @@ Unit* Unit::unitAtPosition(qint64 position)
     return ReferenceListFile::recordAtPosition(UnitList(), position);
 }
 
-QString Unit::listProblem()
+QString Unit::listErrorString()
 {
     UnitList();
-    return unitSystems().problem;
+    return unitSystems().errorString;
 }

@@ -304,8 +304,8 @@ private Q_SLOTS:
             QCOMPARE(
                 m_data->readFile(copy), m_data->readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
         }
-        QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
-        QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
+        QVERIFY2(OilInfo::listErrorString().isEmpty(), qPrintable(OilInfo::listErrorString()));
+        QVERIFY2(Unit::listErrorString().isEmpty(), qPrintable(Unit::listErrorString()));
         // Records map a stored number back by position, so the seeds must number by position.
         QVERIFY(grades.size() >= 3);
         for (size_t position = 0; position < grades.size(); ++position)
@@ -342,7 +342,7 @@ private Q_SLOTS:
 
         m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
-        QVERIFY(OilInfo::listProblem().isEmpty());
+        QVERIFY(OilInfo::listErrorString().isEmpty());
 
         // The file is a plain grade list any property-list reader takes.
         const std::optional<QVariantMap> onDisk = PropertyListFile::readDictionary(gradePath());
@@ -390,7 +390,7 @@ private Q_SLOTS:
         QCOMPARE(entries.size(), 3);
         QCOMPARE(entries.at(1), second);
         QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
-        const QString problem = isGrade ? OilInfo::listProblem() : Unit::listProblem();
+        const QString problem = isGrade ? OilInfo::listErrorString() : Unit::listErrorString();
         QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
             qPrintable(problem));
     }
@@ -411,7 +411,7 @@ private Q_SLOTS:
         QVERIFY(!OilInfo::infoAtPosition(0));
         // Nothing was read, so nothing may be written over it.
         QVERIFY(!OilInfo::updateOilInfoDList());
-        QVERIFY(OilInfo::listProblem().contains(gradePath()));
+        QVERIFY(OilInfo::listErrorString().contains(gradePath()));
         QCOMPARE(m_data->readFile(gradePath()), contents);
     }
 

@@ -378,9 +378,9 @@ void AddOilViewController::save()
         AlertView::showOKWithTitle(refused->title, refused->message);
         return;
     }
-    QString problem;
-    if (!m_form->save(&problem)) {
-        AlertView::showError(problem);
+    QString error;
+    if (!m_form->save(&error)) {
+        AlertView::showError(error);
         return;
     }
     m_saved = true;

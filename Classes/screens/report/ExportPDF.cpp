@@ -156,9 +156,9 @@ QString ExportPDF::defaultPath()
     return DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" }));
 }
 
-void ExportPDF::fail(const QString& reason)
+void ExportPDF::fail(const QString& error)
 {
-    m_errorString = reason;
+    m_errorString = error;
 }
 
 bool ExportPDF::checkTarget(const QString& path, QString* target, QString* error)

@@ -106,15 +106,15 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
 
     // A log that cannot be read is shown as such: taken for an empty one, it would open the
     // setup wizard over the user's cars.
-    QString reason;
-    if (!Utility::copyDatabase(&reason)) {
-        showLaunchFailure(reason);
+    QString error;
+    if (!Utility::copyDatabase(&error)) {
+        showLaunchFailure(error);
         return false;
     }
     Utility::getCurrencySybol();
     CarManage* cars = CarManage::sharedCarManage();
-    if (!cars->loadDefaultCar(&reason)) {
-        showLaunchFailure(reason);
+    if (!cars->loadDefaultCar(&error)) {
+        showLaunchFailure(error);
         return false;
     }
     showDamagedListsIfAny();
@@ -133,14 +133,14 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
     return true;
 }
 
-void PumporaAppDelegate::showLaunchFailure(const QString& reason)
+void PumporaAppDelegate::showLaunchFailure(const QString& error)
 {
-    std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(reason));
+    std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(error));
     m_mainNavController->setViewControllers(
         { new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
     m_window->makeKeyAndVisible();
     AlertView* alert = AlertView::showAlertWithTitle(
-        MainBundle::localizedString("无法打开油耗记录"), reason, MainBundle::localizedString("退出"));
+        MainBundle::localizedString("无法打开油耗记录"), error, MainBundle::localizedString("退出"));
     connect(alert, &AlertView::clickedButtonAtIndex, qApp, [] { QCoreApplication::exit(EXIT_FAILURE); });
 }
 
@@ -148,16 +148,16 @@ void PumporaAppDelegate::showLaunchFailure(const QString& reason)
 // why, and that a damaged grade list is kept aside before it is ever written again.
 void PumporaAppDelegate::showDamagedListsIfAny()
 {
-    QStringList problems;
-    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
-        if (!problem.isEmpty())
-            problems << problem;
+    QStringList errors;
+    for (const QString& error : { OilInfo::listErrorString(), Unit::listErrorString() }) {
+        if (!error.isEmpty())
+            errors << error;
     }
-    if (problems.isEmpty())
+    if (errors.isEmpty())
         return;
-    std::fprintf(stderr, "pumpora: %s\n", qPrintable(problems.join(QLatin1Char('\n'))));
+    std::fprintf(stderr, "pumpora: %s\n", qPrintable(errors.join(QLatin1Char('\n'))));
     AlertView::showOKWithTitle(
-        MainBundle::localizedString("部分资料无法读取"), problems.join(QLatin1Char('\n')));
+        MainBundle::localizedString("部分资料无法读取"), errors.join(QLatin1Char('\n')));
 }
 
 void PumporaAppDelegate::applicationDidEnterBackground()
