@@ -8,9 +8,9 @@
 #include "store/CarInfo.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
+#include "store/StoreStatement.h"
 
 #include <QDate>
-#include <QDebug>
 
 #include <utility>
 
@@ -233,7 +233,7 @@ void OilEntryForm::saveDefaults()
         grade->defaultPrice = price;
         if (!grade->update()) {
             // The reason names the file in the list's own words; the user is told what was not saved.
-            qWarning().noquote() << OilInfo::listErrorString();
+            qCWarning(lcStore).noquote() << OilInfo::listErrorString();
             grade->defaultPrice = before;
             notKept << MainBundle::localizedString(
                 "加油记录已保存，但油品的缺省价格没有保存：油品列表无法写入。");

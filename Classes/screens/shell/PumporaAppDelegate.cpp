@@ -16,6 +16,7 @@
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
+#include "store/StoreStatement.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 #include "widgets/AlertView.h"
@@ -26,9 +27,18 @@
 #include "widgets/TabBarController.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
-#include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// Why the app could not start; the window shows it too.
+Q_LOGGING_CATEGORY(lcApp, "pumpora.app")
+// The position source's failures; the fill-up keeps the position it has.
+Q_LOGGING_CATEGORY(lcLocation, "pumpora.location")
+
+} // namespace
 
 PumporaAppDelegate::PumporaAppDelegate()
 {
@@ -135,7 +145,7 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
 
 void PumporaAppDelegate::showLaunchFailure(const QString& error)
 {
-    std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(error));
+    qCCritical(lcApp).noquote() << "the fuel log cannot be opened:" << error;
     m_mainNavController->setViewControllers(
         { new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
     m_window->makeKeyAndVisible();
@@ -150,12 +160,13 @@ void PumporaAppDelegate::showDamagedListsIfAny()
 {
     QStringList errors;
     for (const QString& error : { OilInfo::listErrorString(), Unit::listErrorString() }) {
-        if (!error.isEmpty())
+        if (!error.isEmpty()) {
+            qCWarning(lcStore).noquote() << error;
             errors << error;
+        }
     }
     if (errors.isEmpty())
         return;
-    std::fprintf(stderr, "pumpora: %s\n", qPrintable(errors.join(QLatin1Char('\n'))));
     AlertView::showOKWithTitle(
         MainBundle::localizedString("部分资料无法读取"), errors.join(QLatin1Char('\n')));
 }
@@ -222,8 +233,10 @@ void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoC
 // came). The settings switch and the next fill-up start them again.
 void PumporaAppDelegate::localtionError(const LocationError& error)
 {
-    std::fprintf(stderr, "pumpora: position updates stopped: the position source failed (%s %d)\n",
-        qPrintable(error.domain), error.code);
+    qCWarning(lcLocation).noquote() << QStringLiteral(
+        "position updates stopped: the position source failed (%1 %2)")
+                                           .arg(error.domain)
+                                           .arg(error.code);
 }
 
 void PumporaAppDelegate::InitLocationService()
