@@ -1,5 +1,6 @@
 #include "store/OilInfo.h"
 
+#include "platform/MainBundle.h"
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
@@ -27,7 +28,8 @@ GradeList& gradeList()
 
 void load(GradeList& list)
 {
-    gradeFile().load(list, QStringLiteral("grade"), [](const QVariantMap& element, OilInfo& grade) {
+    const QString notReadInFull = MainBundle::localizedString("油品 %1 无法完整读取，仍保留它在列表中的位置");
+    gradeFile().load(list, notReadInFull, [](const QVariantMap& element, OilInfo& grade) {
         const std::optional<unsigned> number = ReferenceListFile::numberField(element, kIdKey);
         const std::optional<float> price = ReferenceListFile::realField(element, kPriceKey);
         const std::optional<QString> name = ReferenceListFile::textField(element, kNameKey);

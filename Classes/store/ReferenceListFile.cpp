@@ -51,7 +51,7 @@ QVariantList ReferenceListFile::readElements(QStringList* errors) const
 {
     const QString copy = path();
     if (!Utility::copyResourceIfMissing(MainBundle::pathForResource(m_name, QStringLiteral("plist")), copy)) {
-        errors->append(QStringLiteral("the bundled %1.plist could not be copied to %2").arg(m_name, copy));
+        errors->append(MainBundle::localizedString("内置的 %1.plist 无法复制到 %2").arg(m_name, copy));
         return {};
     }
     QString error;
@@ -62,7 +62,7 @@ QVariantList ReferenceListFile::readElements(QStringList* errors) const
     }
     const QVariant elements = dictionary->value(m_key);
     if (elements.typeId() != QMetaType::QVariantList) {
-        errors->append(QStringLiteral("%1 has no array under %2").arg(copy, m_key));
+        errors->append(MainBundle::localizedString("%1 的 %2 之下没有数组").arg(copy, m_key));
         return {};
     }
     return elements.toList();
@@ -71,7 +71,7 @@ QVariantList ReferenceListFile::readElements(QStringList* errors) const
 bool ReferenceListFile::writeElements(const QVariantList& elements, QString* error) const
 {
     if (!DocumentsDirectory::ensureExists()) {
-        *error = QStringLiteral("the data directory %1 cannot be created").arg(DocumentsDirectory::path());
+        *error = MainBundle::localizedString("无法创建数据目录 %1").arg(DocumentsDirectory::path());
         return false;
     }
     return PropertyListFile::writeDictionary(path(), QVariantMap { { m_key, elements } }, error);
@@ -85,7 +85,7 @@ bool ReferenceListFile::keepDamagedCopy(QString* error) const
     const QString kept = copy + QStringLiteral(".damaged");
     QFile::remove(kept);
     if (!QFile::copy(copy, kept)) {
-        *error = QStringLiteral("%1 could not be kept as %2 before replacing it").arg(copy, kept);
+        *error = MainBundle::localizedString("%1 无法在被替换前另存为 %2").arg(copy, kept);
         return false;
     }
     return true;

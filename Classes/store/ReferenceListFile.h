@@ -36,10 +36,10 @@ public:
     // record) sets the fields it can read and answers whether it read them all. A record it
     // could not read in full keeps its element's position all the same, numbered by it, and the
     // rest of its fields keep a new record's values: records are found by position, so leaving
-    // one out would hand every later car and fill-up the next record. what names an element in
-    // the errors ("grade").
+    // one out would hand every later car and fill-up the next record. notReadInFull says so
+    // for the record at position %1.
     template <typename Record, typename Reader>
-    void load(ReferenceList<Record>& list, const QString& what, Reader read) const
+    void load(ReferenceList<Record>& list, const QString& notReadInFull, Reader read) const
     {
         QStringList errors;
         const QVariantList elements = readElements(&errors);
@@ -47,10 +47,7 @@ public:
             auto record = std::make_unique<Record>();
             record->dNumber = unsigned(position);
             if (!read(elements.at(position).toMap(), *record))
-                errors.append(
-                    QStringLiteral("%1 %2 could not be read in full; it keeps its place in the list")
-                        .arg(what)
-                        .arg(position));
+                errors.append(notReadInFull.arg(position));
             list.records.push_back(std::move(record));
         }
         list.loaded = true;

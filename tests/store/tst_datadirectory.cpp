@@ -390,9 +390,9 @@ private Q_SLOTS:
         QCOMPARE(entries.size(), 3);
         QCOMPARE(entries.at(1), second);
         QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
-        const QString problem = isGrade ? OilInfo::listErrorString() : Unit::listErrorString();
-        QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
-            qPrintable(problem));
+        const QString error = isGrade ? OilInfo::listErrorString() : Unit::listErrorString();
+        QVERIFY2(readInFull ? error.isEmpty() : error.contains(QStringLiteral(" 1 无法完整读取")),
+            qPrintable(error));
     }
 
     void unusableCopyGivesAnEmptyList_data()

@@ -222,7 +222,7 @@ bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
     m_car = m_givenCar ? m_givenCar : CarManage::sharedCarManage()->mCurrentCarInfo();
     QString target;
     if (!m_car) {
-        fail(QStringLiteral("there is no car to report on"));
+        fail(MainBundle::localizedString("没有可以写报表的车辆"));
         return false;
     }
     if (!checkTarget(m_pdfPath, &target, &m_errorString))

@@ -127,7 +127,6 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
         showLaunchFailure(error);
         return false;
     }
-    showDamagedListsIfAny();
     m_mainTabBarController->tabBar()->setBackgroundImage(MainBundle::imageNamed(QStringLiteral("tab.png")));
     NotificationCenter::defaultCenter()->addObserver(this, QLatin1String(kSetupWizardCompleteNotification),
         [this](const Notification& notification) { setupDone(notification); });
@@ -140,6 +139,8 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
         m_mainNavController->setViewControllers({ makeSetupWizard(cars->mNewCarInfo()) }, false);
     }
     m_window->makeKeyAndVisible();
+    // In the window, over the screen it opened on, rather than in a window of its own before it.
+    showDamagedListsIfAny();
     return true;
 }
 
@@ -268,7 +269,9 @@ void PumporaAppDelegate::showLocationAlertOnce(
     if (m_locationAlertShown)
         return;
     m_locationAlertShown = true;
-    AlertView::showAlertWithTitle(title, message, buttonTitle);
+    AlertView::showAlertWithTitle(MainBundle::localizedString(title.toUtf8().constData()),
+        MainBundle::localizedString(message.toUtf8().constData()),
+        MainBundle::localizedString(buttonTitle.toUtf8().constData()));
 }
 
 void PumporaAppDelegate::updateCurrentCarInfo(CarInfo* car)
