@@ -91,7 +91,11 @@ private Q_SLOTS:
         });
     }
 
-    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        QVERIFY(MainBundle::installTranslator());
+    }
 
     void cleanup()
     {
@@ -303,6 +307,40 @@ private Q_SLOTS:
         QCOMPARE(alert->title(), QStringLiteral("Some of your data could not be read"));
         QVERIFY2(
             alert->message().contains(QLatin1String("OilSpec_Info.plist")), qPrintable(alert->message()));
+    }
+
+    // An alert speaks one language, title and message alike, whatever the store's own words
+    // inside it.
+    void launchAlertsSpeakOneLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("logUsable");
+        for (const char* locale : { "en_US", "zh_CN" }) {
+            QTest::addRow("%s, not a log", locale) << QString::fromLatin1(locale) << false;
+            QTest::addRow("%s, damaged grades", locale) << QString::fromLatin1(locale) << true;
+        }
+    }
+
+    void launchAlertsSpeakOneLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, logUsable);
+        DeviceLocale::setLocaleName(locale);
+        QVERIFY(MainBundle::installTranslator());
+        if (logUsable) {
+            QVERIFY(LogBuilder::createStore());
+            QVERIFY(m_data->writeFile(QStringLiteral("OilSpec_Info.plist"), "<plist version=\"1.0\">"));
+        } else {
+            QVERIFY(m_data->writeFile(QStringLiteral("oil_db.sqlite"), QByteArray("notes\n").repeated(200)));
+        }
+        launch(logUsable);
+        AlertView* alert = ScreenDriver::shownAlert();
+        QVERIFY(alert);
+        for (const QString& text : { alert->title(), alert->message() }) {
+            const bool chinese = std::any_of(
+                text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            QVERIFY2(chinese == DeviceLocale::isChinese(), qPrintable(text));
+        }
     }
 
     void sentToTheBackgroundTheAppEndsWithSuccess()
