@@ -24,28 +24,36 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+// Every log record ends here, in Qt's format (QT_MESSAGE_PATTERN), and this is the one place
+// that writes them. It writes with the C library's own stream: a Qt stream could log in turn
+// while it writes.
+void writeLogRecord(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+}
+
 // Qt ends the process with an abort when no windowing system can be reached; say so in one
 // line and exit with a failure status instead.
-void reportMissingDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
+void writeLogRecordOrMissingDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        writeLogRecord(type, context, message);
         return;
     }
-    std::fprintf(stderr,
-        "pumpora: cannot open a window: no usable display (run it on a desktop, "
-        "under xvfb-run, or use a command: pumpora --help)\n");
+    std::fputs("pumpora: cannot open a window: no usable display (run it on a desktop, "
+               "under xvfb-run, or use a command: pumpora --help)\n",
+        stderr);
     std::_Exit(EXIT_FAILURE);
 }
 
 // Damaged data the store found reads as "pumpora: warning: ..." like every other warning of the
-// commands; everything else keeps Qt's own format.
-void reportStoreWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// commands; everything else is logged as in the app.
+void writeCommandLogRecord(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtWarningMsg && qstrcmp(context.category, lcStore().categoryName()) == 0)
-        std::fprintf(stderr, "pumpora: warning: %s\n", qPrintable(message));
+        std::fputs(qPrintable(QStringLiteral("pumpora: warning: ") + message + QLatin1Char('\n')), stderr);
     else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        writeLogRecord(type, context, message);
 }
 
 bool hasDisplay()
@@ -57,14 +65,13 @@ bool hasDisplay()
 int startApp(int argc, char* argv[], const QString& dataDirectory)
 {
     if (!hasDisplay()) {
-        std::fprintf(stderr,
-            "pumpora: cannot open a window: no display (DISPLAY is not set; run it on a "
-            "desktop, under xvfb-run, or use a command: pumpora --help)\n");
+        QTextStream(stderr) << "pumpora: cannot open a window: no display (DISPLAY is not set; run it "
+                               "on a desktop, under xvfb-run, or use a command: pumpora --help)\n";
         return EXIT_FAILURE;
     }
-    const QtMessageHandler previousHandler = qInstallMessageHandler(reportMissingDisplay);
+    qInstallMessageHandler(writeLogRecordOrMissingDisplay);
     QApplication application(argc, argv);
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(writeLogRecord);
     QApplication::setWindowIcon(MainBundle::applicationIcon());
     // Names the desktop entry, which a Wayland shell shows the window under.
     QGuiApplication::setDesktopFileName(QStringLiteral(PUMPORA_APP_ID));
@@ -98,7 +105,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     FontCatalog::install();
     MainBundle::installTranslator();
-    qInstallMessageHandler(reportStoreWarnings);
+    qInstallMessageHandler(writeCommandLogRecord);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return tool.run(arguments, out, err);

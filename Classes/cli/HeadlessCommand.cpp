@@ -70,9 +70,9 @@ bool HeadlessCommand::openLog(QTextStream& err)
     }
     // A damaged grade or unit list reads empty or with entries it could not read in full; say
     // so rather than show them as if nothing were wrong.
-    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
-        if (!problem.isEmpty())
-            err << "pumpora: warning: " << problem << '\n';
+    for (const QString& listError : { OilInfo::listErrorString(), Unit::listErrorString() }) {
+        if (!listError.isEmpty())
+            err << "pumpora: warning: " << listError << '\n';
     }
     return true;
 }

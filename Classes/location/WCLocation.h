@@ -70,7 +70,8 @@ public:
     void stopUpdatingHeading();
 
 Q_SIGNALS:
-    // The alert initLocalService asks the app to show; it has no delegate.
+    // The alert initLocalService asks the app to show; it has no delegate. Its texts are keys of
+    // the app's string table, which the app shows in the user's language.
     void alertRequested(const QString& title, const QString& message, const QString& buttonTitle);
 
 private:

@@ -7,6 +7,8 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
+Q_LOGGING_CATEGORY(lcLocale, "pumpora.locale")
+
 QString DeviceLocale::localeName()
 {
     return QString::fromLatin1(icu::Locale::getDefault().getName());

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
+
+// A locale the date and number formats cannot serve.
+Q_DECLARE_LOGGING_CATEGORY(lcLocale)
 
 // The device's locale and time zone, as every calendar, date pattern and number rule sees them.
 // Both start from the process environment (LANG, TZ); tests set them explicitly.

@@ -40,8 +40,8 @@ public:
     };
 
     using CanSendAnswer = std::function<void(bool canSend)>;
-    // The reason accompanies Failed; it is empty otherwise.
-    using Finished = std::function<void(Result result, const QString& reason)>;
+    // What went wrong accompanies Failed; it is empty otherwise.
+    using Finished = std::function<void(Result result, const QString& error)>;
 
     virtual ~MailComposer() = default;
 

@@ -16,13 +16,13 @@ const char* const kStringTableContext = "Localizable";
 // An installed program reads the table from its installation's data folder (share/ beside its
 // bin/), where a packager can update a translation without a rebuild; the copy built into the
 // program serves the build tree, the tests, and an installed table that cannot be read.
-bool loadEnglishTable(QTranslator& translator)
+bool loadTable(QTranslator& translator, const QString& fileName)
 {
     const QDir installed(QDir(QCoreApplication::applicationDirPath())
                              .filePath(QStringLiteral(PUMPORA_TRANSLATIONS_FROM_BINDIR)));
-    const QString installedTable = installed.filePath(QStringLiteral("pumpora_en.qm"));
+    const QString installedTable = installed.filePath(fileName);
     return (QFile::exists(installedTable) && translator.load(installedTable))
-        || translator.load(QStringLiteral(":/bundle/pumpora_en.qm"));
+        || translator.load(QStringLiteral(":/bundle/") + fileName);
 }
 
 } // namespace
@@ -54,14 +54,13 @@ QString MainBundle::localizedString(const char* key)
 
 bool MainBundle::installTranslator()
 {
-    if (DeviceLocale::isChinese())
-        return true;
-    static std::unique_ptr<QTranslator> english;
-    if (!english) {
-        auto translator = std::make_unique<QTranslator>();
-        if (!loadEnglishTable(*translator))
-            return false;
-        english = std::move(translator);
-    }
-    return QCoreApplication::installTranslator(english.get());
+    static std::unique_ptr<QTranslator> installed;
+    auto translator = std::make_unique<QTranslator>();
+    const bool chinese = DeviceLocale::isChinese();
+    if (!loadTable(*translator, QLatin1String(chinese ? "pumpora_zh_CN.qm" : "pumpora_en.qm")))
+        return false;
+    if (installed)
+        QCoreApplication::removeTranslator(installed.get());
+    installed = std::move(translator);
+    return QCoreApplication::installTranslator(installed.get());
 }

@@ -21,8 +21,9 @@ public:
     // The text of a string-table key in the UI language; a key without entry shows as itself.
     static QString localizedString(const char* key);
 
-    // Chinese shows the keys themselves; every other language loads the English table, the
-    // installed one when the program runs from an installation. False when the English table
-    // cannot be loaded.
+    // Chinese shows its keys themselves and takes from the Chinese table only the few keys that
+    // are English words; every other language loads the English table. The installed table when
+    // the program runs from an installation; it replaces the one installed before. False when
+    // the table cannot be loaded.
     static bool installTranslator();
 };

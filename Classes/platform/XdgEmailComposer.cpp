@@ -14,7 +14,7 @@ namespace {
 // xdg-mime only reads a few files; one that does not answer in this time is taken for no.
 constexpr int kQueryTimeoutMs = 15000;
 
-using ToolEnded = std::function<void(int status, const QString& complaint)>;
+using ToolEnded = std::function<void(int status, const QString& error)>;
 
 // Starts the process and calls ended once with its exit status (-1 when it did not start or
 // crashed) and what it wrote to its error channel, unless the receiver is gone by then. The
@@ -22,10 +22,10 @@ using ToolEnded = std::function<void(int status, const QString& complaint)>;
 void start(QProcess* process, QObject* receiver, ToolEnded ended)
 {
     auto answered = std::make_shared<bool>(false);
-    auto endOnce = [answered, ended](int status, const QString& complaint) {
+    auto endOnce = [answered, ended](int status, const QString& error) {
         if (!*answered) {
             *answered = true;
-            ended(status, complaint);
+            ended(status, error);
         }
     };
     QObject::connect(process, &QProcess::finished, receiver,
@@ -84,19 +84,18 @@ void XdgEmailComposer::compose(const Message& message, QObject* receiver, Finish
     // The mail program it starts inherits its output channels and may outlive it: they go to
     // places that stay writable (a pipe closed under it could end the mail program).
     email->setStandardOutputFile(QProcess::nullDevice());
-    auto* complaints = new QTemporaryFile(email);
-    if (complaints->open())
-        email->setStandardErrorFile(complaints->fileName());
-    start(email, receiver, [complaints, finished](int status, const QString& reason) {
+    auto* errorOutput = new QTemporaryFile(email);
+    if (errorOutput->open())
+        email->setStandardErrorFile(errorOutput->fileName());
+    start(email, receiver, [errorOutput, finished](int status, const QString& startError) {
         if (status == 0) {
             finished(Result::Sent, QString());
             return;
         }
-        QString complaint = QString::fromLocal8Bit(complaints->readAll()).trimmed();
-        if (complaint.isEmpty())
-            complaint = reason;
+        QString error = QString::fromLocal8Bit(errorOutput->readAll()).trimmed();
+        if (error.isEmpty())
+            error = startError;
         finished(Result::Failed,
-            complaint.isEmpty() ? MainBundle::localizedString("xdg-email 以状态 %1 结束").arg(status)
-                                : complaint);
+            error.isEmpty() ? MainBundle::localizedString("xdg-email 以状态 %1 结束").arg(status) : error);
     });
 }

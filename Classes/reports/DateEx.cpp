@@ -1,9 +1,8 @@
 #include "reports/DateEx.h"
 
 #include "platform/Clock.h"
+#include "platform/DeviceLocale.h"
 #include "reports/StringFormat.h"
-
-#include <QtDebug>
 
 #include <algorithm>
 #include <cmath>
@@ -69,7 +68,7 @@ public:
             if (U_SUCCESS(status))
                 format->format(0.0, probe, nullptr, status);
             if (U_FAILURE(status)) {
-                qWarning() << "not a date pattern:" << pattern;
+                qCWarning(lcLocale) << "not a date pattern:" << pattern;
                 format.reset();
             } else {
                 format->setTimeZone(*m_zone);
@@ -89,7 +88,7 @@ public:
             if (format)
                 format->setTimeZone(*m_zone);
             else
-                qWarning() << "no date format for the locale" << m_locale.getName();
+                qCWarning(lcLocale) << "no date format for the locale" << m_locale.getName();
             found = m_styles.emplace(key, std::move(format)).first;
         }
         return found->second.get();

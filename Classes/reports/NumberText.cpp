@@ -1,6 +1,6 @@
 #include "reports/NumberText.h"
 
-#include <QtDebug>
+#include "platform/DeviceLocale.h"
 
 #include <map>
 #include <memory>
@@ -44,7 +44,7 @@ private:
         std::unique_ptr<icu::NumberFormat> format(
             icu::NumberFormat::createInstance(m_locale, UNUM_DECIMAL, status));
         if (U_FAILURE(status) || !format) {
-            qWarning() << "no decimal format for the locale" << m_locale.getName();
+            qCWarning(lcLocale) << "no decimal format for the locale" << m_locale.getName();
             return nullptr;
         }
         format->setMaximumFractionDigits(3);

@@ -8,9 +8,9 @@
 #include "store/CarInfo.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
+#include "store/StoreStatement.h"
 
 #include <QDate>
-#include <QDebug>
 
 #include <utility>
 
@@ -206,17 +206,17 @@ bool OilEntryForm::save(QString* error)
     oil.dUnitPrice = m_price.value();
     oil.mOilInfo = OilInfo::infoAtPosition(m_gradeRow);
     oil.dCarDisplacement = miles();
-    QString reason;
+    QString storeError;
     if (isChange()) {
-        if (!oil.update(&reason)) {
-            *error = MainBundle::localizedString("加油记录没有保存。\n%1").arg(reason);
+        if (!oil.update(&storeError)) {
+            *error = MainBundle::localizedString("加油记录没有保存。\n%1").arg(storeError);
             return false;
         }
         *m_stored = oil;
     } else {
         oil.carID = m_car->carID;
-        if (!m_car->addOil(oil, &reason)) {
-            *error = MainBundle::localizedString("加油记录没有保存。\n%1").arg(reason);
+        if (!m_car->addOil(oil, &storeError)) {
+            *error = MainBundle::localizedString("加油记录没有保存。\n%1").arg(storeError);
             return false;
         }
     }
@@ -239,7 +239,7 @@ void OilEntryForm::saveDefaults()
         grade->defaultPrice = price;
         if (!grade->update()) {
             // The reason names the file in the list's own words; the user is told what was not saved.
-            qWarning().noquote() << OilInfo::listProblem();
+            qCWarning(lcStore).noquote() << OilInfo::listErrorString();
             grade->defaultPrice = before;
             notKept << MainBundle::localizedString(
                 "加油记录已保存，但油品的缺省价格没有保存：油品列表无法写入。");
@@ -248,11 +248,11 @@ void OilEntryForm::saveDefaults()
     if (!m_car->mOilInfo || m_car->mOilInfo->dNumber != grade->dNumber) {
         OilInfo* before = m_car->mOilInfo;
         m_car->mOilInfo = grade;
-        QString reason;
-        if (!m_car->update(&reason)) {
+        QString error;
+        if (!m_car->update(&error)) {
             m_car->mOilInfo = before;
             notKept << MainBundle::localizedString("加油记录已保存，但车辆的缺省汽油标号没有保存。\n%1")
-                           .arg(reason);
+                           .arg(error);
         }
     }
     m_notKept = notKept.join(QLatin1Char('\n'));

@@ -1,5 +1,6 @@
 #include "store/OilInfo.h"
 
+#include "platform/MainBundle.h"
 #include "reports/NumberConversion.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
@@ -27,7 +28,8 @@ GradeList& gradeList()
 
 void load(GradeList& list)
 {
-    gradeFile().load(list, QStringLiteral("grade"), [](const QVariantMap& element, OilInfo& grade) {
+    const QString notReadInFull = MainBundle::localizedString("油品 %1 无法完整读取，仍保留它在列表中的位置");
+    gradeFile().load(list, notReadInFull, [](const QVariantMap& element, OilInfo& grade) {
         const std::optional<unsigned> number = ReferenceListFile::numberField(element, kIdKey);
         const std::optional<float> price = ReferenceListFile::realField(element, kPriceKey);
         const std::optional<QString> name = ReferenceListFile::textField(element, kNameKey);
@@ -73,17 +75,17 @@ bool OilInfo::updateOilInfoDList()
     }
 
     const ReferenceListFile file = gradeFile();
-    QString problem;
+    QString error;
     // A copy that could not be read at all gave no grades, and writing none would empty it;
-    // listProblem() still says why it could not be read.
+    // listErrorString() still says why it could not be read.
     if (!list.readInFull && grades.empty())
         return false;
-    if ((!list.readInFull && !file.keepDamagedCopy(&problem)) || !file.writeElements(records, &problem)) {
-        list.problem = problem;
+    if ((!list.readInFull && !file.keepDamagedCopy(&error)) || !file.writeElements(records, &error)) {
+        list.errorString = error;
         return false;
     }
     list.readInFull = true;
-    list.problem.clear();
+    list.errorString.clear();
     return true;
 }
 
@@ -92,8 +94,8 @@ OilInfo* OilInfo::infoAtPosition(qint64 position)
     return ReferenceListFile::recordAtPosition(OilInfoDList(), position);
 }
 
-QString OilInfo::listProblem()
+QString OilInfo::listErrorString()
 {
     OilInfoDList();
-    return gradeList().problem;
+    return gradeList().errorString;
 }

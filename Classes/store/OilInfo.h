@@ -27,12 +27,12 @@ public:
 
     // The grade list, loaded once per session (Session) from the documents copy (seeded on first use). Empty
     // when the copy is missing, unreadable or not a grade list; a grade that cannot be read in
-    // full keeps its place, numbered by it (listProblem() says which).
+    // full keeps its place, numbered by it (listErrorString() says which).
     static List& OilInfoDList();
 
     // Replaces the documents copy with the whole list in its order, in one step; a copy that
     // was not read in full is first kept as OilSpec_Info.plist.damaged. False leaves the file as
-    // it was (the edits stay in memory for the run); listProblem() says why.
+    // it was (the edits stay in memory for the run); listErrorString() says why.
     static bool updateOilInfoDList();
 
     // The grade at that position; the first grade when the position is outside the list, and
@@ -40,5 +40,5 @@ public:
     static OilInfo* infoAtPosition(qint64 position);
 
     // What went wrong with the list's file when it was last read or written; empty when nothing.
-    static QString listProblem();
+    static QString listErrorString();
 };

@@ -4,8 +4,7 @@
 #include "reports/AmountText.h"
 #include "reports/NumberConversion.h"
 #include "store/OilInfo.h"
-
-#include <QDebug>
+#include "store/StoreStatement.h"
 
 OilMarkForm::OilMarkForm(const OilInfo& grade)
     : nameText(grade.specName)
@@ -51,7 +50,7 @@ bool OilMarkForm::save(OilInfo& grade, QString* error) const
     if (grade.update())
         return true;
     // The reason names the file in the list's own words; the user is told what was not saved.
-    qWarning().noquote() << OilInfo::listProblem();
+    qCWarning(lcStore).noquote() << OilInfo::listErrorString();
     grade = stored;
     *error = MainBundle::localizedString("油品没有保存：油品列表无法写入。");
     return false;

@@ -1,5 +1,7 @@
 #include "store/PropertyListFile.h"
 
+#include "platform/MainBundle.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QVariantList>
@@ -24,10 +26,10 @@ struct NodeDeleter
 };
 using Node = std::unique_ptr<void, NodeDeleter>;
 
-void setProblem(QString* problem, const QString& text)
+void setError(QString* error, const QString& text)
 {
-    if (problem)
-        *problem = text;
+    if (error)
+        *error = text;
 }
 
 QString stringOf(plist_t node)
@@ -172,55 +174,55 @@ Node fromVariant(const QVariant& value, int depth)
 
 } // namespace
 
-std::optional<QVariantMap> PropertyListFile::readDictionary(const QString& path, QString* problem)
+std::optional<QVariantMap> PropertyListFile::readDictionary(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.exists()) {
-        setProblem(problem, QStringLiteral("%1 is missing").arg(path));
+        setError(error, MainBundle::localizedString("%1 不存在").arg(path));
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        setProblem(problem, QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+        setError(error, MainBundle::localizedString("%1 无法读取：%2").arg(path, file.errorString()));
         return std::nullopt;
     }
     // Read no more than one byte past the limit: the size of a device or pipe says nothing.
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile) {
-        setProblem(problem, QStringLiteral("%1 is too large for a property list").arg(path));
+        setError(error, MainBundle::localizedString("%1 太大，不是属性列表").arg(path));
         return std::nullopt;
     }
-    QString parseProblem;
-    std::optional<QVariantMap> dictionary = parseDictionary(bytes, &parseProblem);
+    QString parseError;
+    std::optional<QVariantMap> dictionary = parseDictionary(bytes, &parseError);
     if (!dictionary)
-        setProblem(problem, QStringLiteral("%1 %2").arg(path, parseProblem));
+        setError(error, MainBundle::localizedString("%1 无法使用：%2").arg(path, parseError));
     return dictionary;
 }
 
-std::optional<QVariantMap> PropertyListFile::parseDictionary(const QByteArray& bytes, QString* problem)
+std::optional<QVariantMap> PropertyListFile::parseDictionary(const QByteArray& bytes, QString* error)
 {
     if (bytes.isEmpty() || bytes.size() > kLargestFile) {
-        setProblem(problem, QStringLiteral("is not a property list"));
+        setError(error, MainBundle::localizedString("它不是属性列表"));
         return std::nullopt;
     }
     plist_t parsed = nullptr;
     plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
     const Node root(parsed);
     if (!root) {
-        setProblem(problem, QStringLiteral("is not a property list"));
+        setError(error, MainBundle::localizedString("它不是属性列表"));
         return std::nullopt;
     }
     if (plist_get_node_type(root.get()) != PLIST_DICT) {
-        setProblem(problem, QStringLiteral("holds no dictionary"));
+        setError(error, MainBundle::localizedString("其中没有字典"));
         return std::nullopt;
     }
     return toMap(root.get(), 0);
 }
 
-bool PropertyListFile::writeDictionary(const QString& path, const QVariantMap& dictionary, QString* problem)
+bool PropertyListFile::writeDictionary(const QString& path, const QVariantMap& dictionary, QString* error)
 {
     const Node root = fromMap(dictionary, 0);
     if (!root) {
-        setProblem(problem, QStringLiteral("a value cannot be kept in a property list"));
+        setError(error, MainBundle::localizedString("有一个值无法存入属性列表"));
         return false;
     }
     char* xml = nullptr;
@@ -229,13 +231,13 @@ bool PropertyListFile::writeDictionary(const QString& path, const QVariantMap& d
     const QByteArray bytes(xml, xml ? qsizetype(length) : 0);
     plist_to_xml_free(xml);
     if (bytes.isEmpty()) {
-        setProblem(problem, QStringLiteral("the property list could not be made"));
+        setError(error, MainBundle::localizedString("属性列表无法生成"));
         return false;
     }
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setProblem(problem, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        setError(error, MainBundle::localizedString("%1 无法写入：%2").arg(path, file.errorString()));
         return false;
     }
     return true;

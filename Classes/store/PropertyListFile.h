@@ -12,13 +12,12 @@
 class PropertyListFile
 {
 public:
-    // The dictionary at the root of the file; nullopt, with the reason in problem, when the file
+    // The dictionary at the root of the file; nullopt, with the reason in *error, when the file
     // is missing, unreadable, not a property list, or holds something else than a dictionary.
-    static std::optional<QVariantMap> readDictionary(const QString& path, QString* problem = nullptr);
-    static std::optional<QVariantMap> parseDictionary(const QByteArray& bytes, QString* problem = nullptr);
+    static std::optional<QVariantMap> readDictionary(const QString& path, QString* error = nullptr);
+    static std::optional<QVariantMap> parseDictionary(const QByteArray& bytes, QString* error = nullptr);
 
     // Replaces the file with the dictionary in one step (temporary file and rename); false, with
-    // the reason in problem, leaves the file as it was.
-    static bool writeDictionary(
-        const QString& path, const QVariantMap& dictionary, QString* problem = nullptr);
+    // the reason in *error, leaves the file as it was.
+    static bool writeDictionary(const QString& path, const QVariantMap& dictionary, QString* error = nullptr);
 };

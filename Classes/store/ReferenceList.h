@@ -16,5 +16,5 @@ struct ReferenceList
     // file aside first.
     bool readInFull = false;
     // What went wrong when the file was last read or written; empty when nothing did.
-    QString problem;
+    QString errorString;
 };

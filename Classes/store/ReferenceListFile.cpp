@@ -47,37 +47,37 @@ QString ReferenceListFile::path() const
     return DocumentsDirectory::filePath(m_name + QStringLiteral(".plist"));
 }
 
-QVariantList ReferenceListFile::readElements(QStringList* problems) const
+QVariantList ReferenceListFile::readElements(QStringList* errors) const
 {
     const QString copy = path();
     if (!Utility::copyResourceIfMissing(MainBundle::pathForResource(m_name, QStringLiteral("plist")), copy)) {
-        problems->append(QStringLiteral("the bundled %1.plist could not be copied to %2").arg(m_name, copy));
+        errors->append(MainBundle::localizedString("内置的 %1.plist 无法复制到 %2").arg(m_name, copy));
         return {};
     }
-    QString problem;
-    const std::optional<QVariantMap> dictionary = PropertyListFile::readDictionary(copy, &problem);
+    QString error;
+    const std::optional<QVariantMap> dictionary = PropertyListFile::readDictionary(copy, &error);
     if (!dictionary) {
-        problems->append(problem);
+        errors->append(error);
         return {};
     }
     const QVariant elements = dictionary->value(m_key);
     if (elements.typeId() != QMetaType::QVariantList) {
-        problems->append(QStringLiteral("%1 has no array under %2").arg(copy, m_key));
+        errors->append(MainBundle::localizedString("%1 的 %2 之下没有数组").arg(copy, m_key));
         return {};
     }
     return elements.toList();
 }
 
-bool ReferenceListFile::writeElements(const QVariantList& elements, QString* problem) const
+bool ReferenceListFile::writeElements(const QVariantList& elements, QString* error) const
 {
     if (!DocumentsDirectory::ensureExists()) {
-        *problem = QStringLiteral("the data directory %1 cannot be created").arg(DocumentsDirectory::path());
+        *error = MainBundle::localizedString("无法创建数据目录 %1").arg(DocumentsDirectory::path());
         return false;
     }
-    return PropertyListFile::writeDictionary(path(), QVariantMap { { m_key, elements } }, problem);
+    return PropertyListFile::writeDictionary(path(), QVariantMap { { m_key, elements } }, error);
 }
 
-bool ReferenceListFile::keepDamagedCopy(QString* problem) const
+bool ReferenceListFile::keepDamagedCopy(QString* error) const
 {
     const QString copy = path();
     if (!QFile::exists(copy))
@@ -85,7 +85,7 @@ bool ReferenceListFile::keepDamagedCopy(QString* problem) const
     const QString kept = copy + QStringLiteral(".damaged");
     QFile::remove(kept);
     if (!QFile::copy(copy, kept)) {
-        *problem = QStringLiteral("%1 could not be kept as %2 before replacing it").arg(copy, kept);
+        *error = MainBundle::localizedString("%1 无法在被替换前另存为 %2").arg(copy, kept);
         return false;
     }
     return true;

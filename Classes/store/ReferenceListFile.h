@@ -22,40 +22,37 @@ public:
     QString path() const;
 
     // The array's elements in file order, the copy seeded first when it is missing. Empty when
-    // the copy is missing, unreadable or not of that shape; each such fault is added to problems.
-    QVariantList readElements(QStringList* problems) const;
+    // the copy is missing, unreadable or not of that shape; each such fault is added to errors.
+    QVariantList readElements(QStringList* errors) const;
 
     // Replaces the copy with these records in one step; false leaves it as it was.
-    bool writeElements(const QVariantList& elements, QString* problem) const;
+    bool writeElements(const QVariantList& elements, QString* error) const;
 
     // Keeps the copy as it is now beside it (NAME.plist.damaged), so that writing a list that
     // could not be read in full loses nothing; true when there is no copy to keep.
-    bool keepDamagedCopy(QString* problem) const;
+    bool keepDamagedCopy(QString* error) const;
 
     // Reads the copy into an empty list, one record per element in file order. read(element,
     // record) sets the fields it can read and answers whether it read them all. A record it
     // could not read in full keeps its element's position all the same, numbered by it, and the
     // rest of its fields keep a new record's values: records are found by position, so leaving
-    // one out would hand every later car and fill-up the next record. what names an element in
-    // the problems ("grade").
+    // one out would hand every later car and fill-up the next record. notReadInFull says so
+    // for the record at position %1.
     template <typename Record, typename Reader>
-    void load(ReferenceList<Record>& list, const QString& what, Reader read) const
+    void load(ReferenceList<Record>& list, const QString& notReadInFull, Reader read) const
     {
-        QStringList problems;
-        const QVariantList elements = readElements(&problems);
+        QStringList errors;
+        const QVariantList elements = readElements(&errors);
         for (qsizetype position = 0; position < elements.size(); ++position) {
             auto record = std::make_unique<Record>();
             record->dNumber = unsigned(position);
             if (!read(elements.at(position).toMap(), *record))
-                problems.append(
-                    QStringLiteral("%1 %2 could not be read in full; it keeps its place in the list")
-                        .arg(what)
-                        .arg(position));
+                errors.append(notReadInFull.arg(position));
             list.records.push_back(std::move(record));
         }
         list.loaded = true;
-        list.readInFull = problems.isEmpty();
-        list.problem = problems.join(QStringLiteral("; "));
+        list.readInFull = errors.isEmpty();
+        list.errorString = errors.join(QStringLiteral("; "));
     }
 
     // The typed fields of one record; nullopt when the key is missing or holds something else.

@@ -47,10 +47,10 @@ public:
     bool hasError() const { return m_errorCode != 0; }
     // The other program's lock outlasted the wait.
     bool isBusy() const;
-    // What failed, for the user: "busy" in so many words, anything else with SQLite's reason.
+    // What failed, for the user: "busy" in so many words, anything else with SQLite's own message.
     QString errorString() const;
-    // SQLite's own reason alone ("file is not a database").
-    QString reason() const { return m_errorMessage; }
+    // SQLite's own message alone ("file is not a database").
+    QString sqliteErrorString() const { return m_errorMessage; }
 
     bool isNull(int column) const;
     // A stored value that is not finite (only a damaged or foreign log holds one) reads as 0,

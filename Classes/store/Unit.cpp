@@ -1,5 +1,6 @@
 #include "store/Unit.h"
 
+#include "platform/MainBundle.h"
 #include "reports/StringFormat.h"
 #include "store/ReferenceListFile.h"
 #include "store/Session.h"
@@ -21,7 +22,9 @@ UnitSystems& unitSystems()
 void load(UnitSystems& systems)
 {
     const ReferenceListFile file(QStringLiteral("Unit_Info"), QStringLiteral("Unit"));
-    file.load(systems, QStringLiteral("unit system"), [](const QVariantMap& element, Unit& unit) {
+    const QString notReadInFull
+        = MainBundle::localizedString("油耗单位 %1 无法完整读取，仍保留它在列表中的位置");
+    file.load(systems, notReadInFull, [](const QVariantMap& element, Unit& unit) {
         const std::optional<unsigned> number
             = ReferenceListFile::numberField(element, QStringLiteral("UnitID"));
         const std::optional<QString> name = ReferenceListFile::textField(element, QStringLiteral("UnitName"));
@@ -97,8 +100,8 @@ Unit* Unit::unitAtPosition(qint64 position)
     return ReferenceListFile::recordAtPosition(UnitList(), position);
 }
 
-QString Unit::listProblem()
+QString Unit::listErrorString()
 {
     UnitList();
-    return unitSystems().problem;
+    return unitSystems().errorString;
 }

@@ -50,5 +50,5 @@ public:
     static const Unit& orNone(const Unit* unit);
 
     // What went wrong reading the list's file; empty when nothing did.
-    static QString listProblem();
+    static QString listErrorString();
 };

@@ -53,7 +53,7 @@ void setError(QString* error, const QString& text)
 // schema is reported as it is (busy, or not a database), never taken for a missing table.
 bool checkShape(const QString& path, QString* error)
 {
-    QStringList problems;
+    QStringList missingParts;
     for (const TableShape& table : kTables) {
         StoreStatement info(QStringLiteral("pragma table_info(%1)").arg(QLatin1String(table.name)), path);
         QSet<QString> present;
@@ -63,11 +63,11 @@ bool checkShape(const QString& path, QString* error)
             setError(error,
                 info.isBusy() ? info.errorString()
                               : MainBundle::localizedString("%1 无法作为数据库打开（%2），文件未作改动")
-                                    .arg(path, info.reason()));
+                                    .arg(path, info.sqliteErrorString()));
             return false;
         }
         if (present.isEmpty()) {
-            problems << MainBundle::localizedString("缺少表 %1").arg(QLatin1String(table.name));
+            missingParts << MainBundle::localizedString("缺少表 %1").arg(QLatin1String(table.name));
             continue;
         }
         QStringList missing;
@@ -76,15 +76,15 @@ bool checkShape(const QString& path, QString* error)
                 missing << QLatin1String(column);
         }
         if (!missing.isEmpty()) {
-            problems << MainBundle::localizedString("表 %1 缺少列 %2")
-                            .arg(QLatin1String(table.name), missing.join(QLatin1String(", ")));
+            missingParts << MainBundle::localizedString("表 %1 缺少列 %2")
+                                .arg(QLatin1String(table.name), missing.join(QLatin1String(", ")));
         }
     }
-    if (problems.isEmpty())
+    if (missingParts.isEmpty())
         return true;
     setError(error,
         MainBundle::localizedString("%1 不是本程序的油耗记录（%2），文件未作改动")
-            .arg(path, problems.join(QLatin1String("; "))));
+            .arg(path, missingParts.join(QLatin1String("; "))));
     return false;
 }
 

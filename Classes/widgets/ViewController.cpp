@@ -5,7 +5,12 @@
 #include "widgets/NavigationItem.h"
 #include "widgets/TabBarController.h"
 
+#include <QLoggingCategory>
+
 namespace {
+
+// A screen used against the navigation's rules: a mistake in the app, not the user's.
+Q_LOGGING_CATEGORY(lcNavigation, "pumpora.navigation")
 
 template <typename Container>
 Container* nearestAbove(const QWidget* widget)
@@ -63,7 +68,8 @@ void ViewController::presentModalViewController(ViewController* controller, bool
 {
     AppWindow* window = qobject_cast<AppWindow*>(this->window());
     if (!controller || m_presented || !window) {
-        qWarning("presentModalViewController: the screen is not in the app window or already presents one");
+        qCWarning(lcNavigation,
+            "presentModalViewController: the screen is not in the app window or already presents one");
         delete controller;
         return;
     }

@@ -753,15 +753,84 @@ All of its information will be deleted!</translation>
     </message>
     <message>
         <source>偏好设置正被另一个程序写入，请稍后再试</source>
-        <translation>Another program is writing the preferences; please try again in a moment</translation>
+        <translation>another program is writing the preferences; try again</translation>
     </message>
     <message>
         <source>偏好设置 %1 无法读取</source>
-        <translation>The preferences %1 cannot be read</translation>
+        <translation>the preferences %1 cannot be read</translation>
     </message>
     <message>
         <source>偏好设置 %1 无法写入，原有设置未变</source>
-        <translation>The preferences %1 cannot be written; the stored settings are unchanged</translation>
+        <translation>the preferences %1 cannot be written; the settings stay as they were</translation>
+        <translation>another program is writing the preferences; try again</translation>
+    </message>
+    <message>
+        <source>%1 不存在</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 无法读取：%2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 太大，不是属性列表</source>
+        <translation>%1 is too large for a property list</translation>
+    </message>
+    <message>
+        <source>%1 无法使用：%2</source>
+        <translation>%1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>它不是属性列表</source>
+        <translation>it is not a property list</translation>
+    </message>
+    <message>
+        <source>其中没有字典</source>
+        <translation>it holds no dictionary</translation>
+    </message>
+    <message>
+        <source>有一个值无法存入属性列表</source>
+        <translation>a value cannot be kept in a property list</translation>
+    </message>
+    <message>
+        <source>属性列表无法生成</source>
+        <translation>the property list could not be made</translation>
+    </message>
+    <message>
+        <source>%1 无法写入：%2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>内置的 %1.plist 无法复制到 %2</source>
+        <translation>the bundled %1.plist could not be copied to %2</translation>
+    </message>
+    <message>
+        <source>%1 的 %2 之下没有数组</source>
+        <translation>%1 has no array under %2</translation>
+    </message>
+    <message>
+        <source>%1 无法在被替换前另存为 %2</source>
+        <translation>%1 could not be kept as %2 before replacing it</translation>
+    </message>
+    <message>
+        <source>油品 %1 无法完整读取，仍保留它在列表中的位置</source>
+        <translation>grade %1 could not be read in full; it keeps its place in the list</translation>
+    </message>
+    <message>
+        <source>油耗单位 %1 无法完整读取，仍保留它在列表中的位置</source>
+        <translation>unit system %1 could not be read in full; it keeps its place in the list</translation>
+    </message>
+    <message>
+        <source>没有可以写报表的车辆</source>
+        <translation>there is no car to report on</translation>
+    </message>
+    <message>
+        <source>Location Services Disabled</source>
+        <translation>Location Services Disabled</translation>
+    </message>
+    <message>
+        <source>You currently have all location services for this device disabled. If you proceed, you will be asked to confirm whether location services should be reenabled.</source>
+        <translation>You currently have all location services for this device disabled. If you proceed, you will be asked to confirm whether location services should be reenabled.</translation>
     </message>
 </context>
 </TS>

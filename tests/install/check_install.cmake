@@ -26,6 +26,7 @@ set(icon_sizes 16 22 24 32 48 64 128 256 512)
 set(expected
     ${BINDIR}/pumpora
     ${TRANSLATIONSDIR}/pumpora_en.qm
+    ${TRANSLATIONSDIR}/pumpora_zh_CN.qm
     ${DATADIR}/applications/${APP_ID}.desktop
     ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
     ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg

@@ -5,14 +5,49 @@
 #include "widgets/Application.h"
 #include "widgets/ApplicationDelegate.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
+
+bool hasHan(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+}
+
+// A string table's texts by key; a key given twice, a text empty or unfinished, or a table that
+// is no valid XML is added to faults.
+QHash<QString, QString> readTable(const char* fileName, QStringList* faults)
+{
+    QFile file(QStringLiteral(PUMPORA_TRANSLATIONS "/") + QLatin1String(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        faults->append(file.errorString());
+    QXmlStreamReader xml(&file);
+    QHash<QString, QString> table;
+    QString key;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.name() == QLatin1String("name") && xml.readElementText() != QLatin1String("Localizable"))
+            faults->append(QStringLiteral("a context other than Localizable"));
+        else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            key = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString text = xml.readElementText();
+            if (!finished || text.isEmpty() || table.contains(key))
+                faults->append(key);
+            table.insert(key, text);
+        }
+    }
+    if (xml.hasError())
+        faults->append(xml.errorString());
+    return table;
+}
 
 class LifecycleLog : public ApplicationDelegate
 {
@@ -52,46 +87,77 @@ private Q_SLOTS:
         QVERIFY(MainBundle::applicationIcon().availableSizes().contains(QSize(256, 256)));
     }
 
-    // Chinese shows the keys themselves; English translates them, and leaves an unknown key as it
-    // is. Chinese comes first: once installed, a translator stays for the process.
+    // Chinese shows the Chinese keys themselves and translates the English words among the keys;
+    // English translates them all. An unknown key shows as it is; each table replaces the other.
     void translatorFollowsTheLocale()
     {
-        DeviceLocale::setLocaleName(QStringLiteral("zh_CN"));
-        QVERIFY(DeviceLocale::isChinese());
-        QVERIFY(MainBundle::installTranslator());
-        QCOMPARE(MainBundle::localizedString("Precision Digits"), QStringLiteral("Precision Digits"));
-        DeviceLocale::setLocaleName(QStringLiteral("en_US"));
-        QVERIFY(!DeviceLocale::isChinese());
-        QVERIFY(MainBundle::installTranslator());
-        QCOMPARE(MainBundle::localizedString("Precision Digits"), QStringLiteral("Decimal Places"));
-        QCOMPARE(MainBundle::localizedString("没有这个键"), QStringLiteral("没有这个键"));
+        for (const char* locale : { "en_US", "zh_CN", "en_US" }) {
+            DeviceLocale::setLocaleName(QLatin1String(locale));
+            QVERIFY(MainBundle::installTranslator());
+            const bool chinese = DeviceLocale::isChinese();
+            QCOMPARE(MainBundle::localizedString("Precision Digits"),
+                chinese ? QStringLiteral("小数位数") : QStringLiteral("Decimal Places"));
+            QCOMPARE(
+                MainBundle::localizedString("确定"), chinese ? QStringLiteral("确定") : QStringLiteral("OK"));
+            QCOMPARE(MainBundle::localizedString("没有这个键"), QStringLiteral("没有这个键"));
+        }
     }
 
-    void everyKeyHasAnEnglishText()
+    // Every key has its English text, never with a Chinese word in it, and every key that is an
+    // English word has its Chinese one: an alert never mixes the two languages.
+    void everyKeyHasItsTextInBothLanguages()
     {
-        QFile source(QStringLiteral(PUMPORA_TRANSLATION_SOURCE));
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&source);
-        int messages = 0;
-        QString context;
-        QString key;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
-                continue;
-            if (xml.name() == QLatin1String("name")) {
-                context = xml.readElementText();
-                QCOMPARE(context, QStringLiteral("Localizable"));
-            } else if (xml.name() == QLatin1String("source")) {
-                key = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(key));
-                QVERIFY2(!xml.readElementText().isEmpty(), qPrintable(key));
-                ++messages;
+        QStringList faults;
+        const QHash<QString, QString> english = readTable("pumpora_en.ts", &faults);
+        const QHash<QString, QString> chinese = readTable("pumpora_zh_CN.ts", &faults);
+        QVERIFY(english.size() > 100);
+        for (auto entry = english.cbegin(); entry != english.cend(); ++entry) {
+            if (hasHan(entry.value()) || (!hasHan(entry.key()) && !chinese.contains(entry.key())))
+                faults << entry.key();
+        }
+        for (auto entry = chinese.cbegin(); entry != chinese.cend(); ++entry) {
+            if (!english.contains(entry.key()))
+                faults << entry.key();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The app reports through its logging categories and shows Chinese texts through the string
+    // table: no raw output nor uncategorised log record in the code, and every Chinese text in it
+    // is a key of the English table (the fill-up's diagnostic text is for logs alone).
+    void theCodeLogsByCategoryAndLooksUpItsTexts()
+    {
+        QStringList faults;
+        const QHash<QString, QString> english = readTable("pumpora_en.ts", &faults);
+        const QRegularExpression rawOutput(
+            QStringLiteral("\\bf?printf\\s*\\(|std::c(out|err)\\b|\\bq(Debug|Info|Warning|Critical)\\s*\\("));
+        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+        // A text split over lines is one text, as the compiler joins it.
+        const QRegularExpression split(QStringLiteral("\"\\s*\\n\\s*\""));
+        QDirIterator files(QStringLiteral(PUMPORA_CLASSES),
+            { QStringLiteral("*.cpp"), QStringLiteral("*.h") }, QDir::Files, QDirIterator::Subdirectories);
+        int scanned = 0;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            ++scanned;
+            const QString name = QFileInfo(file).fileName();
+            const QStringList lines
+                = QString::fromUtf8(file.readAll()).replace(split, QString()).split(QLatin1Char('\n'));
+            for (const QString& line : lines) {
+                if (line.trimmed().startsWith(QLatin1String("//")))
+                    continue;
+                if (line.contains(rawOutput))
+                    faults << name + QLatin1String(": ") + line.trimmed();
+                for (const QRegularExpressionMatch& match : literal.globalMatch(line)) {
+                    const QString text = match.captured(1).replace(QLatin1String("\\n"), QLatin1String("\n"));
+                    if (hasHan(text) && !english.contains(text) && name != QLatin1String("Oil.cpp"))
+                        faults << name + QLatin1String(": ") + text;
+                }
             }
         }
-        QVERIFY(!xml.hasError());
-        QVERIFY(messages > 0);
+        QVERIFY(scanned > 100);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void bundledFacesAnswerToTheirNames_data()

@@ -315,8 +315,9 @@ private Q_SLOTS:
             QCOMPARE(
                 m_data->readFile(copy), m_data->readFile(QStringLiteral(":/bundle/") + QLatin1String(name)));
         }
-        QVERIFY2(OilInfo::listProblem().isEmpty(), qPrintable(OilInfo::listProblem()));
-        QVERIFY2(Unit::listProblem().isEmpty(), qPrintable(Unit::listProblem()));
+        QVERIFY2(OilInfo::listErrorString().isEmpty(), qPrintable(OilInfo::listErrorString()));
+        QVERIFY2(Unit::listErrorString().isEmpty(), qPrintable(Unit::listErrorString()));
+        // Records map a stored number back by position, so the seeds must number by position.
         QVERIFY(grades.size() >= 3);
         for (size_t position = 0; position < grades.size(); ++position)
             QCOMPARE(grades[position]->dNumber, unsigned(position));
@@ -338,7 +339,8 @@ private Q_SLOTS:
         QVERIFY(grades[2]->update());
         m_data->restart();
         QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
-        QVERIFY(OilInfo::listProblem().isEmpty());
+        QVERIFY(OilInfo::listErrorString().isEmpty());
+
         // The file is a plain grade list any property-list reader takes.
         QCOMPARE(writtenGrade(2), QStringLiteral("Super <98> & more 2.19"));
     }
@@ -381,9 +383,9 @@ private Q_SLOTS:
         QCOMPARE(entries.size(), 3);
         QCOMPARE(entries.at(1), second);
         QVERIFY(entries.at(2).startsWith(QLatin1String("2 ")));
-        const QString problem = isGrade ? OilInfo::listProblem() : Unit::listProblem();
-        QVERIFY2(readInFull ? problem.isEmpty() : problem.contains(QLatin1String(" 1 could not be read")),
-            qPrintable(problem));
+        const QString error = isGrade ? OilInfo::listErrorString() : Unit::listErrorString();
+        QVERIFY2(readInFull ? error.isEmpty() : error.contains(QStringLiteral(" 1 无法完整读取")),
+            qPrintable(error));
     }
 
     void unusableCopyGivesAnEmptyList_data()
@@ -402,7 +404,7 @@ private Q_SLOTS:
         QVERIFY(!OilInfo::infoAtPosition(0));
         // Nothing was read, so nothing may be written over it.
         QVERIFY(!OilInfo::updateOilInfoDList());
-        QVERIFY(OilInfo::listProblem().contains(gradePath()));
+        QVERIFY(OilInfo::listErrorString().contains(gradePath()));
         QCOMPARE(m_data->readFile(gradePath()), contents);
     }
 

@@ -393,9 +393,9 @@ void AddOilViewController::save()
         return;
     }
     takePosition();
-    QString problem;
-    if (!m_form->save(&problem)) {
-        AlertView::showError(problem);
+    QString error;
+    if (!m_form->save(&error)) {
+        AlertView::showError(error);
         return;
     }
     m_saved = true;

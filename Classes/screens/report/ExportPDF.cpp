@@ -156,9 +156,9 @@ QString ExportPDF::defaultPath()
     return DocumentsDirectory::filePath(StringFormat::format(QStringLiteral("%@.pdf"), { "gas_report" }));
 }
 
-void ExportPDF::fail(const QString& reason)
+void ExportPDF::fail(const QString& error)
 {
-    m_errorString = reason;
+    m_errorString = error;
 }
 
 bool ExportPDF::checkTarget(const QString& path, QString* target, QString* error)
@@ -222,7 +222,7 @@ bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
     m_car = m_givenCar ? m_givenCar : CarManage::sharedCarManage()->mCurrentCarInfo();
     QString target;
     if (!m_car) {
-        fail(QStringLiteral("there is no car to report on"));
+        fail(MainBundle::localizedString("没有可以写报表的车辆"));
         return false;
     }
     if (!checkTarget(m_pdfPath, &target, &m_errorString))

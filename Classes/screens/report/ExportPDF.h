@@ -89,7 +89,7 @@ private:
     void drawSummaryStep();
     bool isWriting() const;
     void beginPage(QPainter& context);
-    void fail(const QString& reason);
+    void fail(const QString& error);
 
     const CarInfo* m_givenCar;
     QPointer<RPChartView> m_mRPCell;

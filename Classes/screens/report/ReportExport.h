@@ -28,7 +28,7 @@ public:
 
 Q_SIGNALS:
     void finished(const QString& path);
-    void failed(const QString& reason);
+    void failed(const QString& error);
 
 private:
     void readFigures();

@@ -255,10 +255,10 @@ void ReprotViewController::writeReport(std::function<void(const QString& path)> 
         done();
         written(path);
     });
-    connect(report, &ReportExport::failed, this, [this, done](const QString& reason) {
+    connect(report, &ReportExport::failed, this, [this, done](const QString& error) {
         done();
         hideActive();
-        AlertView::showError(reason);
+        AlertView::showError(error);
     });
     report->start();
 }

@@ -97,10 +97,10 @@ void AboutController::onSupport()
         MailComposer::Message message;
         message.subject = QLatin1String(kSupportSubject);
         message.toRecipients = QStringList { QLatin1String(kSupportAddress) };
-        m_composer->compose(message, this, [](MailComposer::Result result, const QString& reason) {
+        m_composer->compose(message, this, [](MailComposer::Result result, const QString& error) {
             if (result == MailComposer::Result::Failed)
                 AlertView::showError(
-                    MainBundle::localizedString("支持邮件没有交给邮件程序。\n%1").arg(reason));
+                    MainBundle::localizedString("支持邮件没有交给邮件程序。\n%1").arg(error));
         });
     });
 }

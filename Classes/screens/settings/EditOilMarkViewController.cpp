@@ -135,12 +135,12 @@ void EditOilMarkViewController::save()
 {
     if (!m_form)
         return;
-    QString problem;
-    if (!m_form->save(*m_editOilInfo, &problem)) {
+    QString error;
+    if (!m_form->save(*m_editOilInfo, &error)) {
         if (m_form->refusal().isEmpty())
-            AlertView::showError(problem);
+            AlertView::showError(error);
         else
-            AlertView::showOKWithTitle(QString(), problem);
+            AlertView::showOKWithTitle(QString(), error);
         return;
     }
     BaseNumberEditViewController::save();

@@ -16,6 +16,7 @@
 #include "store/CarManage.h"
 #include "store/OilInfo.h"
 #include "store/Setting.h"
+#include "store/StoreStatement.h"
 #include "store/Unit.h"
 #include "store/Utility.h"
 #include "widgets/AlertView.h"
@@ -26,9 +27,18 @@
 #include "widgets/TabBarController.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
-#include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// Why the app could not start; the window shows it too.
+Q_LOGGING_CATEGORY(lcApp, "pumpora.app")
+// The position source's failures; the fill-up keeps the position it has.
+Q_LOGGING_CATEGORY(lcLocation, "pumpora.location")
+
+} // namespace
 
 PumporaAppDelegate::PumporaAppDelegate()
 {
@@ -106,18 +116,17 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
 
     // A log that cannot be read is shown as such: taken for an empty one, it would open the
     // setup wizard over the user's cars.
-    QString reason;
-    if (!Utility::copyDatabase(&reason)) {
-        showLaunchFailure(reason);
+    QString error;
+    if (!Utility::copyDatabase(&error)) {
+        showLaunchFailure(error);
         return false;
     }
     Utility::getCurrencySybol();
     CarManage* cars = CarManage::sharedCarManage();
-    if (!cars->loadDefaultCar(&reason)) {
-        showLaunchFailure(reason);
+    if (!cars->loadDefaultCar(&error)) {
+        showLaunchFailure(error);
         return false;
     }
-    showDamagedListsIfAny();
     m_mainTabBarController->tabBar()->setBackgroundImage(MainBundle::imageNamed(QStringLiteral("tab.png")));
     NotificationCenter::defaultCenter()->addObserver(this, QLatin1String(kSetupWizardCompleteNotification),
         [this](const Notification& notification) { setupDone(notification); });
@@ -130,17 +139,19 @@ bool PumporaAppDelegate::didFinishLaunchingWithOptions()
         m_mainNavController->setViewControllers({ makeSetupWizard(cars->mNewCarInfo()) }, false);
     }
     m_window->makeKeyAndVisible();
+    // In the window, over the screen it opened on, rather than in a window of its own before it.
+    showDamagedListsIfAny();
     return true;
 }
 
-void PumporaAppDelegate::showLaunchFailure(const QString& reason)
+void PumporaAppDelegate::showLaunchFailure(const QString& error)
 {
-    std::fprintf(stderr, "pumpora: the fuel log cannot be opened: %s\n", qPrintable(reason));
+    qCCritical(lcApp).noquote() << "the fuel log cannot be opened:" << error;
     m_mainNavController->setViewControllers(
         { new PlaceholderViewController(QStringLiteral("Pumpora")) }, false);
     m_window->makeKeyAndVisible();
     AlertView* alert = AlertView::showAlertWithTitle(
-        MainBundle::localizedString("无法打开油耗记录"), reason, MainBundle::localizedString("退出"));
+        MainBundle::localizedString("无法打开油耗记录"), error, MainBundle::localizedString("退出"));
     connect(alert, &AlertView::clickedButtonAtIndex, qApp, [] { QCoreApplication::exit(EXIT_FAILURE); });
 }
 
@@ -148,16 +159,17 @@ void PumporaAppDelegate::showLaunchFailure(const QString& reason)
 // why, and that a damaged grade list is kept aside before it is ever written again.
 void PumporaAppDelegate::showDamagedListsIfAny()
 {
-    QStringList problems;
-    for (const QString& problem : { OilInfo::listProblem(), Unit::listProblem() }) {
-        if (!problem.isEmpty())
-            problems << problem;
+    QStringList errors;
+    for (const QString& error : { OilInfo::listErrorString(), Unit::listErrorString() }) {
+        if (!error.isEmpty()) {
+            qCWarning(lcStore).noquote() << error;
+            errors << error;
+        }
     }
-    if (problems.isEmpty())
+    if (errors.isEmpty())
         return;
-    std::fprintf(stderr, "pumpora: %s\n", qPrintable(problems.join(QLatin1Char('\n'))));
     AlertView::showOKWithTitle(
-        MainBundle::localizedString("部分资料无法读取"), problems.join(QLatin1Char('\n')));
+        MainBundle::localizedString("部分资料无法读取"), errors.join(QLatin1Char('\n')));
 }
 
 void PumporaAppDelegate::applicationDidEnterBackground()
@@ -241,8 +253,10 @@ void PumporaAppDelegate::Location(const QGeoCoordinate& newLocation, const QGeoC
 // came). The settings switch and the next fill-up start them again.
 void PumporaAppDelegate::localtionError(const LocationError& error)
 {
-    std::fprintf(stderr, "pumpora: position updates stopped: the position source failed (%s %d)\n",
-        qPrintable(error.domain), error.code);
+    qCWarning(lcLocation).noquote() << QStringLiteral(
+        "position updates stopped: the position source failed (%1 %2)")
+                                           .arg(error.domain)
+                                           .arg(error.code);
 }
 
 void PumporaAppDelegate::InitLocationService()
@@ -274,7 +288,9 @@ void PumporaAppDelegate::showLocationAlertOnce(
     if (m_locationAlertShown)
         return;
     m_locationAlertShown = true;
-    AlertView::showAlertWithTitle(title, message, buttonTitle);
+    AlertView::showAlertWithTitle(MainBundle::localizedString(title.toUtf8().constData()),
+        MainBundle::localizedString(message.toUtf8().constData()),
+        MainBundle::localizedString(buttonTitle.toUtf8().constData()));
 }
 
 void PumporaAppDelegate::updateCurrentCarInfo(CarInfo* car)

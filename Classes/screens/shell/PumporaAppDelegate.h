@@ -90,7 +90,7 @@ private:
     static QList<ViewController*> makeTabScreens();
     static ViewController* makeTabScreen(Tab tab);
     static ViewController* makeSetupWizard(CarInfo* car);
-    void showLaunchFailure(const QString& reason);
+    void showLaunchFailure(const QString& error);
     void showDamagedListsIfAny();
     void showLocationAlertOnce(const QString& title, const QString& message, const QString& buttonTitle);
 

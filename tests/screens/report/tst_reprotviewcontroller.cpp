@@ -34,6 +34,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -46,7 +47,7 @@ class FakeComposer : public MailComposer
 public:
     bool canSend = true;
     Result result = Result::Sent;
-    QString reason;
+    QString error;
     QList<Message> composed;
 
     void canSendMail(QObject* receiver, CanSendAnswer answer) override
@@ -58,7 +59,7 @@ public:
     {
         composed << message;
         QMetaObject::invokeMethod(
-            receiver, [finished, r = result, why = reason] { finished(r, why); }, Qt::QueuedConnection);
+            receiver, [finished, r = result, e = error] { finished(r, e); }, Qt::QueuedConnection);
     }
 };
 
@@ -139,6 +140,7 @@ private Q_SLOTS:
     void init()
     {
         m_data = std::make_unique<TestDataDirectory>();
+        QVERIFY(MainBundle::installTranslator());
         Clock::setFixedNow(Date(LogBuilder::at(2012, 3, 4)));
         QVERIFY(LogBuilder::createStore());
         m_golf = LogBuilder::addCar(QStringLiteral("Golf"));
@@ -263,7 +265,7 @@ private Q_SLOTS:
         addFillUps(m_golf, 1, 2);
         showReportTab();
         m_composer->result = result;
-        m_composer->reason = result == Result::Failed ? QStringLiteral("no account") : QString();
+        m_composer->error = result == Result::Failed ? QStringLiteral("no account") : QString();
         exportWith("导出PDF格式");
         QCOMPARE(m_composer->composed.size(), 1);
         const MailComposer::Message& mail = m_composer->composed.first();
@@ -281,6 +283,38 @@ private Q_SLOTS:
         QTRY_VERIFY(ScreenDriver::shownAlert());
         QCOMPARE(ScreenDriver::shownAlert()->title(), QStringLiteral("Send Result"));
         QCOMPARE(ScreenDriver::shownAlert()->message(), message);
+    }
+
+    // Without a mail program, and when the hand-off fails, the alert speaks one language.
+    void mailAlertsSpeakOneLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("canSend");
+        for (const char* locale : { "en_US", "zh_CN" }) {
+            QTest::addRow("%s, no mail program", locale) << QString::fromLatin1(locale) << false;
+            QTest::addRow("%s, a failed hand-off", locale) << QString::fromLatin1(locale) << true;
+        }
+    }
+
+    void mailAlertsSpeakOneLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, canSend);
+        DeviceLocale::setLocaleName(locale);
+        QVERIFY(MainBundle::installTranslator());
+        addFillUps(m_golf, 1, 2);
+        showReportTab();
+        m_composer->canSend = canSend;
+        m_composer->result = Result::Failed;
+        m_composer->error = QStringLiteral("no account");
+        exportWith("导出PDF格式");
+        QTRY_VERIFY(ScreenDriver::shownAlert());
+        for (const QString& text :
+            { ScreenDriver::shownAlert()->title(), ScreenDriver::shownAlert()->message() }) {
+            const bool chinese = std::any_of(
+                text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            QVERIFY2(chinese == DeviceLocale::isChinese(), qPrintable(text));
+        }
     }
 
     // Without a mail program the report is not stuck: after the alert it is saved where the user

@@ -21,6 +21,7 @@
 #include <QNmeaPositionInfoSource>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -84,7 +85,11 @@ private Q_SLOTS:
         });
     }
 
-    void init() { m_data = std::make_unique<TestDataDirectory>(); }
+    void init()
+    {
+        m_data = std::make_unique<TestDataDirectory>();
+        QVERIFY(MainBundle::installTranslator());
+    }
 
     void cleanup()
     {
@@ -248,24 +253,32 @@ private Q_SLOTS:
 
     // Neither a file that is not a log nor a log whose cars cannot be read is taken for an
     // empty log: no setup wizard opens over it, and the run ends with failure. A damaged grade
-    // list is said and the app runs.
+    // list is said and the app runs. The alert speaks one language, title and message alike,
+    // whatever the store's own words inside it.
     void aDamagedStoreIsShownAtLaunch_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("damaged"); // a file replaced with other bytes, or a table
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("reason");
-        const auto row = [](const char* damaged, const char* title, const char* reason) {
-            QTest::newRow(damaged) << damaged << title << reason;
+        const auto row = [](const char* locale, const char* damaged, const char* title, const char* reason) {
+            QTest::addRow("%s, %s", locale, damaged) << locale << damaged << title << reason;
         };
-        row("oil_db.sqlite", "The fuel log cannot be opened", "cannot be opened as a database");
-        row("car_information", "The fuel log cannot be opened", "database disk image is malformed");
-        row("OilSpec_Info.plist", "Some of your data could not be read", "OilSpec_Info.plist");
+        row("en_US", "oil_db.sqlite", "The fuel log cannot be opened", "cannot be opened as a database");
+        row("en_US", "car_information", "The fuel log cannot be opened", "database disk image is malformed");
+        row("en_US", "OilSpec_Info.plist", "Some of your data could not be read", "OilSpec_Info.plist");
+        row("zh_CN", "oil_db.sqlite", "无法打开油耗记录", "无法作为数据库打开");
+        row("zh_CN", "car_information", "无法打开油耗记录", "database disk image is malformed");
+        row("zh_CN", "OilSpec_Info.plist", "部分资料无法读取", "OilSpec_Info.plist");
     }
 
     void aDamagedStoreIsShownAtLaunch()
     {
+        QFETCH(QString, locale);
         QFETCH(QString, damaged);
         QFETCH(QString, reason);
+        DeviceLocale::setLocaleName(locale);
+        QVERIFY(MainBundle::installTranslator());
         const bool runs = damaged.endsWith(QLatin1String(".plist"));
         if (damaged == QLatin1String("oil_db.sqlite")) {
             QVERIFY(m_data->writeFile(
@@ -285,10 +298,16 @@ private Q_SLOTS:
         QVERIFY(alert);
         QTEST(alert->title(), "title");
         QVERIFY2(alert->message().contains(reason), qPrintable(alert->message()));
+        for (const QString& text : { alert->title(), alert->message() }) {
+            const bool chinese = std::any_of(
+                text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            QVERIFY2(chinese == DeviceLocale::isChinese(), qPrintable(text));
+        }
         if (runs)
             return;
         QVERIFY(!CarManage::sharedCarManage()->mNewCarInfo());
-        QTimer::singleShot(0, qApp, [alert] { ScreenDriver::pressButton(alert, QStringLiteral("Quit")); });
+        QTimer::singleShot(
+            0, qApp, [alert] { ScreenDriver::pressButton(alert, alert->buttonTitles().value(0)); });
         QCOMPARE(exitStatusOfTheRun(), EXIT_FAILURE);
     }
 };
