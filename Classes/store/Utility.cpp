@@ -170,19 +170,23 @@ bool Utility::copyDatabase(QString* error)
         return false;
     }
     const QString path = getDBPath();
-    {
+    const auto needsSeed = [&path] {
+        const QFileInfo file(path);
+        return !file.exists() || (file.isFile() && file.size() == 0);
+    };
+    // A seed is only ever put in place whole (renamed over), so a database seen in place stays
+    // there: only a start that may need to seed it takes the lock, whose file is synced to disk.
+    if (needsSeed()) {
         const DirectoryLock lock;
         if (!lock.isLocked()) {
             setError(error, DirectoryLock::busyMessage());
             return false;
         }
-        const QFileInfo file(path);
-        if (!file.exists() || (file.isFile() && file.size() == 0)) {
-            if (!installResource(
-                    MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
-                setError(error, MainBundle::localizedString("无法在 %1 放入初始数据库").arg(path));
-                return false;
-            }
+        if (needsSeed()
+            && !installResource(
+                MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
+            setError(error, MainBundle::localizedString("无法在 %1 放入初始数据库").arg(path));
+            return false;
         }
     }
     return checkDatabase(error);
