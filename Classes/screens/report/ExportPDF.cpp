@@ -115,7 +115,7 @@ struct ExportPDF::Writing
 
     // Where the drawing stands: pages begun; the next month, the y below the groups drawn (on
     // page one, below its header), whether the next group starts a page, the pieces of page one
-    // drawn (three make it); within
+    // drawn (four make it); within
     // a month whose fill-ups are being drawn, its rows, the next one and its y.
     int pagesBegun = 0;
     qsizetype month = 0;
@@ -368,7 +368,7 @@ bool ExportPDF::writeStep()
         if (!w.newPage)
             drawFoot(context);
         w.drawn = true;
-    } else if (w.newPage && w.summaryPieces < 3) {
+    } else if (w.newPage && w.summaryPieces < 4) {
         drawSummaryStep();
     } else {
         if (w.newPage) {
@@ -391,9 +391,11 @@ void ExportPDF::drawSummaryStep()
     case 0:
         beginPage(context);
         w.y = drawPage(context);
-        drawChart(context, w.months, w.y);
         break;
     case 1:
+        drawChart(context, w.months, w.y);
+        break;
+    case 2:
         drawLineChart(context, w.y);
         break;
     default:
