@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QTranslator>
 
 #include <memory>
@@ -33,9 +35,14 @@ QString MainBundle::pathForResource(const QString& name, const QString& type)
     return QFile::exists(path) ? path : QString();
 }
 
+// Read by the reader of the format its name gives: detecting the format from the contents asks
+// every image plugin, which loads them all (and the libraries they need) at the first image of
+// a start.
 QImage MainBundle::imageNamed(const QString& fileName)
 {
-    return QImage(QStringLiteral(":/bundle/") + fileName);
+    QImageReader reader(QStringLiteral(":/bundle/") + fileName, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QIcon MainBundle::applicationIcon()

@@ -49,10 +49,10 @@ bool OverviewFigures::read()
         return true;
     }
     QString error;
-    std::optional<CarAllReport> totals = m_car->getCarAllReport(true, &error);
-    // The latest fill-up may be missing; only a failed read leaves a reason.
-    const std::optional<Oil> latest = totals ? m_car->getLastOil(&error) : std::nullopt;
-    std::optional<QList<Oil>> lastFive = error.isEmpty() ? m_car->getTopFiveOil(&error) : std::nullopt;
+    // The latest fill-up may be missing; it is read with the totals.
+    std::optional<Oil> latest;
+    std::optional<CarAllReport> totals = m_car->getCarAllReport(true, &error, &latest);
+    std::optional<QList<Oil>> lastFive = totals ? m_car->getTopFiveOil(&error) : std::nullopt;
     if (!totals || !lastFive) {
         m_errorString = error;
         return false;

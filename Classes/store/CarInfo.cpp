@@ -316,38 +316,53 @@ double CarInfo::getMPG(double volumn, double miles) const
     return NumberConversion::finiteOrZero(figure);
 }
 
-std::optional<CarAllReport> CarInfo::getCarAllReport(bool fullTotals, QString* error) const
+std::optional<CarAllReport> CarInfo::getCarAllReport(
+    bool fullTotals, QString* error, std::optional<Oil>* latest) const
 {
-    const std::optional<double> money = getTotalMoney(error);
-    const std::optional<double> volumn = money ? getTotalVolumn(error) : std::nullopt;
-    const std::optional<double> miles = volumn ? getTotalMiles(error) : std::nullopt;
-    if (!miles)
+    // One statement for what getLastOil(), getTotalMoney(), getTotalVolumn() and getTotalMiles()
+    // read one by one: every screen that shows the totals asks for them on each appearance.
+    const QString key = StoreStatement::escapedText(carID);
+    const double start = startSeconds();
+    StoreStatement statement(StringFormat::format(
+        QStringLiteral("select L.history_id, L.oil_money, L.oil_volumn, L.oil_date, T.money, T.volumn, "
+                       "T.highest, T.lowest from (select sum(oil_money) as money, sum(oil_volumn) as volumn, "
+                       "max(case when oil_date>%f then car_mileage end) as highest, "
+                       "min(case when oil_date>%f then car_mileage end) as lowest from oil_history where "
+                       "car_id = '%@' and oil_date >=%f) as T left join (select history_id, "
+                       "oil_money,oil_volumn,oil_date from oil_history, (select max(oil_date) as maxdate "
+                       "from oil_history where car_id='%@') as S where car_id = '%@' and "
+                       "oil_date=S.maxdate and oil_date > %f limit 1) as L on 1"),
+        { start, start, key, start, key, key, start }));
+    const bool found = statement.nextRow();
+    if (!succeeded(statement, true, error))
         return std::nullopt;
-    QString lastError;
-    const std::optional<Oil> last = getLastOil(&lastError);
-    if (!lastError.isEmpty()) {
-        if (error)
-            *error = lastError;
-        return std::nullopt;
-    }
+    std::optional<Oil> last;
+    if (found && !statement.isNull(0))
+        last = oilFromRow(statement, carID, 4);
+    const double money = found ? statement.columnDouble(4) : 0.0;
+    const double volumn = found ? statement.columnDouble(5) : 0.0;
+    const double miles
+        = found ? NumberConversion::finiteOrZero(statement.columnDouble(6) - statement.columnDouble(7)) : 0.0;
+    if (latest)
+        *latest = last;
 
     // The latest fill-up's fuel has not been driven yet: it stays out of consumption and cost.
-    double drivenVolumn = NumberConversion::finiteOrZero(*volumn - (last ? last->oilVolumn : 0.0));
+    double drivenVolumn = NumberConversion::finiteOrZero(volumn - (last ? last->oilVolumn : 0.0));
     if (!(drivenVolumn > 0))
         drivenVolumn = 0;
-    double drivenMoney = NumberConversion::finiteOrZero(*money - (last ? last->dTotal : 0.0));
+    double drivenMoney = NumberConversion::finiteOrZero(money - (last ? last->dTotal : 0.0));
     if (!(drivenMoney > 0))
         drivenMoney = 0;
 
     const Unit& units = Unit::orNone(unit);
     CarAllReport report;
-    report.mRPtotalMiles = *miles;
-    report.mRPtotalMoney = fullTotals ? *money : drivenMoney;
-    report.mRPtotalVolumn = fullTotals ? *volumn : drivenVolumn;
-    const float consumption = NumberConversion::narrowedToFloat(getMPG(drivenVolumn, *miles));
+    report.mRPtotalMiles = miles;
+    report.mRPtotalMoney = fullTotals ? money : drivenMoney;
+    report.mRPtotalVolumn = fullTotals ? volumn : drivenVolumn;
+    const float consumption = NumberConversion::narrowedToFloat(getMPG(drivenVolumn, miles));
     report.mAvgVolumnString = StringFormat::format(
         QStringLiteral("%@%@"), { StringFormat::CIStringFromFloatValue(consumption), units.UnitName });
-    report.mAvgMoneyString = units.unitCostPeMileageFrom(*miles, drivenMoney);
+    report.mAvgMoneyString = units.unitCostPeMileageFrom(miles, drivenMoney);
     report.mRPTMoneyString = StringFormat::format(QStringLiteral("%@%@"),
         { Utility::getCurrencySybol(), StringFormat::CIStringFromDoubleValue(report.mRPtotalMoney) });
     report.mRPTVolumnString = StringFormat::format(QStringLiteral("%@ %@"),

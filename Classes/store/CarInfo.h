@@ -73,8 +73,10 @@ public:
     // would divide by 0 or overflow.
     double getMPG(double volumn, double miles) const;
     // Whole-period figures; fullTotals shows the money and volume of every fill-up, otherwise
-    // those of the latest fill-up (not yet driven) are left out of the totals.
-    std::optional<CarAllReport> getCarAllReport(bool fullTotals, QString* error = nullptr) const;
+    // those of the latest fill-up (not yet driven) are left out of the totals. That fill-up, as
+    // getLastOil() answers it, in *latest when asked for.
+    std::optional<CarAllReport> getCarAllReport(
+        bool fullTotals, QString* error = nullptr, std::optional<Oil>* latest = nullptr) const;
     // One line per month with fill-ups in the period, ascending.
     std::optional<QList<OilReportItem>> getReportData(QString* error = nullptr) const;
     // The month lines with each month's distance carried up to the next month's first reading

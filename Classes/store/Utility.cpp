@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSet>
@@ -50,29 +51,36 @@ void setError(QString* error, const QString& text)
 }
 
 // Whether the file at path has both tables with every column; any failure to read the
-// schema is reported as it is (busy, or not a database), never taken for a missing table.
+// schema is reported as it is (busy, or not a database), never taken for a missing table. One
+// statement lists the columns of both tables: every start checks them.
 bool checkShape(const QString& path, QString* error)
 {
+    QStringList tableColumns;
+    for (const TableShape& table : kTables) {
+        tableColumns << QStringLiteral("select '%1', name from pragma_table_info('%1')")
+                            .arg(QLatin1String(table.name));
+    }
+    StoreStatement info(tableColumns.join(QLatin1String(" union all ")), path);
+    QHash<QString, QSet<QString>> present;
+    while (info.nextRow())
+        present[info.columnText(0)].insert(info.columnText(1));
+    if (info.hasError()) {
+        setError(error,
+            info.isBusy() ? info.errorString()
+                          : MainBundle::localizedString("%1 无法作为数据库打开（%2），文件未作改动")
+                                .arg(path, info.sqliteErrorString()));
+        return false;
+    }
     QStringList missingParts;
     for (const TableShape& table : kTables) {
-        StoreStatement info(QStringLiteral("pragma table_info(%1)").arg(QLatin1String(table.name)), path);
-        QSet<QString> present;
-        while (info.nextRow())
-            present.insert(info.columnText(1));
-        if (info.hasError()) {
-            setError(error,
-                info.isBusy() ? info.errorString()
-                              : MainBundle::localizedString("%1 无法作为数据库打开（%2），文件未作改动")
-                                    .arg(path, info.sqliteErrorString()));
-            return false;
-        }
-        if (present.isEmpty()) {
+        const QSet<QString> columns = present.value(QLatin1String(table.name));
+        if (columns.isEmpty()) {
             missingParts << MainBundle::localizedString("缺少表 %1").arg(QLatin1String(table.name));
             continue;
         }
         QStringList missing;
         for (const char* column : table.columns) {
-            if (!present.contains(QLatin1String(column)))
+            if (!columns.contains(QLatin1String(column)))
                 missing << QLatin1String(column);
         }
         if (!missing.isEmpty()) {
@@ -170,19 +178,23 @@ bool Utility::copyDatabase(QString* error)
         return false;
     }
     const QString path = getDBPath();
-    {
+    const auto needsSeed = [&path] {
+        const QFileInfo file(path);
+        return !file.exists() || (file.isFile() && file.size() == 0);
+    };
+    // A seed is only ever put in place whole (renamed over), so a database seen in place stays
+    // there: only a start that may need to seed it takes the lock, whose file is synced to disk.
+    if (needsSeed()) {
         const DirectoryLock lock;
         if (!lock.isLocked()) {
             setError(error, DirectoryLock::busyMessage());
             return false;
         }
-        const QFileInfo file(path);
-        if (!file.exists() || (file.isFile() && file.size() == 0)) {
-            if (!installResource(
-                    MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
-                setError(error, MainBundle::localizedString("无法在 %1 放入初始数据库").arg(path));
-                return false;
-            }
+        if (needsSeed()
+            && !installResource(
+                MainBundle::pathForResource(QStringLiteral("oil_db"), QStringLiteral("sqlite")), path)) {
+            setError(error, MainBundle::localizedString("无法在 %1 放入初始数据库").arg(path));
+            return false;
         }
     }
     return checkDatabase(error);

@@ -184,5 +184,8 @@ void Palette::applyTo(QApplication* application)
     colours.setColor(QPalette::Window, colour(Colour::Background));
     colours.setColor(QPalette::WindowText, colour(Colour::Text));
     QApplication::setPalette(colours);
-    application->setStyleSheet(styleSheet());
+    // Setting the same sheet again would drop Qt's parsed copy of it and parse it anew.
+    const QString sheet = styleSheet();
+    if (application->styleSheet() != sheet)
+        application->setStyleSheet(sheet);
 }

@@ -762,7 +762,6 @@ All of its information will be deleted!</translation>
     <message>
         <source>偏好设置 %1 无法写入，原有设置未变</source>
         <translation>the preferences %1 cannot be written; the settings stay as they were</translation>
-        <translation>another program is writing the preferences; try again</translation>
     </message>
     <message>
         <source>%1 不存在</source>

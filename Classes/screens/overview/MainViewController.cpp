@@ -137,6 +137,7 @@ void MainViewController::clearAllPages()
     for (PageView* page : std::as_const(mAllPages))
         mScrollView->removePage(page);
     mAllPages.clear();
+    mUnreadPages.clear();
 }
 
 void MainViewController::updateScrollView()
@@ -150,8 +151,10 @@ void MainViewController::updateScrollView()
     const QList<CarInfo*> cars = manager->getAllCars();
     // There is always a page, with no car on it while there is none.
     const int pages = std::max<int>(1, int(cars.size()));
-    while (mAllPages.size() > pages)
+    while (mAllPages.size() > pages) {
+        mUnreadPages.removeOne(mAllPages.last());
         mScrollView->removePage(mAllPages.takeLast());
+    }
     for (int i = 0; i < pages; ++i) {
         if (i == mAllPages.size()) {
             auto* page = new PageView;
@@ -173,16 +176,33 @@ void MainViewController::updateScrollView()
 
 void MainViewController::updateDataSource()
 {
-    const QList<CarInfo*> cars = CarManage::sharedCarManage()->getAllCars();
-    QString failure;
-    for (qsizetype i = 0; i < mAllPages.size(); ++i) {
-        PageView* page = mAllPages.at(i);
-        page->setMCarInfo(cars.value(i));
-        if (!page->updateAddOilInfo() && failure.isEmpty())
-            failure = page->figures().errorString();
+    mUnreadPages = mAllPages;
+    mReadFailureShown = false;
+    readPage(mPageController->currentPage());
+    if (!mUnreadPages.isEmpty())
+        QTimer::singleShot(0, this, &MainViewController::readNextPage);
+}
+
+void MainViewController::readPage(int index)
+{
+    PageView* page = mAllPages.value(index);
+    if (!page || !mUnreadPages.removeOne(page))
+        return;
+    page->setMCarInfo(CarManage::sharedCarManage()->getAllCars().value(index));
+    if (!page->updateAddOilInfo() && !mReadFailureShown) {
+        mReadFailureShown = true;
+        AlertView::showError(page->figures().errorString());
     }
-    if (!failure.isEmpty())
-        AlertView::showError(failure);
+}
+
+void MainViewController::readNextPage()
+{
+    // Gone from the screen meanwhile: the pages are built anew on the next appearance.
+    if (!isAppearing() || mUnreadPages.isEmpty())
+        return;
+    readPage(int(mAllPages.indexOf(mUnreadPages.first())));
+    if (!mUnreadPages.isEmpty())
+        QTimer::singleShot(0, this, &MainViewController::readNextPage);
 }
 
 // The page whose middle has been passed is the one shown; past the last car's page there is
@@ -192,6 +212,11 @@ void MainViewController::scrollViewDidScroll(int offset)
     const int width = mScrollView->viewport()->width();
     if (mBuildingPages || !isAppearing() || width <= 0)
         return;
+    // A page coming into view shows its figures, read now if they were not yet.
+    const int leftmost = int(std::floor(double(offset) / width));
+    readPage(leftmost);
+    if (offset % width != 0)
+        readPage(leftmost + 1);
     const int page = int(std::floor((offset - width / 2.0) / width)) + 1;
     // Sliding to a chosen page passes others on the way: only where it stops counts.
     if (mScrollView->isSettling() && page != mScrollView->currentPage())

@@ -34,7 +34,9 @@ public:
     void resetNavigationBarTitle();
     // One page per car, the stored default car's page selected (the first without a default).
     void updateScrollView();
-    // Each page rereads its car's figures; a log that cannot be read is reported once.
+    // Each page rereads its car's figures: the page shown at once, the others one per turn of
+    // the event loop after it (so that a start waits for one car's figures only), or as soon as
+    // they come into view. A log that cannot be read is reported once.
     void updateDataSource();
     void clearAllPages();
     // The page indicator's choice: its car becomes current, and its page slides in.
@@ -70,10 +72,16 @@ private:
     // Makes the car of that page current and default, with the dots and the title following.
     void selectPage(int index);
     void makePageCurrent(PageView* page);
+    // Reads the figures of that page if this refresh has not read them yet.
+    void readPage(int index);
+    void readNextPage();
 
     PagingScrollView* mScrollView = nullptr;
     NLPageControl* mPageController = nullptr;
     QList<PageView*> mAllPages;
+    // The pages whose figures this refresh has yet to read.
+    QList<PageView*> mUnreadPages;
+    bool mReadFailureShown = false;
     bool mMemoryWarning = false;
     bool mBuildingPages = false;
     QAction* mCarButton = nullptr;

@@ -88,19 +88,20 @@ QFont systemFont(qreal size)
 
 // Everything one report needs from its start to its end, opened by beginPDF(). The file is
 // written beside the target and put in its place only once complete: an export that fails, runs
-// out of disk or is cut short leaves the previous report as it was.
+// out of disk or is cut short leaves the previous report as it was. The file outlives the rest,
+// to be put in place by commitPDF().
 struct ExportPDF::Writing
 {
     Writing(const CarInfo& car, const QList<OilReportItem>& reportMonths, const QString& target)
         : figures(car)
         , months(reportMonths)
-        , file(target)
-        , writer(&file)
+        , file(std::make_unique<QSaveFile>(target))
+        , writer(file.get())
     { }
 
     ReportFigures figures;
     const QList<OilReportItem> months;
-    QSaveFile file;
+    std::unique_ptr<QSaveFile> file;
     QPdfWriter writer;
     QPainter context;
     // The first read of the log that failed.
@@ -114,7 +115,7 @@ struct ExportPDF::Writing
 
     // Where the drawing stands: pages begun; the next month, the y below the groups drawn (on
     // page one, below its header), whether the next group starts a page, the pieces of page one
-    // drawn (three make it); within
+    // drawn (four make it); within
     // a month whose fill-ups are being drawn, its rows, the next one and its y.
     int pagesBegun = 0;
     qsizetype month = 0;
@@ -137,7 +138,7 @@ ExportPDF::~ExportPDF()
 {
     if (m_writing) {
         m_writing->context.end();
-        m_writing->file.cancelWriting();
+        m_writing->file->cancelWriting();
     }
 }
 
@@ -247,8 +248,8 @@ bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
     writing->printDate = DateEx::mediumDateString(Clock::now());
     writing->fuelImage = MainBundle::imageNamed(QStringLiteral("fuel.png"));
 
-    if (!writing->file.open(QIODevice::WriteOnly)) {
-        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file.errorString()));
+    if (!writing->file->open(QIODevice::WriteOnly)) {
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file->errorString()));
         return false;
     }
     QPdfWriter& writer = writing->writer;
@@ -260,8 +261,8 @@ bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
     writer.setTitle(QStringLiteral("Export by Pumpora"));
     writer.setCreator(QStringLiteral("Pumpora"));
     if (!writing->context.begin(&writer)) {
-        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file.errorString()));
-        writing->file.cancelWriting();
+        fail(MainBundle::localizedString("报表 %1 无法写入：%2").arg(target, writing->file->errorString()));
+        writing->file->cancelWriting();
         return false;
     }
     writing->context.setRenderHint(QPainter::Antialiasing);
@@ -273,35 +274,58 @@ bool ExportPDF::beginPDF(const QList<OilReportItem>& months)
 bool ExportPDF::isWriting() const
 {
     return m_writing && !m_writing->drawn && m_writing->readError.isEmpty()
-        && m_writing->file.error() == QFileDevice::NoError;
+        && m_writing->file->error() == QFileDevice::NoError;
 }
 
 QString ExportPDF::endPDF()
 {
+    const std::unique_ptr<QSaveFile> file = closePDF();
+    if (!file)
+        return QString();
+    QString error;
+    if (!commitPDF(*file, &error)) {
+        fail(error);
+        return QString();
+    }
+    return m_pdfPath;
+}
+
+std::unique_ptr<QSaveFile> ExportPDF::closePDF()
+{
     const std::unique_ptr<Writing> writing = std::move(m_writing);
     m_car = nullptr;
     if (!writing)
-        return QString();
-    QSaveFile& file = writing->file;
-    const QString target = file.fileName();
+        return nullptr;
+    QSaveFile& file = *writing->file;
     const bool complete = writing->drawn;
     const bool ended = writing->context.end();
     if (!writing->readError.isEmpty()) {
         fail(writing->readError);
         file.cancelWriting();
-        return QString();
+        return nullptr;
     }
-    // The writer tells only whether it could finish; the file tells whether every byte landed.
-    if (!complete || !ended || !file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
-        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
+    // The writer tells only whether it could finish; the file tells whether every byte landed
+    // (commitPDF()).
+    if (!complete || !ended) {
+        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(file.fileName(), file.errorString()));
         file.cancelWriting();
-        return QString();
+        return nullptr;
+    }
+    return std::move(writing->file);
+}
+
+bool ExportPDF::commitPDF(QSaveFile& file, QString* error)
+{
+    if (!file.flush() || file.error() != QFileDevice::NoError || file.size() == 0) {
+        *error = MainBundle::localizedString("报表 %1 无法写完：%2").arg(file.fileName(), file.errorString());
+        file.cancelWriting();
+        return false;
     }
     if (!file.commit()) {
-        fail(MainBundle::localizedString("报表 %1 无法写完：%2").arg(target, file.errorString()));
-        return QString();
+        *error = MainBundle::localizedString("报表 %1 无法写完：%2").arg(file.fileName(), file.errorString());
+        return false;
     }
-    return m_pdfPath;
+    return true;
 }
 
 // One small piece at a time, so that no step takes long.
@@ -344,7 +368,7 @@ bool ExportPDF::writeStep()
         if (!w.newPage)
             drawFoot(context);
         w.drawn = true;
-    } else if (w.newPage && w.summaryPieces < 3) {
+    } else if (w.newPage && w.summaryPieces < 4) {
         drawSummaryStep();
     } else {
         if (w.newPage) {
@@ -367,9 +391,11 @@ void ExportPDF::drawSummaryStep()
     case 0:
         beginPage(context);
         w.y = drawPage(context);
-        drawChart(context, w.months, w.y);
         break;
     case 1:
+        drawChart(context, w.months, w.y);
+        break;
+    case 2:
         drawLineChart(context, w.y);
         break;
     default:

@@ -11,6 +11,7 @@
 class CarInfo;
 class Oil;
 class QPainter;
+class QSaveFile;
 class RPChartView;
 
 // Writes a car's fuel report as a PDF of US Letter pages (612 x 792 points): page one
@@ -61,6 +62,16 @@ public:
     bool beginPDF(const QList<OilReportItem>& months);
     bool writeStep();
     QString endPDF();
+
+    // endPDF() in its two halves, for a caller that keeps the window answering. closePDF() ends
+    // the document on the thread that drew it (the PDF writer embeds the fonts, whose engines
+    // belong to that thread) and hands over its file, complete but not yet in place; none, with
+    // the reason in errorString(), when the report could not be written. commitPDF() writes the
+    // file out, syncs it to the disk and puts it in place of the earlier report; it touches
+    // nothing but the file, so it may run on another thread while the disk is waited for. False,
+    // with the reason in *error and the earlier report left as it was, when that fails.
+    std::unique_ptr<QSaveFile> closePDF();
+    static bool commitPDF(QSaveFile& file, QString* error);
 
     // Whether a report may be written at path: a new file, or a regular one that is not a file
     // of the log. The file to write, symbolic links followed, in *target; else the reason in

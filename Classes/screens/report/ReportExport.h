@@ -8,6 +8,7 @@
 #include <memory>
 
 class CarInfo;
+class QThread;
 class ReportChartRow;
 
 // One export of a car's PDF report, written from the event loop in short steps so that the
@@ -34,10 +35,16 @@ private:
     void readFigures();
     void openFile();
     void write();
+    void close();
+    void committed();
     void next(void (ReportExport::*step)());
 
     const CarInfo* m_car;
     ReportFigures m_figures;
     std::unique_ptr<ReportChartRow> m_chartRow;
     ExportPDF m_writer;
+    // The written file being put in place, and how that went.
+    std::unique_ptr<QThread> m_commit;
+    bool m_committed = false;
+    QString m_commitError;
 };

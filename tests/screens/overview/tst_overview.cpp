@@ -102,6 +102,8 @@ private:
         QCOMPARE(storedDefault(), key);
         QCOMPARE(title(), name);
         QCOMPARE(m_overview->pageController()->currentPage(), index);
+        // Its figures are its car's, whether it was the page shown first or not.
+        QCOMPARE(page(index)->figures().car(), CarManage::sharedCarManage()->mCurrentCarInfo());
     }
 
 private Q_SLOTS:

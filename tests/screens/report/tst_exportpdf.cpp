@@ -11,6 +11,8 @@
 #include "support/PdfText.h"
 #include "support/TestDataDirectory.h"
 
+#include <QSaveFile>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -118,6 +120,27 @@ private Q_SLOTS:
         QVERIFY2(error.contains(QLatin1String("is a file of the fuel log")), qPrintable(error));
         QVERIFY(database.open(QIODevice::ReadOnly));
         QCOMPARE(database.readAll(), log);
+    }
+
+    // The end in its two halves, the second on another thread as the report tab runs it: a
+    // file whose place was taken meanwhile (here by a folder) is not put there, and says so.
+    void aReportThatCannotBePutInPlaceIsAnError()
+    {
+        ExportPDF writer;
+        QVERIFY(writer.beginPDF({}));
+        while (writer.writeStep()) { }
+        std::unique_ptr<QSaveFile> file = writer.closePDF();
+        QVERIFY(file);
+        QVERIFY(QDir().mkdir(ExportPDF::defaultPath()));
+        QString error;
+        bool committed = true;
+        std::unique_ptr<QThread> commit(
+            QThread::create([&] { committed = ExportPDF::commitPDF(*file, &error); }));
+        commit->start();
+        QVERIFY(commit->wait());
+        QVERIFY(!committed);
+        QVERIFY2(error.contains(QLatin1String("could not be written in full")), qPrintable(error));
+        QVERIFY(QFileInfo(ExportPDF::defaultPath()).isDir());
     }
 
     void summaryPage_data()
