@@ -7,15 +7,17 @@
 
 namespace {
 
-// The NMEA log replayed at its own pace, counting how often it is told what accuracy to aim for.
+// The NMEA log replayed at its own pace, counting how often it is told what accuracy to aim for
+// and the fixes it gives.
 class ReplayedSource : public QNmeaPositionInfoSource
 {
 public:
-    ReplayedSource(const QString& log, int* accuracyChanges)
+    ReplayedSource(const QString& log, int* accuracyChanges, int* fixesGiven)
         : QNmeaPositionInfoSource(SimulationMode)
         , m_accuracyChanges(accuracyChanges)
     {
         setDevice(new QFile(log, this));
+        connect(this, &QGeoPositionInfoSource::positionUpdated, this, [fixesGiven] { ++*fixesGiven; });
     }
 
     void setPreferredPositioningMethods(PositioningMethods methods) override
@@ -55,13 +57,14 @@ private:
     bool m_machineHasSource = true;
     int m_sourcesMade = 0;
     int m_accuracyChanges = 0;
+    int m_fixesGiven = 0;
 
 private Q_SLOTS:
     void init()
     {
         m_log = QStringLiteral(PUMPORA_NMEA_LOG);
         m_machineHasSource = true;
-        m_sourcesMade = m_accuracyChanges = 0;
+        m_sourcesMade = m_accuracyChanges = m_fixesGiven = 0;
         m_recorder.errors.clear();
         m_recorder.fixes.clear();
         m_service.setDelegate(&m_recorder);
@@ -69,7 +72,7 @@ private Q_SLOTS:
             if (!m_machineHasSource)
                 return nullptr;
             ++m_sourcesMade;
-            return std::make_unique<ReplayedSource>(m_log, &m_accuracyChanges);
+            return std::make_unique<ReplayedSource>(m_log, &m_accuracyChanges, &m_fixesGiven);
         });
     }
 
@@ -141,7 +144,7 @@ private Q_SLOTS:
         QCOMPARE(m_accuracyChanges, accuracyChanges);
     }
 
-    // The log's fixes lie about 17 m apart; each comes with the one handed on before it.
+    // The log's three fixes lie about 17 m apart; each comes with the one handed on before it.
     void theDistanceFilterHandsOnFixesFarEnoughApart_data()
     {
         QTest::addColumn<double>("filter");
@@ -157,8 +160,7 @@ private Q_SLOTS:
         QFETCH(int, fixes);
         m_service.SetDistanceFilter(filter);
         m_service.startUpdatingLocation();
-        // The log lasts 0.4 s.
-        QTest::qWait(1000);
+        QTRY_COMPARE(m_fixesGiven, 3);
         QCOMPARE(m_recorder.fixes.size(), fixes);
         QCOMPARE(m_recorder.fixes.constFirst().first, QGeoCoordinate(31.2304, 121.4737, 12));
         QVERIFY(!m_recorder.fixes.constFirst().second.isValid());
