@@ -107,10 +107,9 @@ private:
         QTRY_VERIFY_WITH_TIMEOUT(!m_screen->isShowingActive(), 20000);
     }
 
-    QList<PdfText::Page> writtenReport()
+    static QList<PdfText::Page> writtenReport()
     {
-        const std::optional<QList<PdfText::Page>> pages = PdfText::read(ExportPDF::defaultPath());
-        return pages.value_or(QList<PdfText::Page>());
+        return PdfText::read(ExportPDF::defaultPath()).value_or(QList<PdfText::Page>());
     }
 
 private Q_SLOTS:
