@@ -171,7 +171,6 @@ private Q_SLOTS:
         showReportTab();
         ReportFigures figures(*CarManage::sharedCarManage()->mCurrentCarInfo());
         QVERIFY(figures.read());
-        QCOMPARE(bar()->title(), QStringLiteral("Report"));
         QCOMPARE(m_screen->totalMoney()->text(), figures.totals().mRPTMoneyString);
         QCOMPARE(m_screen->totalMiles()->text(), figures.totals().mRPTMilesString);
         QCOMPARE(m_screen->noDataLable()->isVisible(), !withFillUps);
