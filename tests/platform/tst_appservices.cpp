@@ -177,7 +177,6 @@ private Q_SLOTS:
         QCOMPARE(QFontInfo(FontCatalog::fontWithName(name, 12)).family(), family);
         // The system font covers Chinese.
         QVERIFY(FontCatalog::systemFontOfSize(12).families().contains(QStringLiteral("WenQuanYi Micro Hei")));
-        QVERIFY(FontCatalog::boldSystemFontOfSize(12).bold());
     }
 
     // An observer hears its name, from its sender only if it names one; one that is gone,
