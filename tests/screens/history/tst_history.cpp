@@ -1,5 +1,4 @@
 #include "platform/FontCatalog.h"
-#include "platform/UrlHandler.h"
 #include "reports/HistoryOilModel.h"
 #include "screens/base/PropertyView.h"
 #include "screens/history/HistoryDetailController.h"
@@ -9,6 +8,7 @@
 #include "store/CarManage.h"
 #include "store/Setting.h"
 #include "support/AccessibilityWalk.h"
+#include "support/FakeBrowser.h"
 #include "support/LogBuilder.h"
 #include "support/PaintRecorder.h"
 #include "support/ScreenDriver.h"
@@ -25,24 +25,6 @@
 #include <memory>
 
 using ScreenDriver::press;
-
-namespace {
-
-// Takes the addresses handed to the desktop; no browser starts.
-class FakeBrowser : public UrlHandler
-{
-public:
-    bool installed = true;
-    QStringList opened;
-
-    bool openURL(const QUrl& url) override
-    {
-        opened << url.toString();
-        return installed;
-    }
-};
-
-} // namespace
 
 // The history tab and a fill-up's detail, shown in Chinese and driven from the keyboard over a
 // log written with plain SQL; what a delete leaves is read back with plain SQL.

@@ -1,7 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/FontCatalog.h"
 #include "platform/MailComposer.h"
-#include "platform/UrlHandler.h"
 #include "reports/DateEx.h"
 #include "screens/base/CHDatePickerView.h"
 #include "screens/base/PropertyView.h"
@@ -19,6 +18,7 @@
 #include "store/Setting.h"
 #include "store/Unit.h"
 #include "support/AccessibilityWalk.h"
+#include "support/FakeBrowser.h"
 #include "support/LogBuilder.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
@@ -59,19 +59,6 @@ public:
     {
         composed << message.subject + QLatin1String(" to ") + message.toRecipients.join(QLatin1Char(','));
         finished(Result::Sent, QString());
-    }
-};
-
-class FakeBrowser : public UrlHandler
-{
-public:
-    bool installed = true;
-    QStringList opened;
-
-    bool openURL(const QUrl& url) override
-    {
-        opened << url.toString();
-        return installed;
     }
 };
 
