@@ -206,6 +206,7 @@ void historyTab(benchmark::State& state)
     }
 }
 
+// The CPU time this thread has used, in milliseconds.
 double threadCpuMs()
 {
     timespec now {};
@@ -268,14 +269,6 @@ void exportPDF(benchmark::State& state)
     }
 }
 
-// The CPU time this thread has used, in milliseconds.
-double threadMilliseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
 // The report tab's export as it runs in the app, in short steps from the event loop. The
 // longest time between two turns of the loop is the longest the window stands still; on a
 // busy machine the wall time includes the time other programs had the processor, the CPU time
@@ -289,11 +282,11 @@ void exportFrames(benchmark::State& state)
         ReportExport report(*currentCar());
         QEventLoop loop;
         QElapsedTimer sinceTurn;
-        double cpuAtTurn = threadMilliseconds();
+        double cpuAtTurn = threadCpuMs();
         QTimer turns;
         turns.setInterval(0);
         QObject::connect(&turns, &QTimer::timeout, [&] {
-            const double cpu = threadMilliseconds();
+            const double cpu = threadCpuMs();
             longestFrame = std::max(longestFrame, double(sinceTurn.nsecsElapsed()) / 1e6);
             longestFrameCpu = std::max(longestFrameCpu, cpu - cpuAtTurn);
             sinceTurn.restart();
