@@ -29,7 +29,6 @@
 
 namespace {
 
-// A grade whose id and price are written as given ("<real>1</real>").
 QString grade(const QString& id, const QString& price, const QString& name = QStringLiteral("B"))
 {
     return QStringLiteral("<dict><key>id</key>%1<key>name</key><string>%2</string><key>price</key>%3</dict>")
@@ -48,7 +47,6 @@ QString unitSystem(const QString& id, const QString& name)
         .arg(id, name);
 }
 
-// A list file whose key holds these elements.
 QByteArray listDocument(const QString& key, const QString& elements)
 {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
@@ -97,7 +95,6 @@ QByteArray garble(const QByteArray& original, QRandomGenerator& random)
     return bytes;
 }
 
-// Every position lookup gives its entry, the first one outside the list; the list's size.
 template <typename Entry>
 size_t checkUsable(const std::vector<std::unique_ptr<Entry>>& list, Entry* (*atPosition)(qint64))
 {
@@ -110,17 +107,9 @@ size_t checkUsable(const std::vector<std::unique_ptr<Entry>>& list, Entry* (*atP
     return list.size();
 }
 
-// The fill-up with this date and month, 40 litres for 300 at 7.5 and the odometer at 1000.
-LogBuilder::FillUp fillUp(double date, int month)
-{
-    return { date, month, 40, 300, 7.5, 1000, 0 };
-}
-
 } // namespace
 
-// What the app keeps in its data directory, read and written: the database with its cars and
-// fill-ups, the car manager that owns the cars, the preferences, and the fuel grades and unit
-// systems; and the forms that check what a user typed before a car or a grade is written.
+// The data directory's database, preferences, grade and unit lists, and the forms that write them.
 class TestStore : public QObject
 {
     Q_OBJECT
@@ -129,10 +118,8 @@ private:
     std::unique_ptr<TestDataDirectory> m_data;
 
     static CarManage* manager() { return CarManage::sharedCarManage(); }
-    // What the store holds, read with plain SQL.
     static QString sql(const QString& query) { return LogBuilder::value(query); }
 
-    // What is on disk right now, read by a separate reader as the next run would.
     static QVariant stored(const char* key)
     {
         return QSettings(Setting::preferencesPath(), QSettings::IniFormat).value(QLatin1String(key));
@@ -150,7 +137,6 @@ private:
         return cars.size() == 1 ? cars.first() : nullptr;
     }
 
-    // A fresh manager reads everything back from the store, as the next start would.
     CarInfo* reloadedCar()
     {
         m_data->restart();
@@ -159,7 +145,6 @@ private:
 
     QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
 
-    // The grade at that position as the list's file holds it: "name price".
     QString writtenGrade(int position) const
     {
         const QVariantMap written = PropertyListFile::readDictionary(gradePath())
@@ -171,7 +156,6 @@ private:
             + QString::number(written.value(QStringLiteral("price")).toDouble(), 'g', 15);
     }
 
-    // Loads the damaged copy as a fresh run would; the number of entries it gave.
     size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
     {
         if (!m_data->writeFile(fileName + QStringLiteral(".plist"), bytes))
@@ -235,7 +219,6 @@ private Q_SLOTS:
 
     void dateOrderPutsDatelessFillUpsFirst()
     {
-        // Fill-up k + 1 at these seconds, or without a date.
         const std::optional<double> seconds[] = { 300, std::nullopt, 100, std::nullopt, 100 };
         std::vector<Oil> fillUps(5);
         for (size_t k = 0; k < fillUps.size(); ++k) {
@@ -276,8 +259,8 @@ private Q_SLOTS:
         QCOMPARE(Setting::getStartDate(), Date(1400000000.5));
         forgetStartDate();
         QCOMPARE(Setting::getStartDate(), Date(1300000000));
-        LogBuilder::addFillUp(key, fillUp(LogBuilder::at(2011, 5, 27), 201105));
-        LogBuilder::addFillUp(key, fillUp(LogBuilder::at(2011, 3, 2) + 0.25, 201103));
+        LogBuilder::addFillUp(key, { LogBuilder::at(2011, 5, 27), 201105 });
+        LogBuilder::addFillUp(key, { LogBuilder::at(2011, 3, 2) + 0.25, 201103 });
         forgetStartDate();
         QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 3, 2) + 0.25));
         QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), LogBuilder::at(2011, 3, 2) + 0.25);
@@ -317,7 +300,6 @@ private Q_SLOTS:
         }
         QVERIFY2(OilInfo::listErrorString().isEmpty(), qPrintable(OilInfo::listErrorString()));
         QVERIFY2(Unit::listErrorString().isEmpty(), qPrintable(Unit::listErrorString()));
-        // Records map a stored number back by position, so the seeds must number by position.
         QVERIFY(grades.size() >= 3);
         for (size_t position = 0; position < grades.size(); ++position)
             QCOMPARE(grades[position]->dNumber, unsigned(position));
@@ -341,7 +323,6 @@ private Q_SLOTS:
         QCOMPARE(describe(OilInfo::OilInfoDList()), edited);
         QVERIFY(OilInfo::listErrorString().isEmpty());
 
-        // The file is a plain grade list any property-list reader takes.
         QCOMPARE(writtenGrade(2), QStringLiteral("Super <98> & more 2.19"));
     }
 
@@ -513,8 +494,6 @@ private Q_SLOTS:
         CarInfo* car = onlyCar();
         const QString nulls
             = QStringLiteral("select typeof(notes) || '|' || typeof(thumbnail) from car_information");
-        QVERIFY(car->update());
-        QCOMPARE(sql(nulls), QStringLiteral("null|null"));
         QImage picture(48, 32, QImage::Format_ARGB32);
         picture.fill(Qt::red);
         car->thumbnail = picture;
@@ -575,7 +554,6 @@ private Q_SLOTS:
         QVERIFY(manager()->getAllCars().isEmpty());
         QVERIFY(manager()->mCurrentCarInfo() && manager()->mCurrentCarInfo()->carID.isEmpty());
         QCOMPARE(manager()->getDefaultCarIndex(), 0);
-        // Without createNewCar there is nothing to save.
         QVERIFY(!manager()->saveNewCar(true));
     }
 
