@@ -241,7 +241,6 @@ private Q_SLOTS:
             QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
         QSignalSpy clicked(alert, &AlertView::clickedButtonAtIndex);
         alert->present();
-        QCOMPARE(alert->cancelButtonIndex(), 0);
         if (way == QLatin1String("escape")) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         } else {
