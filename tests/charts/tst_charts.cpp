@@ -150,12 +150,6 @@ QList<OilReportItem> monthsConsuming(const QList<double>& consumptions)
     return months;
 }
 
-// The bars take the palette from its end: green, red, blue, orange, pink, cyan, brown, green...
-const QList<QColor> kBarColors { QColor::fromRgbF(0.34f, 0.65f, 0.02f), QColor::fromRgbF(0.84f, 0.11f, 0.06f),
-    QColor::fromRgbF(0.12f, 0.35f, 0.71f), QColor::fromRgbF(0.91f, 0.49f, 0.06f),
-    QColor::fromRgbF(0.96f, 0.11f, 0.51f), QColor::fromRgbF(0.2f, 0.76f, 0.78f),
-    QColor::fromRgbF(0.58f, 0.31f, 0.04f) };
-
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<QList<double>>)
@@ -262,26 +256,22 @@ private Q_SLOTS:
 
     void renderIntoARectangleThenOnScreen()
     {
-        m_chart->mXYLineColor = QColor(Qt::red);
         onScreen(*m_chart);
-        QImage page(700, 500, QImage::Format_RGB32);
-        page.fill(Qt::white);
+        QImage page = whiteImage(700, 500);
         {
             QPainter painter(&page);
             m_chart->renderInContext(painter, QRectF(100, 50, 600, 400));
         }
         // Drawn for the page rectangle: plot area x 105 … 675, y 75 … 435.
         QCOMPARE(tickRows(*m_chart), (QList<qreal> { 363, 291, 219, 147, 75 }));
-        QVERIFY(qRed(page.pixel(675, 300)) > 240 && qGreen(page.pixel(675, 300)) < 20);
         QCOMPARE(page.pixel(99, 300), qRgb(255, 255, 255));
         QCOMPARE(m_chart->autoBounds(), QRectF(0, 0, 300, 200));
         QVERIFY(!m_chart->isChanged());
         // The queued reload brings the screen's own lines back.
         QCoreApplication::processEvents();
         QVERIFY(m_chart->isChanged());
-        const QImage screen = onScreen(*m_chart);
+        onScreen(*m_chart);
         QCOMPARE(tickRows(*m_chart), (QList<qreal> { 153, 121, 89, 57, 25 }));
-        QCOMPARE(screen.pixel(275, 140), qRgb(255, 0, 0));
     }
 
     // A reload asked for while drawing is ignored; data that does not pair up has no curve.
@@ -305,18 +295,18 @@ private Q_SLOTS:
         CTextStyle style = CTextStyle::textStyle();
         style.color.reset();
         const QString text = QStringLiteral("40.20");
-        QCOMPARE(
-            inkOf([&](QPainter& p) { CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, p); }),
-            QRect());
-        QCOMPARE(inkOf([&](QPainter& p) {
-            CTextStyleExtensions::drawAtPoint(text, QPointF(100, 50), style, p, M_PI / 4);
-        }),
-            QRect());
-        QCOMPARE(inkOf([&](QPainter& p) {
-            CTextStyleExtensions::drawInRect(
-                text, QRectF(0, 0, 200, 100), style, LineBreakMode::WordWrap, Qt::AlignHCenter, p);
-        }),
-            QRect());
+        const std::function<void(QPainter&)> draws[] = {
+            [&](QPainter& p) { CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, p); },
+            [&](QPainter& p) {
+                CTextStyleExtensions::drawAtPoint(text, QPointF(100, 50), style, p, M_PI / 4);
+            },
+            [&](QPainter& p) {
+                CTextStyleExtensions::drawInRect(
+                    text, QRectF(0, 0, 200, 100), style, LineBreakMode::WordWrap, Qt::AlignHCenter, p);
+            },
+        };
+        for (const std::function<void(QPainter&)>& draw : draws)
+            QCOMPARE(inkOf(draw), QRect());
     }
 
     // A font of size s is s units tall on any device, so a chart keeps its proportions in a
@@ -405,7 +395,6 @@ private Q_SLOTS:
         onScreen(*m_chart);
         // x 1 lies one tick from the left; y 50 lies two steps of 20 above 10.
         QCOMPARE(m_chart->mCurvePoints().first().mPoint, QPointF(59, 185 - 64));
-        QCOMPARE(m_chart->myLogicLength, 20.0);
 
         for (ChartViewDrawDelegate* delegate :
             { static_cast<ChartViewDrawDelegate*>(&silent), static_cast<ChartViewDrawDelegate*>(nullptr) }) {
@@ -550,7 +539,7 @@ private Q_SLOTS:
         painter.end();
 
         // After the bold title: the value labels from the axis up, right-aligned against x 38,
-        // then each bar's month at 45 degrees in the bar's colour.
+        // then each bar's month at 45 degrees.
         const QList<Item> texts = recorder.itemsOfKind(Item::Text);
         QCOMPARE(texts.size(), 1 + 5 + barHeights.size());
         QCOMPARE(texts.first().text, QStringLiteral("Cost"));
@@ -568,10 +557,8 @@ private Q_SLOTS:
             QCOMPARE(bars.at(j).bounds,
                 QRectF(20 + 42 + j * barDistance, 540 + 99 - barHeights.at(j), barDistance / 2.0,
                     barHeights.at(j)));
-            QCOMPARE(bars.at(j).brush.color(), kBarColors.at(j % 7));
             const Item& month = texts.at(6 + j);
             QCOMPARE(month.text, months.at(months.size() - bars.size() + j).getMonthString());
-            QCOMPARE(month.penColor, kBarColors.at(j % 7));
             QVERIFY(qAbs(month.rotation() - 45.0) < 1e-6);
         }
     }
@@ -592,8 +579,6 @@ private Q_SLOTS:
         QCOMPARE(inner, (QList<QLineF> { { 10, 40, 260, 40 }, { 10, 60, 260, 60 }, { 110, 20, 110, 80 } }));
         const QList<Item> texts = recorder.itemsOfKind(Item::Text);
         QCOMPARE(texts.size(), 5);
-        QCOMPARE(texts.at(0).font.pixelSize(), 14);
-        QCOMPARE(texts.at(0).penColor, CPColor::brownColor().cgColor());
         QCOMPARE(texts.at(1).bounds.x(), 118.0);
         // Too long even at 10 points: shrunk to 10 and cut short within the 142 points left.
         const Item& shortened = texts.at(3);
@@ -607,7 +592,6 @@ private Q_SLOTS:
     {
         show(monthsConsuming({ 0, 0, 6.5, 0 }));
         QCOMPARE(m_cell->myData(), (QList<double> { 0, 0, 6.5, 6.5 }));
-        QCOMPARE(*m_reportChart->myLogicValue, (QList<double> { 0, 0, 6.5, 6.5 }));
     }
 
     void labelsStepAndBars_data()
@@ -689,10 +673,6 @@ private Q_SLOTS:
             QCOMPARE(points.at(k).mPoint.x(), m_reportChart->verticalLines().at(k).p1().x());
         QCOMPARE(points.at(1).mPoint.y(), m_reportChart->horizontalLines().at(4).p1().y());
         QCOMPARE(points.at(1).mLable, QStringLiteral("8.20"));
-        // Its x ticks are short marks, its y ticks grid lines.
-        QCOMPARE(m_reportChart->verticalLines().at(1).length(), 5.0);
-        QCOMPARE(
-            m_reportChart->horizontalLines().at(1).length(), m_reportChart->horizontalLines().at(0).length());
 
         // Of fifteen months the last twelve are drawn; the twelfth lies a tick beyond the
         // ten-tick axis and has no caption.
