@@ -382,12 +382,15 @@ private Q_SLOTS:
                 if (i % 4 == 0)
                     setters.push_back(start(sets.at(i / 4), &owner));
             }
-            for (QProcess* reader : readers)
-                QCOMPARE(finish(reader).exitCode, 0);
+            for (QProcess* reader : readers) {
+                const QString command = reader->arguments().join(QLatin1Char(' '));
+                const Run run = finish(reader);
+                QVERIFY2(run.exitCode == 0, qPrintable(command + QLatin1Char('\n') + run.err));
+            }
             QStringList confirmed;
             for (QProcess* setter : setters) {
                 const Run run = finish(setter);
-                QCOMPARE(run.exitCode, 0);
+                QVERIFY2(run.exitCode == 0, qPrintable(run.err));
                 confirmed << run.out.trimmed();
             }
             const Run stored = pumpora({ "prefs" });
