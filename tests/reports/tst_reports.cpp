@@ -123,10 +123,10 @@ private Q_SLOTS:
     }
     void cleanup() { m_data.reset(); }
 
-    // A moment's month and day numbers and its texts (month|chart|weekday) in the device's
-    // locale and time zone. Months carry their calendar year, also where the day falls in another
-    // year's first or last week: 1 January 2011 is in 2010's last British week, 30 December 2024
-    // in 2025's first.
+    // A moment's month and day numbers, the day's first moment from its number, and the moment's
+    // texts (month|chart|weekday) in the device's locale and time zone. Months carry their calendar year,
+    // also where the day falls in another year's first or last week: 1 January 2011 is in 2010's last British
+    // week, 30 December 2024 in 2025's first.
     void calendarNumbersAndTextsFollowTheDevice_data()
     {
         QTest::addColumn<QString>("locale");
@@ -153,6 +153,9 @@ private Q_SLOTS:
                                              << 202412u << 20241230ull << "Dec 2024|Dec 30|Mon";
         QTest::newRow("Chinese 30 December") << "zh_CN" << local("Asia/Shanghai", 2024, 12, 30) << 0.0
                                              << 202412u << 20241230ull << "12月 2024|12月 30|周一";
+        // Brazil's clocks jumped from 00:00 to 01:00 that day.
+        QTest::newRow("no midnight that day") << "en_US" << local("America/Sao_Paulo", 2018, 11, 4, 1) << 0.0
+                                              << 201811u << 20181104ull << "Nov 2018|Nov 4|Sun";
     }
 
     void calendarNumbersAndTextsFollowTheDevice()
@@ -164,27 +167,14 @@ private Q_SLOTS:
         const Date date = dateOf(moment).addingTimeInterval(offset);
         QTEST(DateEx::numberMonth(date), "month");
         QTEST(DateEx::numberDate(date), "day");
+        // The day number reads back as the day's first moment there.
+        QFETCH(quint64, day);
+        const QDate calendarDay(int(day / 10000), int(day / 100 % 100), int(day % 100));
+        QCOMPARE(DateEx::dateFromNumber(day), dateOf(calendarDay.startOfDay(moment.timeZone())));
         QTEST(QStringList({ DateEx::getMonthStringWithDate(date), DateEx::chartDateString(date),
                               DateEx::localWeekString(date) })
                   .join(QLatin1Char('|')),
             "texts");
-    }
-
-    void dateFromNumberIsLocalMidnight_data()
-    {
-        QTest::addColumn<quint64>("number");
-        QTest::addColumn<QDateTime>("midnight");
-        QTest::newRow("1 May 2011, Shanghai") << 20110501ull << local("Asia/Shanghai", 2011, 5, 1);
-        // Brazil's clocks jumped from 00:00 to 01:00 that day.
-        QTest::newRow("no midnight that day") << 20181104ull << local("America/Sao_Paulo", 2018, 11, 4, 1);
-    }
-
-    void dateFromNumberIsLocalMidnight()
-    {
-        QFETCH(quint64, number);
-        QFETCH(QDateTime, midnight);
-        useDevice(QStringLiteral("en_US"), midnight);
-        QCOMPARE(DateEx::dateFromNumber(number), dateOf(midnight));
     }
 
     void dayCountsAndLeapYears()
