@@ -493,38 +493,50 @@ private Q_SLOTS:
     }
 
     // A car's page on the overview, now being 15 June 2011 at noon. Fill-up k has 2 × its volume
-    // in money and the odometer at 1000 + 300 k.
+    // in money and the odometer at 1000 + 300 k. The y axis goes by the largest volume: its tick
+    // labels, grouped, and the room they need right of the plot.
     void overviewFigures_data()
     {
         QTest::addColumn<QList<double>>("dates");
         QTest::addColumn<QList<double>>("volumns");
         QTest::addColumn<int>("precision");
         QTest::addColumn<QStringList>("xLables");
-        QTest::addColumn<qint64>("yStep");
+        QTest::addColumn<QString>("yLables");
+        QTest::addColumn<float>("margin");
         QTest::addColumn<QString>("latest");
         QTest::addColumn<QString>("average");
         const auto june = [](int day) { return LogBuilder::at(2011, 6, day); };
         QTest::newRow("no fill-up: five days from today, step 1")
             << QList<double>() << QList<double>() << 2
-            << QStringList { "Jun 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << qint64(1)
+            << QStringList { "Jun 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << "1 2 3 4 5" << 6.0f
             << "No fill-up entered yet"
             << "No data yet";
         QTest::newRow("three fill-ups up to 47 litres: step 10")
             << QList<double> { june(1), june(5), june(10) } << QList<double> { 40.2, 47.0, 45.3 } << 2
-            << QStringList { "Jun 1", "Jun 5", "Jun 10", "Jun 15", "Jun 16" } << qint64(10)
+            << QStringList { "Jun 1", "Jun 5", "Jun 10", "Jun 15", "Jun 16" } << "10 20 30 40 50" << 6.0f
             << "Last fill-up: Jun 10 45.30 L, total $90.60"
             << "14.53L/100km";
         QTest::newRow("on today's day number a month ago: from tomorrow, step 20 for 52.7")
             << QList<double> { LogBuilder::at(2011, 5, 15) } << QList<double> { 52.7 } << 1
-            << QStringList { "May 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << qint64(20)
+            << QStringList { "May 15", "Jun 16", "Jun 17", "Jun 18", "Jun 19" } << "20 40 60 80 100" << 6.0f
             << "Last fill-up: May 15 52.7 L, total $105.4"
             << "No data yet";
         QTest::newRow("six fill-ups: the newest five, no filler")
             << QList<double> { june(1), june(2), june(3), june(4), june(5), june(6) }
             << QList<double> { 30, 31, 32, 33, 34, 35 } << 3
-            << QStringList { "Jun 2", "Jun 3", "Jun 4", "Jun 5", "Jun 6" } << qint64(10)
+            << QStringList { "Jun 2", "Jun 3", "Jun 4", "Jun 5", "Jun 6" } << "10 20 30 40 50" << 6.0f
             << "Last fill-up: Jun 6 35.000 L, total $70.000"
             << "10.667L/100km";
+        QTest::newRow("900 litres: step 200")
+            << QList<double> { june(1) } << QList<double> { 900 } << 2
+            << QStringList { "Jun 1", "Jun 15", "Jun 16", "Jun 17", "Jun 18" } << "200 400 600 800 1,000"
+            << 15.0f << "Last fill-up: Jun 1 900.00 L, total $1800.00"
+            << "No data yet";
+        QTest::newRow("8,000 litres: step 2,000")
+            << QList<double> { june(1) } << QList<double> { 8000 } << 2
+            << QStringList { "Jun 1", "Jun 15", "Jun 16", "Jun 17", "Jun 18" }
+            << "2,000 4,000 6,000 8,000 10,000" << 18.0f << "Last fill-up: Jun 1 8000.00 L, total $16000.00"
+            << "No data yet";
     }
 
     void overviewFigures()
@@ -542,34 +554,13 @@ private Q_SLOTS:
         QCOMPARE(figures.totals().mRPtotalVolumn, std::accumulate(volumns.begin(), volumns.end(), 0.0));
         QCOMPARE(figures.lastFillUps().size(), qMin(dates.size(), qsizetype(5)));
         QTEST(figures.xLables(), "xLables");
-        QTEST(figures.yStep(), "yStep");
-        QTEST(figures.latestFillUpText(), "latest");
-        QTEST(figures.totals().averageConsumptionText(), "average");
-    }
-
-    // A page's y axis by its largest volume: the tick labels, grouped, and the room they need
-    // right of the plot.
-    void aPagesYAxis_data()
-    {
-        QTest::addColumn<double>("largest");
-        QTest::addColumn<QString>("yLables");
-        QTest::addColumn<float>("margin");
-        QTest::newRow("900 litres: step 200") << 900.0 << "200 400 600 800 1,000" << 15.0f;
-        QTest::newRow("8,000 litres: step 2,000") << 8000.0 << "2,000 4,000 6,000 8,000 10,000" << 18.0f;
-    }
-
-    void aPagesYAxis()
-    {
-        QFETCH(double, largest);
-        Clock::setFixedNow(Date(LogBuilder::at(2011, 6, 15)));
-        add(LogBuilder::at(2011, 6, 1), 201106, largest, 2 * largest, 1000);
-        OverviewFigures figures(*car());
-        QVERIFY(figures.read());
         QStringList lables;
         for (unsigned tick = 1; tick <= 5; ++tick)
             lables << figures.yLable(tick);
         QTEST(lables.join(QLatin1Char(' ')), "yLables");
         QTEST(figures.chartRightMargin(), "margin");
+        QTEST(figures.latestFillUpText(), "latest");
+        QTEST(figures.totals().averageConsumptionText(), "average");
     }
 
     // A log that can no longer be read gives an error, and no figures from the read before.
