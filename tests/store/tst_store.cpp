@@ -524,16 +524,6 @@ private Q_SLOTS:
             QStringLiteral("705032705"));
     }
 
-    void freshInstallHasABlankCurrentCar()
-    {
-        QVERIFY(!manager()->mCurrentCarInfo());
-        manager()->loadDefaultCar();
-        QVERIFY(manager()->getAllCars().isEmpty());
-        QVERIFY(manager()->mCurrentCarInfo() && manager()->mCurrentCarInfo()->carID.isEmpty());
-        QCOMPARE(manager()->getDefaultCarIndex(), 0);
-        QVERIFY(!manager()->saveNewCar(true));
-    }
-
     // Of two cars "First" and "Second": which becomes current, and what stays stored as default.
     void loadDefaultCarPicksTheCurrentCar_data()
     {
@@ -570,12 +560,18 @@ private Q_SLOTS:
         QCOMPARE(manager()->getAllCars().size(), 2);
     }
 
-    // Saved under a fresh key with the moment of saving; a second save (a wizard finished twice)
-    // stores no copy. The shell's add-a-car test stores a further car.
-    void savingANewCarStoresItOnce()
+    // A fresh install has a blank current car and nothing to save until a new car is made. That
+    // is saved under a fresh key with the moment of saving; a second save (a wizard finished
+    // twice) stores no copy. The shell's add-a-car test stores a further car.
+    void aFreshInstallSavesItsNewCarOnce()
     {
         Clock::setFixedNow(Date(1306500000));
+        QVERIFY(!manager()->mCurrentCarInfo());
         manager()->loadDefaultCar();
+        QVERIFY(manager()->getAllCars().isEmpty());
+        QVERIFY(manager()->mCurrentCarInfo() && manager()->mCurrentCarInfo()->carID.isEmpty());
+        QCOMPARE(manager()->getDefaultCarIndex(), 0);
+        QVERIFY(!manager()->saveNewCar(true));
         manager()->createNewCar();
         CarInfo* car = manager()->mNewCarInfo();
         QVERIFY(manager()->saveNewCar(true));
