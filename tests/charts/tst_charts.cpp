@@ -376,7 +376,6 @@ private Q_SLOTS:
         onScreen(*m_chart);
         QCOMPARE(m_chart->mCurvePoints().first().mPoint.y(), 185.0 - 3 * 32);
         QCOMPARE(m_chart->mxMajorTickNumber(), 4u);
-        QCOMPARE(m_chart->fXMajorTickSetoff(), 67.5f);
     }
 
     // A data delegate that answers nothing leaves the chart's own numbers; a drawing delegate
