@@ -232,13 +232,21 @@ private Q_SLOTS:
         QCOMPARE(order, (std::vector<double> { 2, 4, 3, 5, 1 }));
     }
 
-    // A first read stores its default. The statistics start is asked of the current car: now
-    // without one, else its earliest fill-up, else its registration; a stored 0 is replaced by
-    // the moment of the read, and no date changes nothing.
-    void firstReadsStoreTheirDefaults()
+    // A first read stores its default, and a setter writes through at once: a separate reader
+    // sees the value, a precision outside 1 to 3 as 2 (1 to 3 are kept, as the grade editor's
+    // rows show). The statistics start is asked of the current car: now without one, else its
+    // earliest fill-up, else its registration; a stored 0 is replaced by the moment of the read,
+    // and no date changes nothing.
+    void preferencesStoreTheirDefaultsAndKeepToTheirRanges()
     {
         QCOMPARE(Setting::getFloatValuePrecisionDigits(), 2);
         QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), 2);
+        for (const int digits : { 0, 4 }) {
+            QVERIFY(Setting::setFloatValuePrecisionDigits(3));
+            Setting::setFloatValuePrecisionDigits(digits);
+            QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), 2);
+            QCOMPARE(Setting::getFloatValuePrecisionDigits(), 2);
+        }
         QVERIFY(Setting::getGPSFlag());
         QCOMPARE(stored(Setting::kGPSFlag).toBool(), true);
         QVERIFY(Setting::getDefaultCarID().isNull());
@@ -261,18 +269,6 @@ private Q_SLOTS:
         forgetStartDate();
         QCOMPARE(Setting::getStartDate(), Date(LogBuilder::at(2011, 3, 2) + 0.25));
         QCOMPARE(stored(Setting::kCarFilterStartDate).toDouble(), LogBuilder::at(2011, 3, 2) + 0.25);
-    }
-
-    // A setter writes through at once: a separate reader sees the value (1 to 3 are kept, as the
-    // grade editor's rows show).
-    void precisionOutsideOneToThreeIsStoredAsTwo()
-    {
-        for (const int digits : { 0, 4 }) {
-            QVERIFY(Setting::setFloatValuePrecisionDigits(3));
-            Setting::setFloatValuePrecisionDigits(digits);
-            QCOMPARE(stored(Setting::kPrecisionDigits).toInt(), 2);
-            QCOMPARE(Setting::getFloatValuePrecisionDigits(), 2);
-        }
     }
 
     // Copied writable on first use, numbered by position (records map a stored number back by
