@@ -614,17 +614,14 @@ private Q_SLOTS:
         QTEST(m_barChart->top, "top");
     }
 
-    void amountsBelowZeroLeaveTheScaleToTheOtherMonths()
+    // Amounts below zero leave the scale to the other months; without a current car the charts
+    // stay as they were.
+    void belowZeroAndWithoutACurrentCar()
     {
         QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
         items[0].totalMoney = -50;
         show(items);
         QCOMPARE(m_barChart->top, 20u);
-    }
-
-    void withoutACurrentCarTheChartsStayAsTheyWere()
-    {
-        show(monthsConsuming({ 8.2, 7.9 }));
         m_data->restart();
         show(monthsConsuming({ 5, 6, 7, 8 }));
         QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
