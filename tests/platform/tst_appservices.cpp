@@ -214,7 +214,6 @@ private Q_SLOTS:
     {
         QStringList log;
         Application application(std::make_unique<LifecycleLog>(&log));
-        QCOMPARE(Application::sharedApplication(), &application);
         // A desktop losing the focus or being minimised.
         application.applicationStateChanged(Qt::ApplicationInactive);
         application.applicationStateChanged(Qt::ApplicationActive);
