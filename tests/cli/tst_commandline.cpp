@@ -6,7 +6,6 @@
 #include "reports/ReportFigures.h"
 #include "store/CarManage.h"
 #include "store/Setting.h"
-#include "store/Utility.h"
 #include "support/LogBuilder.h"
 #include "support/PdfText.h"
 #include "support/TestDataDirectory.h"

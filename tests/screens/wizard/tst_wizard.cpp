@@ -98,7 +98,6 @@ private Q_SLOTS:
         QFETCH(QString, tank);
         QFETCH(QString, capacity);
         QFETCH(int, gradeTurns);
-        QFETCH(QString, stored);
         PumporaAppDelegate* app = launch();
         NavigationController* wizard = app->mainNavController();
         QCOMPARE(focused()->accessibleName(), QStringLiteral("车辆名称"));
@@ -130,7 +129,7 @@ private Q_SLOTS:
         press(Qt::Key_Return);
 
         QCOMPARE(wizard->viewControllers(), QList<ViewController*>({ app->mainTabBarController() }));
-        QCOMPARE(storedCar(), stored);
+        QTEST(storedCar(), "stored");
         QCOMPARE(Setting::getDefaultCarID(),
             LogBuilder::value(QStringLiteral("select car_id from car_information")));
         QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, Setting::getDefaultCarID());
