@@ -192,20 +192,15 @@ private Q_SLOTS:
         QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
     }
 
-    // The key bar shows while typing. Key 0 clears and leaves the keyboard where it was; a picker
-    // taking the keys puts it away, and a screen pushed over the editor too, for good.
+    // The key bar shows while typing (its clear key is pressed on every editor's screen); a
+    // picker taking the keys puts it away, and a screen pushed over the editor too, for good.
     void theKeyBarShowsWhileTyping()
     {
         AmountEditor* editor = pushEditor();
         QVERIFY(!editor->shownKeyBar());
         ScreenDriver::tap(editor->amount);
-        CKeyHelpView* keys = editor->shownKeyBar();
-        QVERIFY(keys && keys->isVisible());
-        QVERIFY(!keys->decimalKey());
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("42"));
-        ScreenDriver::tap(keys->key(0));
-        QCOMPARE(editor->amount->getText(), QString());
-        QVERIFY(editor->hiddenField->isFirstResponder());
+        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
+        QVERIFY(!editor->shownKeyBar()->decimalKey());
         editor->grades->setFocus();
         QVERIFY(!editor->shownKeyBar());
         ScreenDriver::tap(editor->amount);

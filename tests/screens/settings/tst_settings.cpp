@@ -249,7 +249,6 @@ private Q_SLOTS:
     {
         auto* settings = push(new SettingViewController(m_mail, m_browser));
         const QList<SettingCell*> cells = settings->findChildren<SettingCell*>();
-        QCOMPARE(cells.size(), SettingFigures::GeneralRowCount + int(OilInfo::OilInfoDList().size()));
         SettingCell* grade = cells.at(SettingFigures::GeneralRowCount + 1);
         QCOMPARE(grade->label() + grade->detail(), QString());
 

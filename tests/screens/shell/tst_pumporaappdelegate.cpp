@@ -108,7 +108,6 @@ private Q_SLOTS:
         PumporaAppDelegate* app = launch();
         TabBarController* tabs = app->mainTabBarController();
         QCOMPARE(app->mainNavController()->viewControllers(), QList<ViewController*>({ tabs }));
-        QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, polo);
         QVERIFY(!ScreenDriver::shownAlert());
         NavigationBar* bar = app->mainNavController()->navigationBar();
         QCOMPARE(bar->title(), QStringLiteral("Polo"));
