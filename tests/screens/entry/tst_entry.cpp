@@ -274,7 +274,6 @@ private Q_SLOTS:
         AddOilViewController* editor = present();
         play(m_host->window(), QStringLiteral("80 <Backtab> <Backtab> <Backtab> <Backtab>"));
         QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("上个月")));
-        QCOMPARE(editor->findChild<PropertyView*>()->getText(), QStringLiteral("2014-04-13"));
         play(m_host->window(), QStringLiteral("<Return>"));
         QVERIFY(ScreenDriver::alertText().startsWith(
             QStringLiteral("加油记录已保存|这次加油在统计开始时间之前")));
