@@ -136,8 +136,6 @@ private:
     std::unique_ptr<ScreenHost> m_host;
     DelegateLog m_delegate;
 
-    QWidget* screen() const { return m_host->navigationController()->topViewController(); }
-
     // The editor pushed on the host's stack, above a root screen.
     AmountEditor* pushEditor()
     {
@@ -146,8 +144,6 @@ private:
         m_host->navigationController()->pushViewController(editor, false);
         return editor;
     }
-
-    NavigationBar* bar() const { return m_host->navigationController()->navigationBar(); }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(FontCatalog::install()); }
@@ -170,7 +166,7 @@ private Q_SLOTS:
     void savePopsWithStatusYes()
     {
         AmountEditor* editor = pushEditor();
-        QVERIFY(ScreenDriver::pressBarButton(bar()->rightButton()));
+        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
         QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
         QVERIFY(m_delegate.wasAliveAfterPop);
         QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
@@ -320,7 +316,7 @@ private Q_SLOTS:
     // picker and follows it; it lives on the screen, but goes with its picker.
     void theDatePickersBar()
     {
-        auto* picker = new CHDatePickerView(screen());
+        auto* picker = new CHDatePickerView(m_host->navigationController()->topViewController());
         picker->setGeometry(0, 480, 390, 200);
         picker->setDate(Date(shanghai(2012, 1, 15, 10, 20) + 30), false);
         picker->show();

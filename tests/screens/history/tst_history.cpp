@@ -99,12 +99,6 @@ private:
         return shown.join(QLatin1Char('|'));
     }
 
-    static QString rows()
-    {
-        return LogBuilder::value(
-            QStringLiteral("select group_concat(cast(car_mileage as int)) from oil_history"));
-    }
-
 private Q_SLOTS:
     void initTestCase() { QVERIFY(FontCatalog::install()); }
 
@@ -243,7 +237,9 @@ private Q_SLOTS:
         QCOMPARE(ScreenDriver::alertText(), QStringLiteral("删除确认|你确定要删除该加油信息吗?"));
         AccessibilityWalk::verify(m_host->window(), false);
         QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), button));
-        QCOMPARE(rows(), left);
+        QCOMPARE(LogBuilder::value(
+                     QStringLiteral("select group_concat(cast(car_mileage as int)) from oil_history")),
+            left);
         QCOMPARE(ScreenDriver::alertText().startsWith(QStringLiteral("失败|加油信息没有删除：")), refused);
         if (refused)
             QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确定")));
