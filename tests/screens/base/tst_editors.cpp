@@ -162,17 +162,9 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // Cancel pops with status NO, pressed by the screen reader test below.
-    void savePopsWithStatusYes()
-    {
-        AmountEditor* editor = pushEditor();
-        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
-        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
-        QVERIFY(m_delegate.wasAliveAfterPop);
-        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
-    }
-
-    void typingGoesThroughTheRuleIntoTheField()
+    // What is typed goes through the rule into the field; save pops with status YES (cancel,
+    // with NO, is pressed by the screen reader test below).
+    void typingGoesThroughTheRuleAndSavePops()
     {
         AmountEditor* editor = pushEditor();
         // Pressed by a screen reader, the field is tapped.
@@ -186,6 +178,10 @@ private Q_SLOTS:
         QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
         QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
         QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
+        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
+        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
+        QVERIFY(m_delegate.wasAliveAfterPop);
+        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
     }
 
     // The key bar shows while typing (its clear key is pressed on every editor's screen); a
@@ -264,9 +260,14 @@ private Q_SLOTS:
         QTEST(AmountEntryRule::accepts(current, replacement, 8, 2), "accepted");
     }
 
-    void anActiveFieldBlinksEveryHalfSecondUntilInactive()
+    // An active field blinks every half second until made inactive. Only an enabled field tells
+    // its delegate of a tap; a long text shrinks to fit, down to 14 points, and is kept whole.
+    void aFieldBlinksTakesTapsAndFitsLongTexts()
     {
+        TapCounter counter;
         PropertyView view;
+        view.setDelegate(&counter);
+        view.resize(200, 54);
         view.show();
         QElapsedTimer clock;
         clock.start();
@@ -285,17 +286,7 @@ private Q_SLOTS:
         QVERIFY(isClear(view));
         QTest::qWait(700);
         QVERIFY(isClear(view));
-    }
 
-    // Only an enabled field tells its delegate of a tap; a long text shrinks to fit, down to 14
-    // points, and is kept whole.
-    void tapsAndLongTextsOfAField()
-    {
-        TapCounter counter;
-        PropertyView view;
-        view.setDelegate(&counter);
-        view.resize(200, 54);
-        view.show();
         view.setEnable(false);
         QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
         QVERIFY(isClear(view));
