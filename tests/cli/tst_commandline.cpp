@@ -58,14 +58,6 @@ private Q_SLOTS:
     }
     void cleanup() { m_data.reset(); }
 
-    void initCreatesTheStoreAndPrintsItsDirectory()
-    {
-        const QString directory = m_data->filePath(QStringLiteral("log"));
-        QCOMPARE(run({ "--data-dir", directory, "init" }), 0);
-        QCOMPARE(m_out, directory + QLatin1Char('\n'));
-        QVERIFY(QFile::exists(directory + QStringLiteral("/oil_db.sqlite")));
-    }
-
     void prefsSetGoesThroughTheSetters_data()
     {
         QTest::addColumn<QString>("key");
