@@ -136,8 +136,6 @@ private:
     std::unique_ptr<ScreenHost> m_host;
     DelegateLog m_delegate;
 
-    QWidget* screen() const { return m_host->navigationController()->topViewController(); }
-
     // The editor pushed on the host's stack, above a root screen.
     AmountEditor* pushEditor()
     {
@@ -146,8 +144,6 @@ private:
         m_host->navigationController()->pushViewController(editor, false);
         return editor;
     }
-
-    NavigationBar* bar() const { return m_host->navigationController()->navigationBar(); }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(FontCatalog::install()); }
@@ -166,17 +162,9 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // Cancel pops with status NO, pressed by the screen reader test below.
-    void savePopsWithStatusYes()
-    {
-        AmountEditor* editor = pushEditor();
-        QVERIFY(ScreenDriver::pressBarButton(bar()->rightButton()));
-        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
-        QVERIFY(m_delegate.wasAliveAfterPop);
-        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
-    }
-
-    void typingGoesThroughTheRuleIntoTheField()
+    // What is typed goes through the rule into the field; save pops with status YES (cancel,
+    // with NO, is pressed by the screen reader test below).
+    void typingGoesThroughTheRuleAndSavePops()
     {
         AmountEditor* editor = pushEditor();
         // Pressed by a screen reader, the field is tapped.
@@ -185,22 +173,26 @@ private Q_SLOTS:
         QVERIFY(editor->hiddenField->isFirstResponder());
         QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
         QCOMPARE(editor->amount->getText(), QStringLiteral("12.34"));
+        // The hidden input has no cursor to move: typing goes on at the end.
+        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
+        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
+        QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
+        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
+        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
+        QVERIFY(m_delegate.wasAliveAfterPop);
+        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
     }
 
-    // The key bar shows while typing. Key 0 clears and leaves the keyboard where it was; a picker
-    // taking the keys puts it away, and a screen pushed over the editor too, for good.
+    // The key bar shows while typing (its clear key is pressed on every editor's screen); a
+    // picker taking the keys puts it away, and a screen pushed over the editor too, for good.
     void theKeyBarShowsWhileTyping()
     {
         AmountEditor* editor = pushEditor();
         QVERIFY(!editor->shownKeyBar());
         ScreenDriver::tap(editor->amount);
-        CKeyHelpView* keys = editor->shownKeyBar();
-        QVERIFY(keys && keys->isVisible());
-        QVERIFY(!keys->decimalKey());
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("42"));
-        ScreenDriver::tap(keys->key(0));
-        QCOMPARE(editor->amount->getText(), QString());
-        QVERIFY(editor->hiddenField->isFirstResponder());
+        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
+        QVERIFY(!editor->shownKeyBar()->decimalKey());
         editor->grades->setFocus();
         QVERIFY(!editor->shownKeyBar());
         ScreenDriver::tap(editor->amount);
@@ -218,8 +210,10 @@ private Q_SLOTS:
         AmountEditor* editor = pushEditor();
         auto* picker = new CHDatePickerView(editor);
         picker->setGeometry(0, 480, 390, picker->sizeHint().height());
-        picker->setDate(Date(shanghai(2012, 1, 15, 10, 20)), false);
+        picker->setDate(Date(shanghai(2012, 1, 15, 10, 20) + 30), false);
         picker->show();
+        TopHelpView* bar = picker->mHelpView();
+        QVERIFY(!bar->isVisible());
         picker->AddHelpView();
         ScreenDriver::tap(editor->amount);
         QVERIFY(editor->shownKeyBar());
@@ -231,11 +225,25 @@ private Q_SLOTS:
             window, QStringLiteral("Grade"), QAccessibleActionInterface::increaseAction()));
         QCOMPARE(turned.count(), 1);
         QCOMPARE(editor->grades->selectedRowInComponent(0), 1);
-        // The date wheels are named by what they turn; the bar's keys by their captions.
+        // The date wheels are named by what they turn; the bar's keys by their captions. A key
+        // steps like a turn of the wheels, to the minute.
+        QSignalSpy changed(picker, &DatePicker::valueChanged);
         QVERIFY(AccessibilityWalk::act(
             window, QStringLiteral("月"), QAccessibleActionInterface::increaseAction()));
         QVERIFY(AccessibilityWalk::act(window, QStringLiteral("下一年")));
         QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2013, 2, 15, 10, 20));
+        ScreenDriver::tap(bar->key(TopHelpView::YearBack));
+        ScreenDriver::tap(bar->key(TopHelpView::MonthBack));
+        ScreenDriver::tap(bar->key(TopHelpView::MonthBack));
+        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2011, 12, 15, 10, 20));
+        QCOMPARE(changed.count(), 5);
+        QCOMPARE(picker->wheels()->selectedRowInComponent(0), 11);
+        // The bar sits on the picker and follows it; it lives on the screen, but goes with it.
+        picker->setGeometry(10, 300, 300, 200);
+        QCOMPARE(bar->geometry(), QRect(10, 300 - bar->height(), 300, bar->height()));
+        QPointer<TopHelpView> watched(bar);
+        delete picker;
+        QVERIFY(watched.isNull());
         QVERIFY(AccessibilityWalk::act(window, QStringLiteral("Cancel")));
         QCOMPARE(m_delegate.events, QStringList({ "willPop:NO", "didPop:NO" }));
     }
@@ -268,9 +276,14 @@ private Q_SLOTS:
         QTEST(AmountEntryRule::accepts(current, replacement, 8, 2), "accepted");
     }
 
-    void anActiveFieldBlinksEveryHalfSecondUntilInactive()
+    // An active field blinks every half second until made inactive. Only an enabled field tells
+    // its delegate of a tap; a long text shrinks to fit, down to 14 points, and is kept whole.
+    void aFieldBlinksTakesTapsAndFitsLongTexts()
     {
+        TapCounter counter;
         PropertyView view;
+        view.setDelegate(&counter);
+        view.resize(200, 54);
         view.show();
         QElapsedTimer clock;
         clock.start();
@@ -289,17 +302,7 @@ private Q_SLOTS:
         QVERIFY(isClear(view));
         QTest::qWait(700);
         QVERIFY(isClear(view));
-    }
 
-    // Only an enabled field tells its delegate of a tap; a long text shrinks to fit, down to 14
-    // points, and is kept whole.
-    void tapsAndLongTextsOfAField()
-    {
-        TapCounter counter;
-        PropertyView view;
-        view.setDelegate(&counter);
-        view.resize(200, 54);
-        view.show();
         view.setEnable(false);
         QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
         QVERIFY(isClear(view));
@@ -313,34 +316,6 @@ private Q_SLOTS:
         view.setText(QStringLiteral("A much longer text than fits"));
         QCOMPARE(label->font().pointSizeF(), 14.0);
         QCOMPARE(view.getText(), QStringLiteral("A much longer text than fits"));
-    }
-
-    // The bar's keys step a year or a month back like a turn of the wheels (a year on and a
-    // month on are pressed by the screen reader test and the settings). The bar sits on the
-    // picker and follows it; it lives on the screen, but goes with its picker.
-    void theDatePickersBar()
-    {
-        auto* picker = new CHDatePickerView(screen());
-        picker->setGeometry(0, 480, 390, 200);
-        picker->setDate(Date(shanghai(2012, 1, 15, 10, 20) + 30), false);
-        picker->show();
-        TopHelpView* bar = picker->mHelpView();
-        QVERIFY(!bar->isVisible());
-        picker->AddHelpView();
-        QVERIFY(bar->isVisible());
-        QSignalSpy changed(picker, &DatePicker::valueChanged);
-        ScreenDriver::tap(bar->key(TopHelpView::YearBack));
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2011, 1, 15, 10, 20));
-        ScreenDriver::tap(bar->key(TopHelpView::MonthBack));
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2010, 12, 15, 10, 20));
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(picker->wheels()->selectedRowInComponent(0), 11);
-
-        picker->setGeometry(10, 300, 300, 200);
-        QCOMPARE(bar->geometry(), QRect(10, 300 - bar->height(), 300, bar->height()));
-        QPointer<TopHelpView> watched(bar);
-        delete picker;
-        QVERIFY(watched.isNull());
     }
 };
 

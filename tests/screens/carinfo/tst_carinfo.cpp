@@ -118,7 +118,6 @@ private Q_SLOTS:
         QFETCH(int, shown);
         QFETCH(bool, refused);
         QFETCH(QString, alert);
-        QFETCH(QString, current);
         open(cars, shown);
         if (refused)
             LogBuilder::refuse("delete", "oil_history");
@@ -133,7 +132,7 @@ private Q_SLOTS:
         if (deleted)
             QTRY_VERIFY(m_screen.isNull());
         CarManage* manager = CarManage::sharedCarManage();
-        QCOMPARE(manager->mCurrentCarInfo()->mCarName, current);
+        QTEST(manager->mCurrentCarInfo()->mCarName, "current");
         QCOMPARE(Setting::getDefaultCarID(), manager->mCurrentCarInfo()->carID);
         QCOMPARE(manager->getAllCars().size(), cars - int(deleted));
         const QString key = m_keys.at(shown);

@@ -166,8 +166,6 @@ private Q_SLOTS:
         QFETCH(int, precision);
         QFETCH(QString, keys);
         QFETCH(QString, alert);
-        QFETCH(QString, field);
-        QFETCH(QString, stored);
         QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
         AddOilViewController* editor = present();
         play(m_host->window(), keys + QStringLiteral(" <Return>"));
@@ -176,11 +174,11 @@ private Q_SLOTS:
         if (!alert.isEmpty()) {
             AccessibilityWalk::verify(m_host->window());
             QVERIFY(ScreenDriver::pressButton(ScreenDriver::shownAlert(), QStringLiteral("确定")));
-            QCOMPARE(ScreenDriver::focused()->accessibleName(), field);
+            QTEST(ScreenDriver::focused()->accessibleName(), "field");
         }
         // The odometer never turned: the car's last reading.
-        QCOMPARE(
-            storedRows("oil_money || '|' || oil_price || '|' || oil_volumn || '|' || car_mileage"), stored);
+        QTEST(
+            storedRows("oil_money || '|' || oil_price || '|' || oil_volumn || '|' || car_mileage"), "stored");
     }
 
     void aFailedSaveLosesNothing_data()
@@ -276,7 +274,6 @@ private Q_SLOTS:
         AddOilViewController* editor = present();
         play(m_host->window(), QStringLiteral("80 <Backtab> <Backtab> <Backtab> <Backtab>"));
         QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("上个月")));
-        QCOMPARE(editor->findChild<PropertyView*>()->getText(), QStringLiteral("2014-04-13"));
         play(m_host->window(), QStringLiteral("<Return>"));
         QVERIFY(ScreenDriver::alertText().startsWith(
             QStringLiteral("加油记录已保存|这次加油在统计开始时间之前")));

@@ -89,14 +89,15 @@ private:
     }
 
     // The car the overview shows and works on, everywhere it shows: the current car, the stored
-    // default, the title, the dots and the page the scroller rests on.
-    void checkShowing(int index, const QString& key, const QString& name)
+    // default, the title, the dots and the page the scroller rests on. Golf's is the first page.
+    void checkShowing(int index)
     {
+        const QString key = index == 0 ? m_golf : m_polo;
         QTRY_COMPARE(
             m_overview->scrollView()->contentOffset(), index * m_overview->scrollView()->viewport()->width());
         QCOMPARE(CarManage::sharedCarManage()->mCurrentCarInfo()->carID, key);
         QCOMPARE(storedDefault(), key);
-        QCOMPARE(title(), name);
+        QCOMPARE(title(), CarManage::sharedCarManage()->mCurrentCarInfo()->mCarName);
         QCOMPARE(m_overview->pageController()->currentPage(), index);
         // Its figures are its car's, whether it was the page shown first or not.
         QCOMPARE(page(index)->figures().car(), CarManage::sharedCarManage()->mCurrentCarInfo());
@@ -184,10 +185,7 @@ private Q_SLOTS:
         QVERIFY(Setting::setDefaultCarID(stored));
         show();
         const int first = stored == m_polo ? 1 : 0;
-        QCOMPARE(m_overview->pageController()->currentPage(), first);
-        QTRY_COMPARE(
-            m_overview->scrollView()->contentOffset(), first * m_overview->scrollView()->viewport()->width());
-        QCOMPARE(title(), CarManage::sharedCarManage()->mCurrentCarInfo()->mCarName);
+        checkShowing(first);
 
         QWidget* viewport = m_overview->scrollView()->viewport();
         if (turn == QLatin1String("key")) {
@@ -206,10 +204,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Polo")));
         }
-        if (first == 1)
-            checkShowing(0, m_golf, QStringLiteral("Golf"));
-        else
-            checkShowing(1, m_polo, QStringLiteral("Polo"));
+        checkShowing(1 - first);
     }
 
     // The fault mended: a page's rows and button act on the page's car, even while the other
@@ -276,10 +271,9 @@ private Q_SLOTS:
                                                   "oil_history where oil_money = 100")),
             m_polo + QStringLiteral(" 12.5"));
         QTRY_COMPARE(m_overview->allPages().size(), 2);
-        QCOMPARE(page(1)->myData().size(), 4);
         QVERIFY2(page(1)->latestCell()->info().contains(QLatin1String("12.50")),
             qPrintable(page(1)->latestCell()->info()));
-        checkShowing(1, m_polo, QStringLiteral("Polo"));
+        checkShowing(1);
     }
 
     // Pages are dropped when the overview leaves and built anew when it comes back, showing what
@@ -295,7 +289,6 @@ private Q_SLOTS:
         m_tabs->setSelectedIndex(PumporaAppDelegate::OverviewTab);
         QTRY_COMPARE(m_overview->allPages().size(), 2);
         QVERIFY(page(0)->latestCell()->info().contains(QLatin1String("33.00")));
-        QCOMPARE(page(0)->myData(), QList<double> { 33 });
 
         const QPointer<PageView> before = page(1);
         m_overview->didReceiveMemoryWarning();
