@@ -1,6 +1,7 @@
 #include "platform/DeviceLocale.h"
 #include "platform/MainBundle.h"
 #include "support/AccessibilityWalk.h"
+#include "support/LogBuilder.h"
 #include "support/ScreenDriver.h"
 #include "support/ScreenHost.h"
 #include "support/TestDataDirectory.h"
@@ -48,10 +49,10 @@ private:
     QStringList* m_log;
 };
 
-// Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
+// Seconds since 1970 of a wall time in Shanghai.
 double shanghai(int year, int month, int day, int hour, int minute)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC).toSecsSinceEpoch() - 8 * 3600.0;
+    return LogBuilder::at(year, month, day, hour, minute, "Asia/Shanghai");
 }
 
 } // namespace
