@@ -65,15 +65,12 @@ private:
 
     static Run finish(QProcess* process)
     {
-        Run run;
         if (!process->waitForFinished(30000))
             process->kill();
         process->waitForFinished();
-        run.crashed = process->exitStatus() == QProcess::CrashExit;
-        run.exitCode = process->exitCode();
-        run.out = QString::fromUtf8(process->readAllStandardOutput());
-        run.err = QString::fromUtf8(process->readAllStandardError());
-        return run;
+        return { process->exitCode(), process->exitStatus() == QProcess::CrashExit,
+            QString::fromUtf8(process->readAllStandardOutput()),
+            QString::fromUtf8(process->readAllStandardError()) };
     }
 
     Run pumpora(const QStringList& arguments, const QString& shellPrefix = QString())
