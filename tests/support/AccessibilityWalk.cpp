@@ -50,9 +50,10 @@ QStringList actionsOf(QAccessibleInterface* control)
     return actions ? actions->actionNames() : QStringList();
 }
 
-} // namespace
-
-QStringList AccessibilityWalk::faults(QWidget* window)
+// Controls a screen reader could not name or use, one line each ("PushButton '' without a
+// name"). A widget that takes clicks or keys (a pointing-hand cursor, tab focus) without a role of
+// its own counts as a control nobody described.
+QStringList faults(QWidget* window)
 {
     QStringList found;
     walk(QAccessible::queryAccessibleInterface(window), [&found](QAccessibleInterface* control) {
@@ -76,20 +77,10 @@ QStringList AccessibilityWalk::faults(QWidget* window)
     return found;
 }
 
-bool AccessibilityWalk::act(QWidget* window, const QString& name, const QString& action)
-{
-    QAccessibleInterface* target = nullptr;
-    walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* control) {
-        if (!target && isInteractive(control->role()) && control->text(QAccessible::Name) == name)
-            target = control;
-    });
-    if (!target || !actionsOf(target).contains(action))
-        return false;
-    target->actionInterface()->doAction(action);
-    return true;
-}
-
-QStringList AccessibilityWalk::untranslated(QWidget* window)
+// In a window shown in Chinese a string-table key shows as itself: the names that hold a Chinese
+// character and that the English table does not translate. What a display field or a tree's row
+// shows is its value, not a key, and is left out.
+QStringList untranslated(QWidget* window)
 {
     static QTranslator english;
     static const bool loaded = english.load(QStringLiteral(":/bundle/pumpora_en.qm"));
@@ -108,6 +99,21 @@ QStringList AccessibilityWalk::untranslated(QWidget* window)
             found << name;
     });
     return found;
+}
+
+} // namespace
+
+bool AccessibilityWalk::act(QWidget* window, const QString& name, const QString& action)
+{
+    QAccessibleInterface* target = nullptr;
+    walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* control) {
+        if (!target && isInteractive(control->role()) && control->text(QAccessible::Name) == name)
+            target = control;
+    });
+    if (!target || !actionsOf(target).contains(action))
+        return false;
+    target->actionInterface()->doAction(action);
+    return true;
 }
 
 void AccessibilityWalk::verify(QWidget* window, bool translated)

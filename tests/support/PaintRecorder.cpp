@@ -26,8 +26,6 @@ public:
             m_transform = changed.transform();
         if (dirty & DirtyPen)
             m_pen = changed.pen();
-        if (dirty & DirtyBrush)
-            m_brush = changed.brush();
         if (dirty & DirtyFont)
             m_font = changed.font();
     }
@@ -46,7 +44,6 @@ public:
         for (int i = 0; i < lineCount; ++i) {
             PaintRecorder::Item item = current(PaintRecorder::Item::Line);
             item.line = m_transform.map(lines[i]);
-            item.bounds = QRectF(item.line.p1(), item.line.p2()).normalized();
             items.append(item);
         }
     }
@@ -71,14 +68,12 @@ private:
         item.kind = kind;
         item.font = m_font;
         item.penColor = m_pen.color();
-        item.brush = m_brush;
         item.transform = m_transform;
         return item;
     }
 
     QTransform m_transform;
     QPen m_pen;
-    QBrush m_brush;
     QFont m_font;
 };
 

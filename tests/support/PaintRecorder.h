@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -14,7 +13,7 @@
 class RecordingPaintEngine;
 
 // A paint device that shows nothing but records what is painted on it, so a drawing can be
-// checked shape by shape: each rectangle, line and text with the painter's pen, brush, font and
+// checked shape by shape: each rectangle, line and text with the painter's pen colour, font and
 // transform at that moment. Curves, markers and pictures are not recorded. Resolution 72 dpi,
 // as a PDF page.
 class PaintRecorder : public QPaintDevice
@@ -29,12 +28,11 @@ public:
             Text
         };
         Kind kind = Rect;
-        QRectF bounds; // in device coordinates; for a text, where its line starts (baseline)
+        QRectF bounds; // a rectangle, in device coordinates; for a text, where its line starts (baseline)
         QLineF line; // a line, in device coordinates
         QString text;
         QFont font;
         QColor penColor;
-        QBrush brush;
         QTransform transform;
 
         // The angle of the transform's x axis, in degrees, counter-clockwise on screen positive.

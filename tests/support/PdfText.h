@@ -85,15 +85,6 @@ public:
         return false;
     }
 
-    static QString describe(const Page& page, const QString& text)
-    {
-        QStringList found;
-        for (const QRectF& box : boxesOf(page, text))
-            found.append(QStringLiteral("(%1, %2)").arg(box.left()).arg(box.top()));
-        return text + QStringLiteral(" found at ")
-            + (found.isEmpty() ? QStringLiteral("nowhere") : found.join(' '));
-    }
-
 private:
     static constexpr qreal kAscentSpread = 1.5;
 };

@@ -35,8 +35,7 @@ OilReportItem monthLine(int month)
 } // namespace
 
 #define VERIFY_WORD_AT(page, text, x, y)                                                                     \
-    QVERIFY2(PdfText::hasWordAt(page, QStringLiteral(text), QPointF(x, y)),                                  \
-        qPrintable(PdfText::describe(page, QStringLiteral(text))))
+    QVERIFY2(PdfText::hasWordAt(page, QStringLiteral(text), QPointF(x, y)), text " at " #x ", " #y)
 
 // The PDF report as a reader opens it: its pages, and where their texts stand.
 class TestExportPDF : public QObject
@@ -105,15 +104,11 @@ private Q_SLOTS:
         QVERIFY(PdfText::boxesOf(page, QStringLiteral("Month")).isEmpty());
 
         // Saved elsewhere, a copy never goes over a file of the log.
-        QFile database(Utility::getDBPath());
-        QVERIFY(database.open(QIODevice::ReadOnly));
-        const QByteArray log = database.readAll();
-        database.close();
+        const QByteArray log = m_data->readFile(Utility::getDBPath());
         QString error;
-        QVERIFY(!ExportPDF::saveCopy(path, database.fileName(), &error));
+        QVERIFY(!ExportPDF::saveCopy(path, Utility::getDBPath(), &error));
         QVERIFY2(error.contains(QLatin1String("is a file of the fuel log")), qPrintable(error));
-        QVERIFY(database.open(QIODevice::ReadOnly));
-        QCOMPARE(database.readAll(), log);
+        QCOMPARE(m_data->readFile(Utility::getDBPath()), log);
     }
 
     // The end in its two halves, the second on another thread as the report tab runs it: a
