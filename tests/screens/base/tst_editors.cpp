@@ -289,12 +289,13 @@ private Q_SLOTS:
         clock.start();
         view.setActive(true);
         QVERIFY(view.isActive() && isClear(view));
-        // Dark, then clear again, each half a second after the one before.
+        // Dark, then clear again, each half a second after the one before. Polling sees a change
+        // up to a poll or a busy moment late, which can only shorten the second interval as seen.
         QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
         const qint64 first = clock.elapsed();
         QVERIFY2(first >= 450 && first < 1500, qPrintable(QString::number(first)));
         QTRY_VERIFY_WITH_TIMEOUT(isClear(view), 2000);
-        QVERIFY(clock.elapsed() - first >= 450);
+        QVERIFY2(clock.elapsed() - first >= 350, qPrintable(QString::number(clock.elapsed() - first)));
 
         // Made inactive while dark: clear at once, and it stays so.
         QTRY_VERIFY_WITH_TIMEOUT(!isClear(view), 2000);
