@@ -19,6 +19,7 @@
 #include "screens/report/ReportExport.h"
 #include "screens/shell/PumporaAppDelegate.h"
 #include "store/CarManage.h"
+#include "store/Session.h"
 #include "store/Unit.h"
 #include "widgets/AppWindow.h"
 #include "widgets/Application.h"
@@ -28,7 +29,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPaintEvent>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -41,6 +44,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <time.h>
 #include <vector>
@@ -48,6 +52,8 @@
 namespace {
 
 const int kSizes[] = { 2000, 100000 };
+// Each start is a fresh process, a tenth of a second or so.
+constexpr int kStartUps = 20;
 
 struct Workload
 {
@@ -340,52 +346,109 @@ private:
     bool m_painted = false;
 };
 
-// Start-up as the user waits for it: from the application delegate's launch to the first paint
-// of a car page's chart on the overview. Every start is a fresh session and application on the
-// log, as every return to the app is a fresh start. What main() does before the launch (the
-// session, the application object) and closing the app are not timed, and what a closed app
-// left to be deleted goes before the next start begins: each start pays for its own work only.
-void startUp(benchmark::State& state)
+// Start-up is what the user waits for each time the app opens: the first frames of a fresh
+// process, which pay for Qt's first window (style, backing store, painter) and first text (font
+// engines, shaping). So every start is timed in a fresh process of this program, which runs one
+// probe and prints its milliseconds.
+const char kProbeOption[] = "--start-up-probe";
+const char kAppProbe[] = "app";
+const char kOneLabelProbe[] = "one-label";
+
+// Shows the window and answers the milliseconds until its first paint; negative when nothing
+// was painted.
+double firstPaintMilliseconds(QWidget& window)
 {
-    const QString directory = workload(int(state.range(0))).log->dataDirectory();
-    auto session = std::make_unique<Session>(directory);
-    auto application = std::make_unique<Application>(std::make_unique<PumporaAppDelegate>());
+    QElapsedTimer timer;
+    FirstPaint painted([&window](QObject* watched) { return watched == &window; });
+    timer.start();
+    window.show();
+    return painted.wait() ? double(timer.nsecsElapsed()) / 1e6 : -1;
+}
+
+// The bare window of the app's size, the first frame of the process; then, in the same process,
+// from the application delegate's launch to the first paint of a car page's chart on the
+// overview of the log in directory. Prints both.
+int probeApp(const QString& directory)
+{
+    auto bare = std::make_unique<QWidget>();
+    bare->resize(AppWindow::kDefaultSize);
+    const double bareMilliseconds = firstPaintMilliseconds(*bare);
+    bare.reset();
+
+    Session session(directory);
+    Application application(std::make_unique<PumporaAppDelegate>());
+    FirstPaint chart([](QObject* watched) { return qobject_cast<ChartView*>(watched) != nullptr; });
+    QElapsedTimer timer;
+    timer.start();
+    const bool shown = application.launch() && chart.wait();
+    const double appMilliseconds = double(timer.nsecsElapsed()) / 1e6;
+    if (bareMilliseconds < 0 || !shown)
+        return EXIT_FAILURE;
+    std::printf("%f %f\n", bareMilliseconds, appMilliseconds);
+    return EXIT_SUCCESS;
+}
+
+// The least a window that shows any text costs: one label with one line, the first frame of the
+// process. The start-up target is set against the bare window, which paints no text at all.
+int probeOneLabel()
+{
+    QLabel label(QStringLiteral("12.5 L"));
+    label.resize(AppWindow::kDefaultSize);
+    const double milliseconds = firstPaintMilliseconds(label);
+    if (milliseconds < 0)
+        return EXIT_FAILURE;
+    std::printf("%f\n", milliseconds);
+    return EXIT_SUCCESS;
+}
+
+// Runs a probe in a fresh process: the milliseconds it printed, none when it failed.
+std::optional<QList<double>> runProbe(const QStringList& arguments)
+{
+    QProcess probe;
+    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe.start(QCoreApplication::applicationFilePath(), QStringList { kProbeOption } + arguments);
+    if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit
+        || probe.exitCode() != EXIT_SUCCESS)
+        return std::nullopt;
+    QList<double> milliseconds;
+    for (const QByteArray& field : probe.readAllStandardOutput().simplified().split(' '))
+        milliseconds.append(field.toDouble());
+    return milliseconds;
+}
+
+// One start per fresh process; the time taken is the probe's own, not the process's start.
+void timeProbe(benchmark::State& state, const QStringList& arguments, qsizetype field)
+{
     for (auto _ : state) {
-        FirstPaint chart([](QObject* watched) { return qobject_cast<ChartView*>(watched) != nullptr; });
-        if (!application->launch() || !chart.wait()) {
-            state.SkipWithError("the overview did not show");
+        const std::optional<QList<double>> milliseconds = runProbe(arguments);
+        if (!milliseconds || milliseconds->size() <= field) {
+            state.SkipWithError("the start-up probe failed");
             break;
         }
-        state.PauseTiming();
-        application.reset();
-        session.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        session = std::make_unique<Session>(directory);
-        application = std::make_unique<Application>(std::make_unique<PumporaAppDelegate>());
-        state.ResumeTiming();
+        state.SetIterationTime(milliseconds->at(field) / 1000.0);
     }
 }
 
-// The least any start-up costs in this process: a bare window of the app's size, shown and
-// painted once, in the same process state as the app's windows (see main()). Like each start,
-// each window pays no cost that only the first window of a process pays (loading the style,
-// the fonts, the first painter); a fresh process pays those for both.
+void startsInFreshProcesses(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->UseManualTime()->Iterations(kStartUps)->Unit(benchmark::kMillisecond);
+}
+
+void startUp(benchmark::State& state)
+{
+    const QString directory = workload(int(state.range(0))).log->dataDirectory();
+    timeProbe(state, { kAppProbe, directory }, 1);
+}
+
 void startUpBaseline(benchmark::State& state)
 {
-    for (auto _ : state) {
-        auto window = std::make_unique<QWidget>();
-        window->resize(AppWindow::kDefaultSize);
-        QWidget* bare = window.get();
-        FirstPaint painted([bare](QObject* watched) { return watched == bare; });
-        window->show();
-        if (!painted.wait()) {
-            state.SkipWithError("the bare window did not show");
-            break;
-        }
-        state.PauseTiming();
-        window.reset();
-        state.ResumeTiming();
-    }
+    const QString directory = workload(int(state.range(0))).log->dataDirectory();
+    timeProbe(state, { kAppProbe, directory }, 0);
+}
+
+void startUpOneLabel(benchmark::State& state)
+{
+    timeProbe(state, { kOneLabelProbe }, 0);
 }
 
 // Collects each run's time per iteration to print the ratios at the end.
@@ -419,6 +482,12 @@ public:
             if (tab != m_seconds.end() && query != m_seconds.end())
                 std::printf("%-28s %12.2f\n", ("historyTab" + suffix).c_str(), tab->second / query->second);
         }
+        // What a single line of text adds to the bare window's first frame.
+        const std::string perStart = "iterations:" + std::to_string(kStartUps) + "/manual_time";
+        const auto label = m_seconds.find("startUpOneLabel/" + perStart);
+        const auto bare = m_seconds.find("startUpBaseline/2000/" + perStart);
+        if (label != m_seconds.end() && bare != m_seconds.end())
+            std::printf("%-28s %12.2f\n", "startUpOneLabel", label->second / bare->second);
         // The export has no baseline of its own; it is set against the refresh of the screen it
         // starts from.
         const auto exported = m_seconds.find("exportPDF/2000");
@@ -447,6 +516,11 @@ int main(int argc, char* argv[])
     // screen, and the bare window beside start-up, is measured with them whatever ran before.
     Palette::applyTo(&application);
     DeviceLocale::setLocaleName(QStringLiteral("en_US"));
+    if (argc > 2 && qstrcmp(argv[1], kProbeOption) == 0) {
+        if (qstrcmp(argv[2], kAppProbe) == 0 && argc > 3)
+            return probeApp(QString::fromLocal8Bit(argv[3]));
+        return qstrcmp(argv[2], kOneLabelProbe) == 0 ? probeOneLabel() : EXIT_FAILURE;
+    }
     for (const int size : kSizes) {
         benchmark::RegisterBenchmark("overview", overview)->Arg(size)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("overviewBaseline", overviewBaseline)
@@ -470,10 +544,11 @@ int main(int argc, char* argv[])
             benchmark::RegisterBenchmark("exportFrames", exportFrames)
                 ->Arg(size)
                 ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark("startUp", startUp)->Arg(size)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("startUp", startUp)->Arg(size)->Apply(startsInFreshProcesses);
             benchmark::RegisterBenchmark("startUpBaseline", startUpBaseline)
                 ->Arg(size)
-                ->Unit(benchmark::kMillisecond);
+                ->Apply(startsInFreshProcesses);
+            benchmark::RegisterBenchmark("startUpOneLabel", startUpOneLabel)->Apply(startsInFreshProcesses);
         }
     }
     benchmark::Initialize(&argc, argv);
