@@ -151,8 +151,6 @@ QList<OilReportItem> monthsConsuming(const QList<double>& consumptions)
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::optional<QList<double>>)
-
 // The chart frame, the line chart and its drawing vocabulary, and the report's charts: the axis
 // steps, the monthly cost bars, the summary table and the chart row that feeds them, checked
 // shape by shape or pixel by pixel as they are painted. Every chart is 300 x 200 with default
