@@ -371,18 +371,13 @@ private Q_SLOTS:
     // the list.
     void foreignRowsGiveZerosNotCrashes()
     {
-        const QString key = car()->carID;
-        LogBuilder::exec(
-            QStringLiteral("insert into oil_history (car_id, oil_date, oil_spec) values ('%1', %2, 99)")
-                .arg(key)
-                .arg(LogBuilder::at(2011, 5, 3)));
-        LogBuilder::exec(
-            QStringLiteral("insert into oil_history (car_id, oil_spec) values ('%1', -4)").arg(key));
-        LogBuilder::exec(
-            QStringLiteral("insert into oil_history (car_id, oil_date, oil_month, car_mileage, oil_money) "
-                           "values ('%1', %2, 201105, 1500, 80)")
-                .arg(key)
-                .arg(LogBuilder::at(2011, 5, 4)));
+        LogBuilder::exec(QStringLiteral(
+            "insert into oil_history (car_id, oil_date, oil_spec, oil_month, car_mileage, oil_money) "
+            "values ('%1', %2, 99, null, null, null), ('%1', null, -4, null, null, null), "
+            "('%1', %3, null, 201105, 1500, 80)")
+                             .arg(car()->carID)
+                             .arg(LogBuilder::at(2011, 5, 3))
+                             .arg(LogBuilder::at(2011, 5, 4)));
         const std::optional<QList<Oil>> oils = car()->getAllOil();
         QCOMPARE(oils->size(), 2);
         QCOMPARE(oils->first().mOilInfo, OilInfo::infoAtPosition(0));
