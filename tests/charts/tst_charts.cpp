@@ -268,7 +268,10 @@ private Q_SLOTS:
         QCOMPARE(m_owner->yLabelRequests.last(), 8u);
     }
 
-    void styleWithoutColourDrawsNothing()
+    // A style without colour draws nothing. A font of size s is s units tall on any device, so a
+    // chart keeps its proportions in a 72 dpi image, on a 300 dpi page and on screen; the
+    // painter's pen is left as it was. A measured rectangle holds its text on one line.
+    void textDrawing()
     {
         CTextStyle style = CTextStyle::textStyle();
         style.color.reset();
@@ -285,12 +288,7 @@ private Q_SLOTS:
         };
         for (const std::function<void(QPainter&)>& draw : draws)
             QCOMPARE(inkOf(draw), QRect());
-    }
 
-    // A font of size s is s units tall on any device, so a chart keeps its proportions in a
-    // 72 dpi image, on a 300 dpi page and on screen; the painter's pen is left as it was.
-    void fontSizeIsInDrawingUnits()
-    {
         QList<QRect> inks;
         for (const int dotsPerMeter : { 2835, 11811 }) {
             QImage image = whiteImage(200, 100);
@@ -308,20 +306,19 @@ private Q_SLOTS:
         QCOMPARE(inks.at(1), inks.at(0));
         // Capitals of a 20-unit font are roughly 14 units tall.
         QVERIFY(qAbs(inks.at(0).height() - 14) <= 2);
-    }
 
-    void measuredRectangleHoldsItsTextOnOneLine()
-    {
-        const QString text = QStringLiteral("百公里油耗");
-        CTextStyle style = redStyle();
+        const QString measured = QStringLiteral("百公里油耗");
+        style = redStyle();
         style.fontName = QStringLiteral("Helvetica");
-        const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(text, style);
+        const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(measured, style);
         QCOMPARE(size.width(), std::ceil(size.width()));
         QCOMPARE(inkOf([&](QPainter& p) {
-            CTextStyleExtensions::drawInRect(
-                text, QRectF(QPointF(10, 10), size), style, LineBreakMode::CharacterWrap, Qt::AlignLeft, p);
+            CTextStyleExtensions::drawInRect(measured, QRectF(QPointF(10, 10), size), style,
+                LineBreakMode::CharacterWrap, Qt::AlignLeft, p);
         }),
-            inkOf([&](QPainter& p) { CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, p); }));
+            inkOf([&](QPainter& p) {
+                CTextStyleExtensions::drawAtPoint(measured, QPointF(10, 10), style, p);
+            }));
     }
 
     // One x tick per fill-up from the left (54 apart); 32 per step of 10 litres, by the integer
