@@ -404,7 +404,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("consumption");
-        QTest::newRow("L/100km: 40 × 100 ÷ 500") << 1 << QStringLiteral("8.00L/100km");
         QTest::newRow("mpg: 500 ÷ 40") << 5 << QStringLiteral("12.50mpg (US)");
         QTest::newRow("unit number outside the list") << 17 << QStringLiteral("12.50km/L");
     }
@@ -418,7 +417,6 @@ private Q_SLOTS:
         const CarAllReport driven = car()->getCarAllReport(false).value();
         QCOMPARE(driven.mRPtotalMoney, 300.0);
         QTEST(driven.mAvgVolumnString, "consumption");
-        QCOMPARE(car()->getCarAllReport(true).value().mRPtotalVolumn, 75.0);
     }
 
     // A unit system of an unknown number (from an edited list), or none at all (an unusable
