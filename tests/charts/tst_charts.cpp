@@ -389,15 +389,29 @@ private Q_SLOTS:
 
     // The owner chooses the tick lines drawn. With origin type 1 every x label, the origin at
     // the right end included, is asked for, the y label at the origin not; type 0 asks for neither.
-    // A reload asked for while drawing is ignored.
+    // A label hangs from its tick, moved by the owner's offsets. A reload asked for while drawing
+    // is ignored.
     void theOwnerChoosesTicksAndLabels()
     {
+        m_chart->resize(300, 230);
+        m_chart->marginDown = 35;
         m_chart->mXYMajorTickColor = QColor(Qt::blue);
+        m_chart->xAxisTitleStyle.color = CPColor::greenColor();
         m_owner->hiddenXTick = 0;
+        m_owner->xLabels = QStringList { QString(), QString(), "05-12" };
+        m_owner->xLabelOffset = QPointF(4, 6);
         m_owner->reloadedWhileDrawing = m_chart.get();
         const QImage image = onScreen(*m_chart);
         QCOMPARE(m_owner->titleRequests, 1);
         QVERIFY(!m_chart->isChanged());
+        const QRect ink = pixelsWhere(image, image.rect(),
+            [](QRgb pixel) { return qGreen(pixel) - qBlue(pixel) > 20 && qGreen(pixel) - qRed(pixel) > 40; });
+        QVERIFY(!ink.isEmpty());
+        // Tick 2 from the left stands at x 5 + 2 * 54 on the bottom of the plot (185).
+        const QSizeF size
+            = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("05-12"), m_chart->xAxisTitleStyle);
+        QVERIFY(QRectF(QPointF(113 + 4, 185 + 6), size).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
+        QVERIFY(ink.left() <= 113 + 4 + 2);
         QCOMPARE(m_owner->xTickQuestions,
             (QList<std::pair<unsigned, unsigned>> { { 0, 5 }, { 1, 5 }, { 2, 5 }, { 3, 5 }, { 4, 5 } }));
         QVERIFY(image.pixel(221, 100) != qRgb(0, 0, 255));
@@ -411,24 +425,6 @@ private Q_SLOTS:
         onScreen(*m_chart);
         QCOMPARE(m_owner->xLabelRequests, (QList<unsigned> { 1, 2, 3, 4, 5 }));
         QCOMPARE(m_owner->yLabelRequests, (QList<unsigned> { 1, 2, 3, 4, 5 }));
-    }
-
-    void labelHangsFromItsTickMovedByTheOffsets()
-    {
-        m_chart->resize(300, 230);
-        m_chart->marginDown = 35;
-        m_chart->xAxisTitleStyle.color = CPColor::greenColor();
-        m_owner->xLabels = QStringList { QString(), QString(), "05-12" };
-        m_owner->xLabelOffset = QPointF(4, 6);
-        const QImage image = onScreen(*m_chart);
-        const QRect ink = pixelsWhere(image, image.rect(),
-            [](QRgb pixel) { return qGreen(pixel) - qBlue(pixel) > 20 && qGreen(pixel) - qRed(pixel) > 40; });
-        QVERIFY(!ink.isEmpty());
-        // Tick 2 from the left stands at x 5 + 2 * 54 on the bottom of the plot (185).
-        const QSizeF size
-            = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("05-12"), m_chart->xAxisTitleStyle);
-        QVERIFY(QRectF(QPointF(113 + 4, 185 + 6), size).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
-        QVERIFY(ink.left() <= 113 + 4 + 2);
     }
 
     // Steps for five ticks, as both charts ask: the worked table with either list of multiples,
@@ -598,22 +594,9 @@ private Q_SLOTS:
         QTEST(m_barChart->top, "top");
     }
 
-    // Amounts below zero leave the scale to the other months; without a current car the charts
-    // stay as they were.
-    void belowZeroAndWithoutACurrentCar()
-    {
-        QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
-        items[0].totalMoney = -50;
-        show(items);
-        QCOMPARE(m_barChart->top, 20u);
-        m_data->restart();
-        show(monthsConsuming({ 5, 6, 7, 8 }));
-        QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
-        QCOMPARE(m_barChart->dataArray.size(), 2);
-    }
-
-    // The car given is charted, not the current one (L/100km).
-    void aGivenCarIsChartedWhateverCarIsCurrent()
+    // The car given is charted, not the current one (L/100km). Amounts below zero leave the
+    // scale to the other months; without a current car the charts stay as they were.
+    void givenCarBelowZeroAndWithoutACurrentCar()
     {
         const CarInfo given; // the first unit system: km/L
         MoneyChartCell cell(*m_barChart, *m_reportChart, &given);
@@ -623,6 +606,15 @@ private Q_SLOTS:
         QCOMPARE(cell.myData(), QList<double> { 12.5 });
         float x = 0, y = 0;
         QCOMPARE(cell.loadYAxisTextForChartView(*m_reportChart, x, y), QStringLiteral("km/L"));
+
+        QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
+        items[0].totalMoney = -50;
+        show(items);
+        QCOMPARE(m_barChart->top, 20u);
+        m_data->restart();
+        show(monthsConsuming({ 5, 6, 7, 8 }));
+        QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
+        QCOMPARE(m_barChart->dataArray.size(), 2);
     }
 
     void lineChartPlacesEachMonthOnItsTick()

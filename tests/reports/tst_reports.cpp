@@ -389,7 +389,7 @@ private Q_SLOTS:
         QCOMPARE(car()->getCarAllReport(true).value().mRPtotalMoney, 80.0);
     }
 
-    void oneFillUpHasNoDistance()
+    void reportsWithoutDistanceOrKnownUnit()
     {
         add(LogBuilder::at(2011, 5, 1), 201105, 30, 60, 1000);
         const CarAllReport full = car()->getCarAllReport(true).value();
@@ -398,6 +398,16 @@ private Q_SLOTS:
             QStringList({ "$60.00", "30.00 L", "0 km", "0.00L/100km", "0.00$/km" }));
         const CarAllReport driven = car()->getCarAllReport(false).value();
         QCOMPARE(driven.mRPtotalMoney + driven.mRPtotalVolumn, 0.0);
+
+        // A unit system of an unknown number (from an edited list), or none at all (an unusable
+        // list): no consumption, no crash.
+        Unit unknown;
+        unknown.dNumber = 9;
+        car()->unit = &unknown;
+        QCOMPARE(car()->getMPG(40, 500), 0.0);
+        car()->unit = nullptr;
+        QCOMPARE(car()->getMPG(40, 500), 0.0);
+        QCOMPARE(car()->getCarAllReport(true).value().mRPTMilesString, QStringLiteral("0 "));
     }
 
     void consumptionLeavesTheLatestFillUpOut_data()
@@ -417,19 +427,6 @@ private Q_SLOTS:
         const CarAllReport driven = car()->getCarAllReport(false).value();
         QCOMPARE(driven.mRPtotalMoney, 300.0);
         QTEST(driven.mAvgVolumnString, "consumption");
-    }
-
-    // A unit system of an unknown number (from an edited list), or none at all (an unusable
-    // list): no consumption, no crash.
-    void consumptionOfAnUnknownKindIsZero()
-    {
-        Unit unknown;
-        unknown.dNumber = 9;
-        car()->unit = &unknown;
-        QCOMPARE(car()->getMPG(40, 500), 0.0);
-        car()->unit = nullptr;
-        QCOMPARE(car()->getMPG(40, 500), 0.0);
-        QCOMPARE(car()->getCarAllReport(true).value().mRPTMilesString, QStringLiteral("0 "));
     }
 
     // May measures up to June's first reading; June without its latest fill-up's money (150),
