@@ -323,8 +323,9 @@ private Q_SLOTS:
 
     // One x tick per fill-up from the left (54 apart); 32 per step of 10 litres, by the integer
     // parts 40, 47 and 45. The label has the user's decimals; the bubble shows it in white, when
-    // the owner asks for it.
-    void pointsByIntegerPartsWithTheirValueInABubble()
+    // the owner asks for it. A y step below one counts as one; a negative tick count as its
+    // absolute value.
+    void pointsOfTheLineChart()
     {
         Setting::setFloatValuePrecisionDigits(3);
         m_owner->bubbles = true;
@@ -343,11 +344,7 @@ private Q_SLOTS:
         m_owner->bubbles = false;
         image = onScreen(*m_chart);
         QVERIFY(pixelsWhere(image, box, isWhite).isEmpty());
-    }
 
-    // A y step below one counts as one; a negative tick count as its absolute value.
-    void oddDelegateNumbers()
-    {
         m_owner->yStep = 0.5;
         m_owner->xTicks = -4;
         plotVolumes({ 3.0 });
