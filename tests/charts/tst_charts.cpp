@@ -38,7 +38,6 @@ public:
     QStringList xLabels;
     QPointF xLabelOffset;
     std::optional<unsigned> hiddenXTick;
-    QString title;
     ChartView* reloadedWhileDrawing = nullptr;
     int titleRequests = 0;
     QList<unsigned> xLabelRequests;
@@ -62,7 +61,7 @@ public:
         ++titleRequests;
         if (reloadedWhileDrawing)
             reloadedWhileDrawing->reload();
-        return title;
+        return QString();
     }
     bool drawXAxisMajorTick(unsigned tick, unsigned allMajorTick, ChartView&) override
     {
@@ -151,8 +150,6 @@ QList<OilReportItem> monthsConsuming(const QList<double>& consumptions)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(std::optional<QList<double>>)
 
 // The chart frame, the line chart and its drawing vocabulary, and the report's charts: the axis
 // steps, the monthly cost bars, the summary table and the chart row that feeds them, checked
@@ -271,23 +268,10 @@ private Q_SLOTS:
         QCOMPARE(m_owner->yLabelRequests.last(), 8u);
     }
 
-    // A reload asked for while drawing is ignored; data that does not pair up has no curve.
-    void reloadWhileDrawingAndUnpairedData()
-    {
-        m_owner->reloadedWhileDrawing = m_chart.get();
-        onScreen(*m_chart);
-        QCOMPARE(m_owner->titleRequests, 1);
-        QVERIFY(!m_chart->isChanged());
-        m_owner->reloadedWhileDrawing = nullptr;
-        m_chart->mxLogicValue = QList<double> { 1, 2, 3 };
-        m_chart->myLogicValue = QList<double> { 40, 47 };
-        m_chart->reload();
-        onScreen(*m_chart);
-        QVERIFY(m_chart->mCurvePoints().isEmpty());
-        QCOMPARE(m_chart->horizontalLines().size(), 6);
-    }
-
-    void styleWithoutColourDrawsNothing()
+    // A style without colour draws nothing. A font of size s is s units tall on any device, so a
+    // chart keeps its proportions in a 72 dpi image, on a 300 dpi page and on screen; the
+    // painter's pen is left as it was. A measured rectangle holds its text on one line.
+    void textDrawing()
     {
         CTextStyle style = CTextStyle::textStyle();
         style.color.reset();
@@ -304,12 +288,7 @@ private Q_SLOTS:
         };
         for (const std::function<void(QPainter&)>& draw : draws)
             QCOMPARE(inkOf(draw), QRect());
-    }
 
-    // A font of size s is s units tall on any device, so a chart keeps its proportions in a
-    // 72 dpi image, on a 300 dpi page and on screen; the painter's pen is left as it was.
-    void fontSizeIsInDrawingUnits()
-    {
         QList<QRect> inks;
         for (const int dotsPerMeter : { 2835, 11811 }) {
             QImage image = whiteImage(200, 100);
@@ -327,26 +306,26 @@ private Q_SLOTS:
         QCOMPARE(inks.at(1), inks.at(0));
         // Capitals of a 20-unit font are roughly 14 units tall.
         QVERIFY(qAbs(inks.at(0).height() - 14) <= 2);
-    }
 
-    void measuredRectangleHoldsItsTextOnOneLine()
-    {
-        const QString text = QStringLiteral("百公里油耗");
-        CTextStyle style = redStyle();
+        const QString measured = QStringLiteral("百公里油耗");
+        style = redStyle();
         style.fontName = QStringLiteral("Helvetica");
-        const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(text, style);
+        const QSizeF size = CTextStyleExtensions::sizeWithTextStyle(measured, style);
         QCOMPARE(size.width(), std::ceil(size.width()));
         QCOMPARE(inkOf([&](QPainter& p) {
-            CTextStyleExtensions::drawInRect(
-                text, QRectF(QPointF(10, 10), size), style, LineBreakMode::CharacterWrap, Qt::AlignLeft, p);
+            CTextStyleExtensions::drawInRect(measured, QRectF(QPointF(10, 10), size), style,
+                LineBreakMode::CharacterWrap, Qt::AlignLeft, p);
         }),
-            inkOf([&](QPainter& p) { CTextStyleExtensions::drawAtPoint(text, QPointF(10, 10), style, p); }));
+            inkOf([&](QPainter& p) {
+                CTextStyleExtensions::drawAtPoint(measured, QPointF(10, 10), style, p);
+            }));
     }
 
     // One x tick per fill-up from the left (54 apart); 32 per step of 10 litres, by the integer
     // parts 40, 47 and 45. The label has the user's decimals; the bubble shows it in white, when
-    // the owner asks for it.
-    void pointsByIntegerPartsWithTheirValueInABubble()
+    // the owner asks for it. A y step below one counts as one; a negative tick count as its
+    // absolute value.
+    void pointsOfTheLineChart()
     {
         Setting::setFloatValuePrecisionDigits(3);
         m_owner->bubbles = true;
@@ -365,17 +344,19 @@ private Q_SLOTS:
         m_owner->bubbles = false;
         image = onScreen(*m_chart);
         QVERIFY(pixelsWhere(image, box, isWhite).isEmpty());
-    }
 
-    // A y step below one counts as one; a negative tick count as its absolute value.
-    void oddDelegateNumbers()
-    {
         m_owner->yStep = 0.5;
         m_owner->xTicks = -4;
         plotVolumes({ 3.0 });
         onScreen(*m_chart);
         QCOMPARE(m_chart->mCurvePoints().first().mPoint.y(), 185.0 - 3 * 32);
         QCOMPARE(m_chart->mxMajorTickNumber(), 4u);
+        // Data that does not pair up has no curve; the frame stays.
+        m_chart->myLogicValue = QList<double> { 40, 47 };
+        m_chart->reload();
+        onScreen(*m_chart);
+        QVERIFY(m_chart->mCurvePoints().isEmpty());
+        QCOMPARE(m_chart->horizontalLines().size(), 6);
     }
 
     // A data delegate that answers nothing leaves the chart's own numbers; a drawing delegate
@@ -405,11 +386,29 @@ private Q_SLOTS:
 
     // The owner chooses the tick lines drawn. With origin type 1 every x label, the origin at
     // the right end included, is asked for, the y label at the origin not; type 0 asks for neither.
+    // A label hangs from its tick, moved by the owner's offsets. A reload asked for while drawing
+    // is ignored.
     void theOwnerChoosesTicksAndLabels()
     {
+        m_chart->resize(300, 230);
+        m_chart->marginDown = 35;
         m_chart->mXYMajorTickColor = QColor(Qt::blue);
+        m_chart->xAxisTitleStyle.color = CPColor::greenColor();
         m_owner->hiddenXTick = 0;
+        m_owner->xLabels = QStringList { QString(), QString(), "05-12" };
+        m_owner->xLabelOffset = QPointF(4, 6);
+        m_owner->reloadedWhileDrawing = m_chart.get();
         const QImage image = onScreen(*m_chart);
+        QCOMPARE(m_owner->titleRequests, 1);
+        QVERIFY(!m_chart->isChanged());
+        const QRect ink = pixelsWhere(image, image.rect(),
+            [](QRgb pixel) { return qGreen(pixel) - qBlue(pixel) > 20 && qGreen(pixel) - qRed(pixel) > 40; });
+        QVERIFY(!ink.isEmpty());
+        // Tick 2 from the left stands at x 5 + 2 * 54 on the bottom of the plot (185).
+        const QSizeF size
+            = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("05-12"), m_chart->xAxisTitleStyle);
+        QVERIFY(QRectF(QPointF(113 + 4, 185 + 6), size).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
+        QVERIFY(ink.left() <= 113 + 4 + 2);
         QCOMPARE(m_owner->xTickQuestions,
             (QList<std::pair<unsigned, unsigned>> { { 0, 5 }, { 1, 5 }, { 2, 5 }, { 3, 5 }, { 4, 5 } }));
         QVERIFY(image.pixel(221, 100) != qRgb(0, 0, 255));
@@ -423,24 +422,6 @@ private Q_SLOTS:
         onScreen(*m_chart);
         QCOMPARE(m_owner->xLabelRequests, (QList<unsigned> { 1, 2, 3, 4, 5 }));
         QCOMPARE(m_owner->yLabelRequests, (QList<unsigned> { 1, 2, 3, 4, 5 }));
-    }
-
-    void labelHangsFromItsTickMovedByTheOffsets()
-    {
-        m_chart->resize(300, 230);
-        m_chart->marginDown = 35;
-        m_chart->xAxisTitleStyle.color = CPColor::greenColor();
-        m_owner->xLabels = QStringList { QString(), QString(), "05-12" };
-        m_owner->xLabelOffset = QPointF(4, 6);
-        const QImage image = onScreen(*m_chart);
-        const QRect ink = pixelsWhere(image, image.rect(),
-            [](QRgb pixel) { return qGreen(pixel) - qBlue(pixel) > 20 && qGreen(pixel) - qRed(pixel) > 40; });
-        QVERIFY(!ink.isEmpty());
-        // Tick 2 from the left stands at x 5 + 2 * 54 on the bottom of the plot (185).
-        const QSizeF size
-            = CTextStyleExtensions::sizeWithTextStyle(QStringLiteral("05-12"), m_chart->xAxisTitleStyle);
-        QVERIFY(QRectF(QPointF(113 + 4, 185 + 6), size).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
-        QVERIFY(ink.left() <= 113 + 4 + 2);
     }
 
     // Steps for five ticks, as both charts ask: the worked table with either list of multiples,
@@ -502,15 +483,11 @@ private Q_SLOTS:
                                      << QList<int> { 84, 55, 66, 91, 41 };
         // Twelve bars at most: months 4 to 15 of 100 + 10 k, on a scale of 275.
         QList<double> fifteen;
-        QList<int> lastTwelve;
-        for (int k = 1; k <= 15; ++k) {
+        for (int k = 1; k <= 15; ++k)
             fifteen.append(100 + 10 * k);
-            if (k >= 4)
-                lastTwelve.append(int((100 + 10 * k) * 100.0 / 275));
-        }
         QTest::newRow("fifteen months")
             << fifteen << quint64(250) << QStringList { "$0", "$68", "$136", "$204", "$272" } << 20
-            << lastTwelve;
+            << QList<int> { 50, 54, 58, 61, 65, 69, 72, 76, 80, 83, 87, 90 };
         // Every amount below 1: a scale of 0, and bars without height rather than a division by 0.
         QTest::newRow("all below one")
             << QList<double> { 0.5, 0.9 } << quint64(0) << QStringList { "$0", "$0", "$0", "$0", "$0" } << 30
@@ -614,22 +591,9 @@ private Q_SLOTS:
         QTEST(m_barChart->top, "top");
     }
 
-    // Amounts below zero leave the scale to the other months; without a current car the charts
-    // stay as they were.
-    void belowZeroAndWithoutACurrentCar()
-    {
-        QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
-        items[0].totalMoney = -50;
-        show(items);
-        QCOMPARE(m_barChart->top, 20u);
-        m_data->restart();
-        show(monthsConsuming({ 5, 6, 7, 8 }));
-        QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
-        QCOMPARE(m_barChart->dataArray.size(), 2);
-    }
-
-    // The car given is charted, not the current one (L/100km).
-    void aGivenCarIsChartedWhateverCarIsCurrent()
+    // The car given is charted, not the current one (L/100km). Amounts below zero leave the
+    // scale to the other months; without a current car the charts stay as they were.
+    void givenCarBelowZeroAndWithoutACurrentCar()
     {
         const CarInfo given; // the first unit system: km/L
         MoneyChartCell cell(*m_barChart, *m_reportChart, &given);
@@ -639,6 +603,15 @@ private Q_SLOTS:
         QCOMPARE(cell.myData(), QList<double> { 12.5 });
         float x = 0, y = 0;
         QCOMPARE(cell.loadYAxisTextForChartView(*m_reportChart, x, y), QStringLiteral("km/L"));
+
+        QList<OilReportItem> items = monthsConsuming({ 8.2, 7.9 });
+        items[0].totalMoney = -50;
+        show(items);
+        QCOMPARE(m_barChart->top, 20u);
+        m_data->restart();
+        show(monthsConsuming({ 5, 6, 7, 8 }));
+        QCOMPARE(m_cell->myData(), (QList<double> { 8.2, 7.9 }));
+        QCOMPARE(m_barChart->dataArray.size(), 2);
     }
 
     void lineChartPlacesEachMonthOnItsTick()
