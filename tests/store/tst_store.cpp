@@ -6,7 +6,6 @@
 #include "store/Oil.h"
 #include "store/OilEntryForm.h"
 #include "store/OilInfo.h"
-#include "store/OilMarkForm.h"
 #include "store/PropertyListFile.h"
 #include "store/Setting.h"
 #include "store/StoreStatement.h"
@@ -144,17 +143,6 @@ private:
     }
 
     QString gradePath() const { return m_data->filePath(QStringLiteral("OilSpec_Info.plist")); }
-
-    QString writtenGrade(int position) const
-    {
-        const QVariantMap written = PropertyListFile::readDictionary(gradePath())
-                                        ->value(QStringLiteral("OilSpec"))
-                                        .toList()
-                                        .at(position)
-                                        .toMap();
-        return written.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
-            + QString::number(written.value(QStringLiteral("price")).toDouble(), 'g', 15);
-    }
 
     size_t loadDamaged(const QString& fileName, const QByteArray& bytes)
     {
@@ -409,46 +397,6 @@ private Q_SLOTS:
         QRandomGenerator random(19700101);
         for (int round = 0; round < 40 && !QTest::currentTestFailed(); ++round)
             loadDamaged(fileName, garble(whole, random));
-    }
-
-    // The grade editor's form: the name as free text, trimmed, written and read back whatever
-    // its characters; a typed price with the user's decimals; a price left as shown keeps its
-    // stored value, not its rounded text.
-    void gradeEditorForm_data()
-    {
-        QTest::addColumn<int>("precision");
-        QTest::addColumn<QString>("name"); // "=": as shown
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("result"); // the refusal, or the grade as written
-        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
-                             const char* result) {
-            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
-                                << QString::fromUtf8(result);
-        };
-        row("0.009 at three decimals", 3, "=", ".009", "输入油价格不合适");
-        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "0# 0.01");
-        row("renamed with markup at one decimal", 1, "Super <98> & more", "=", "Super <98> & more 7.36");
-    }
-
-    void gradeEditorForm()
-    {
-        QFETCH(int, precision);
-        QFETCH(QString, name);
-        QFETCH(QString, price);
-        QFETCH(QString, result);
-        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
-        OilInfo& grade = *OilInfo::OilInfoDList().at(1);
-        grade.defaultPrice = 7.36f;
-        OilMarkForm form(grade);
-        QCOMPARE(form.priceText, QStringList({ "7.4", "7.36", "7.360" }).at(precision - 1));
-        if (name != QLatin1String("="))
-            form.nameText = name;
-        if (price != QLatin1String("="))
-            form.priceText = price;
-        QString refusal;
-        const bool saved = form.save(grade, &refusal);
-        QCOMPARE(form.refusal(), refusal);
-        QCOMPARE(saved ? writtenGrade(1) : refusal, result);
     }
 
     // No unit system equals none: the unit editor compares unit systems. (The cost per distance

@@ -179,29 +179,36 @@ private Q_SLOTS:
 
     void theGradeEditor_data()
     {
+        QTest::addColumn<int>("precision");
         QTest::addColumn<QString>("name"); // empty: left as shown
-        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("price"); // "=": left as shown
         QTest::addColumn<QString>("alert");
         QTest::addColumn<QString>("written"); // the grade's name and price in the list's file
-        const auto row = [](const char* name, const char* typedName, const char* price, const char* alert,
-                             const char* written) {
-            QTest::newRow(name) << QString::fromUtf8(typedName) << QString::fromUtf8(price)
+        const auto row = [](const char* name, int precision, const char* typedName, const char* price,
+                             const char* alert, const char* written) {
+            QTest::newRow(name) << precision << QString::fromUtf8(typedName) << QString::fromUtf8(price)
                                 << QString::fromUtf8(alert) << QString::fromUtf8(written);
         };
-        row("no price", "", "", "|请输入油价格", "Premium 95 1.75");
-        row("a name of spaces", "  ", "2", "|请输入油标号", "Premium 95 1.75");
-        row("0# at 0.01", "0#", ".01", "", "0# 0.01");
-        row("a list that cannot be written", "", "9", "失败|油品没有保存：油品列表无法写入。", "");
+        row("no price", 2, "", "", "|请输入油价格", "Premium 95 1.75");
+        row("a name of spaces", 2, "  ", "2", "|请输入油标号", "Premium 95 1.75");
+        row("0.009 at three decimals", 3, "", ".009", "|输入油价格不合适", "Premium 95 1.75");
+        row("0.01 for a trimmed 0#", 2, " 0# ", ".01", "", "0# 0.01");
+        row("markup kept, the price as shown at one decimal", 1, "Super <98> & more", "=", "",
+            "Super <98> & more 1.75");
+        row("a list that cannot be written", 2, "", "9", "失败|油品没有保存：油品列表无法写入。", "");
     }
 
-    // The name as free text, the price as an amount; a refusal or a failed write keeps the
-    // editor open with what was typed, and the grade as stored.
+    // The name as free text, trimmed; the price as an amount with the user's decimals, and one
+    // left as shown keeps its stored value, not its rounded text. A refusal or a failed write
+    // keeps the editor open with what was typed, and the grade as stored.
     void theGradeEditor()
     {
+        QFETCH(int, precision);
         QFETCH(QString, name);
         QFETCH(QString, price);
         QFETCH(QString, alert);
         QFETCH(QString, written);
+        QVERIFY(Setting::setFloatValuePrecisionDigits(precision));
         OilInfo* grade = OilInfo::infoAtPosition(1);
         const QString gradeFile = m_data->filePath(QStringLiteral("OilSpec_Info.plist"));
         auto* editor = new EditOilMarkViewController;
@@ -211,12 +218,14 @@ private Q_SLOTS:
         if (!name.isEmpty()) {
             press(Qt::Key_Backtab);
             QCOMPARE(focused()->accessibleName(), QStringLiteral("油品名称"));
-            QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
+            QVERIFY(act(QStringLiteral("清除")));
             ScreenDriver::type(focused(), name);
             press(Qt::Key_Tab);
         }
-        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("清除")));
-        ScreenDriver::type(focused(), price);
+        if (price != QLatin1String("=")) {
+            QVERIFY(act(QStringLiteral("清除")));
+            ScreenDriver::type(focused(), price);
+        }
         if (written.isEmpty()) {
             // A directory in the file's place: the list cannot be replaced.
             QVERIFY(QFile::remove(gradeFile) && QDir().mkpath(gradeFile));
