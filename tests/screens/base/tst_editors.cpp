@@ -170,29 +170,10 @@ private Q_SLOTS:
         QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
     }
 
-    // The key bar shows while typing (its clear key is pressed on every editor's screen); a
-    // picker taking the keys puts it away, and a screen pushed over the editor too, for good.
-    void theKeyBarShowsWhileTyping()
-    {
-        AmountEditor* editor = pushEditor();
-        auto* picker = new CHDatePickerView(editor);
-        picker->show();
-        QVERIFY(!editor->shownKeyBar());
-        ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
-        QVERIFY(!editor->shownKeyBar()->decimalKey());
-        picker->wheels()->setFocus();
-        QVERIFY(!editor->shownKeyBar());
-        ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar());
-        m_host->navigationController()->pushViewController(new ViewController, false);
-        QVERIFY(!editor->shownKeyBar());
-        editor->hiddenField->setFocus();
-        QVERIFY(!editor->shownKeyBar());
-    }
-
     // An editor with its key bar and a date picker, as a screen reader sees it: every control
-    // has a name and an action, and each action does what the hand does.
+    // has a name and an action, and each action does what the hand does. The key bar shows
+    // while typing (its clear key is pressed on every editor's screen); a picker taking the
+    // keys puts it away, and a screen pushed over the editor too, for good.
     void aScreenReaderNamesAndUsesEveryControl()
     {
         // 10:20 in Shanghai (UTC+8, no daylight saving).
@@ -205,12 +186,15 @@ private Q_SLOTS:
         picker->setDate(Date(shanghai(2012, 1, 15) + 30), false);
         picker->show();
         TopHelpView* bar = picker->mHelpView();
-        QVERIFY(!bar->isVisible());
+        QVERIFY(!bar->isVisible() && !editor->shownKeyBar());
         picker->AddHelpView();
         ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar());
+        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
+        QVERIFY(!editor->shownKeyBar()->decimalKey());
         QWidget* window = m_host->window();
         AccessibilityWalk::verify(window, false);
+        picker->wheels()->setFocus();
+        QVERIFY(!editor->shownKeyBar());
 
         // The date wheels are named by what they turn; the bar's keys by their captions. A key
         // steps like a turn of the wheels, to the minute.
@@ -231,6 +215,13 @@ private Q_SLOTS:
         QPointer<TopHelpView> watched(bar);
         delete picker;
         QVERIFY(watched.isNull());
+        ScreenDriver::tap(editor->amount);
+        QVERIFY(editor->shownKeyBar());
+        m_host->navigationController()->pushViewController(new ViewController, false);
+        QVERIFY(!editor->shownKeyBar());
+        editor->hiddenField->setFocus();
+        QVERIFY(!editor->shownKeyBar());
+        m_host->navigationController()->popViewControllerAnimated(false);
         QVERIFY(AccessibilityWalk::act(window, QStringLiteral("Cancel")));
         QCOMPARE(m_delegate.events, QStringList({ "willPop:NO", "didPop:NO" }));
     }
