@@ -332,19 +332,14 @@ private Q_SLOTS:
     void theHelpPageShowsOffline_data()
     {
         QTest::addColumn<bool>("english");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QStringList>("moreHelp");
-        QTest::newRow("Chinese") << false << "Pumpora 帮助"
-                                 << QStringList { "https://www.pumpora.example/pumpora/zh/help.html" };
-        QTest::newRow("English") << true << "Pumpora Help"
-                                 << QStringList { "https://www.pumpora.example/pumpora/en/help.html" };
+        QTest::newRow("Chinese") << false;
+        QTest::newRow("English") << true;
     }
 
     // The page comes from the resources; its web link goes to the browser, Escape closes it.
     void theHelpPageShowsOffline()
     {
         QFETCH(bool, english);
-        QFETCH(QString, heading);
         QTranslator table;
         QVERIFY(table.load(QStringLiteral(":/bundle/pumpora_en.qm")));
         if (english)
@@ -355,10 +350,12 @@ private Q_SLOTS:
         QTRY_VERIFY(help = m_host->window()->visibleViewController()->findChild<HelpController*>());
         AccessibilityWalk::verify(m_host->window());
         QCOMPARE(help->webView()->source().scheme(), QStringLiteral("qrc"));
-        QVERIFY(help->webView()->toPlainText().startsWith(heading));
+        QVERIFY(help->webView()->toPlainText().startsWith(english ? "Pumpora Help" : "Pumpora 帮助"));
         press(Qt::Key_Tab);
         press(Qt::Key_Return);
-        QTEST(m_browser->opened, "moreHelp");
+        QCOMPARE(m_browser->opened,
+            QStringList(QStringLiteral("https://www.pumpora.example/pumpora/%1/help.html")
+                            .arg(english ? "en" : "zh")));
         press(Qt::Key_Escape);
         QTRY_COMPARE(m_host->window()->visibleViewController(), m_host->navigationController());
         QCoreApplication::removeTranslator(&table);
