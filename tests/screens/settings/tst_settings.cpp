@@ -226,10 +226,9 @@ private Q_SLOTS:
             QVERIFY(act(QStringLiteral("清除")));
             ScreenDriver::type(focused(), price);
         }
-        if (written.isEmpty()) {
-            // A directory in the file's place: the list cannot be replaced.
+        // A directory in the file's place: the list cannot be replaced.
+        if (written.isEmpty())
             QVERIFY(QFile::remove(gradeFile) && QDir().mkpath(gradeFile));
-        }
         press(Qt::Key_Return);
 
         QVERIFY(alert.isEmpty() ? ScreenDriver::alertText().isEmpty()
@@ -241,11 +240,8 @@ private Q_SLOTS:
             QCOMPARE(grade->defaultPrice, 1.75f);
             return;
         }
-        const QVariantMap onDisk = PropertyListFile::readDictionary(gradeFile)
-                                       ->value(QStringLiteral("OilSpec"))
-                                       .toList()
-                                       .at(1)
-                                       .toMap();
+        const QVariant grades = PropertyListFile::readDictionary(gradeFile)->value(QStringLiteral("OilSpec"));
+        const QVariantMap onDisk = grades.toList().at(1).toMap();
         QCOMPARE(onDisk.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
                 + QString::number(onDisk.value(QStringLiteral("price")).toDouble(), 'g', 15),
             written);
