@@ -141,28 +141,6 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // What is typed goes through the rule into the field; save pops with status YES (cancel,
-    // with NO, is pressed by the screen reader test below).
-    void typingGoesThroughTheRuleAndSavePops()
-    {
-        AmountEditor* editor = pushEditor();
-        // Pressed by a screen reader, the field is tapped.
-        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Amount")));
-        QVERIFY(editor->amount->isActive());
-        QVERIFY(editor->hiddenField->isFirstResponder());
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
-        QCOMPARE(editor->amount->getText(), QStringLiteral("12.34"));
-        // The hidden input has no cursor to move: typing goes on at the end.
-        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
-        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
-        QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
-        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
-        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
-        QVERIFY(m_delegate.wasAliveAfterPop);
-        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
-    }
-
     // An editor with its key bar and a date picker, as a screen reader sees it: every control
     // has a name and an action, and each action does what the hand does. The key bar shows
     // while typing (its clear key is pressed on every editor's screen); a picker taking the
@@ -220,7 +198,7 @@ private Q_SLOTS:
     }
 
     // Typing into an amount of at most 8 characters and 2 decimals (a leading zero and a third
-    // decimal are typed by the test above).
+    // decimal are typed by the field's test below).
     void amountEntryRule_data()
     {
         QTest::addColumn<QString>("current");
@@ -248,11 +226,13 @@ private Q_SLOTS:
     }
 
     // Only an enabled field tells its delegate of a tap (the editor's makes it active); an active
-    // field blinks every half second until made inactive. A long text shrinks to fit, down to 14
-    // points, and is kept whole.
-    void aFieldTakesTapsBlinksAndFitsLongTexts()
+    // field blinks every half second until made inactive. What is typed goes through the rule
+    // into the field; a long text shrinks to fit, down to 14 points, and is kept whole. Save pops
+    // with status YES (cancel, with NO, is pressed by the screen reader test above).
+    void aFieldTakesTapsBlinksAndTypingAndSavePops()
     {
-        PropertyView& view = *pushEditor()->amount;
+        AmountEditor* editor = pushEditor();
+        PropertyView& view = *editor->amount;
         view.setEnable(false);
         QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
         QVERIFY(isClear(view));
@@ -278,10 +258,25 @@ private Q_SLOTS:
         QTest::qWait(700);
         QVERIFY(isClear(view));
 
+        // Pressed by a screen reader, the field is tapped.
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Amount")));
+        QVERIFY(view.isActive() && editor->hiddenField->isFirstResponder());
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
+        QCOMPARE(view.getText(), QStringLiteral("12.34"));
+        // The hidden input has no cursor to move: typing goes on at the end.
+        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
+        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
+        QCOMPARE(view.getText(), QStringLiteral("12.35"));
+
         const QString text = QStringLiteral("A much longer text than fits on one line of this field");
         view.setText(text);
         QCOMPARE(view.findChild<QLabel*>()->font().pointSizeF(), 14.0);
         QCOMPARE(view.getText(), text);
+        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
+        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
+        QVERIFY(m_delegate.wasAliveAfterPop);
+        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
     }
 };
 
