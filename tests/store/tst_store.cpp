@@ -17,8 +17,8 @@
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSettings>
+#include <QUuid>
 #include <QtTest>
 
 #include <algorithm>
@@ -496,10 +496,7 @@ private Q_SLOTS:
         manager()->createNewCar();
         CarInfo* car = manager()->mNewCarInfo();
         QVERIFY(manager()->saveNewCar(true));
-        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
-                     .match(car->carID)
-                     .hasMatch(),
-            qPrintable(car->carID));
+        QCOMPARE(QUuid::fromString(car->carID).toString(QUuid::WithoutBraces).toUpper(), car->carID);
         QCOMPARE(sql(QStringLiteral("select register_date from car_information")).toDouble(), 1306500000.0);
         QVERIFY(!manager()->saveNewCar(true));
         QCOMPARE(manager()->getAllCars(), QList<CarInfo*> { car });
