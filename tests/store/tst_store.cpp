@@ -383,16 +383,30 @@ private Q_SLOTS:
             loadDamaged(fileName, garble(whole, random));
     }
 
-    void remarkAndPictureAreStoredAndCleared()
+    // The tank, displacement and grade form: there is no car without a tank above 0; the grade,
+    // stored as an integer by earlier versions, is written back as a real and still read as a
+    // position. A remark and a picture are stored with it, and cleared to nothing.
+    void aCarIsWrittenAndReadBack()
     {
-        LogBuilder::addCar(QStringLiteral("Golf"));
+        LogBuilder::addCar(QStringLiteral("Golf"), 1, 2);
         CarInfo* car = onlyCar();
+        CarDisplacementForm form(*car);
+        QCOMPARE(QStringList({ form.maxVolumnText, form.capacityText }), QStringList({ "60", "1.6" }));
+        QCOMPARE(form.gradeRow, 2);
+        form.maxVolumnText = QStringLiteral(".");
+        QVERIFY(!form.applyTo(*car));
+        form.maxVolumnText = QStringLiteral("60");
+        QVERIFY(form.applyTo(*car));
         car->thumbnail = QImage(48, 32, QImage::Format_ARGB32);
         car->thumbnail.fill(Qt::red);
         car->strRemark = QStringLiteral("Winter tyres on");
         QVERIFY(car->update());
+        QCOMPARE(sql(QStringLiteral("select maxvolumn || '|' || car_capacity || '|' || car_oil_spec "
+                                    "from car_information")),
+            QStringLiteral("60.0|1.6|2.0"));
         m_data->restart();
         car = onlyCar();
+        QCOMPARE(car->mOilInfo, OilInfo::infoAtPosition(2));
         QCOMPARE(car->strRemark, QStringLiteral("Winter tyres on"));
         QCOMPARE(car->thumbnail.pixelColor(47, 31), QColor(Qt::red));
         car->thumbnail = QImage();
@@ -495,27 +509,6 @@ private Q_SLOTS:
         QVERIFY(!manager()->saveNewCar(true));
         QCOMPARE(manager()->getAllCars(), QList<CarInfo*> { car });
         QCOMPARE(sql(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
-    }
-
-    // The tank, displacement and grade form: there is no car without a tank above 0; the grade,
-    // stored as an integer by earlier versions, is written back as a real and still read as a
-    // position.
-    void tankDisplacementAndGradeForm()
-    {
-        LogBuilder::addCar(QStringLiteral("Golf"), 1, 2);
-        CarInfo* car = onlyCar();
-        CarDisplacementForm form(*car);
-        QCOMPARE(QStringList({ form.maxVolumnText, form.capacityText }), QStringList({ "60", "1.6" }));
-        QCOMPARE(form.gradeRow, 2);
-        form.maxVolumnText = QStringLiteral(".");
-        QVERIFY(!form.applyTo(*car));
-        form.maxVolumnText = QStringLiteral("60");
-        QVERIFY(form.applyTo(*car) && car->update());
-        QCOMPARE(sql(QStringLiteral("select maxvolumn || '|' || car_capacity || '|' || car_oil_spec "
-                                    "from car_information")),
-            QStringLiteral("60.0|1.6|2.0"));
-        m_data->restart();
-        QCOMPARE(onlyCar()->mOilInfo, OilInfo::infoAtPosition(2));
     }
 
     // The fill-up form: typing two amounts works out the third, once a total is there; a
