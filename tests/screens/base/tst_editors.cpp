@@ -38,7 +38,6 @@ class AmountEditor : public BaseNumberEditViewController,
 public:
     PropertyView* amount = nullptr;
     TextField* hiddenField = nullptr;
-    PickerView* grades = nullptr;
 
 protected:
     QString NavLeftItemTitle() const override { return QStringLiteral("Cancel"); }
@@ -54,12 +53,8 @@ protected:
         amount = new PropertyView(this);
         amount->setDelegate(this);
         amount->setAccessibleName(QStringLiteral("Amount"));
-        grades = new PickerView(this);
-        grades->setComponents({ { QStringLiteral("RON 92"), QStringLiteral("RON 95") } });
-        grades->setAccessibleName(QStringLiteral("Grade"));
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(amount);
-        layout->addWidget(grades);
         layout->addStretch();
         connect(hiddenField, &TextField::textChanged, amount, &PropertyView::setText);
     }
@@ -91,36 +86,20 @@ public:
 
     using NavigationPopedViewControllerDelegate::DidPopNavViewController;
     using NavigationPopedViewControllerDelegate::willPopNavViewController;
-    void willPopNavViewController(ViewController*, bool status) override { record("willPop", status); }
+    void willPopNavViewController(ViewController*, bool status) override
+    {
+        events << QLatin1String(status ? "willPop:YES" : "willPop:NO");
+    }
     void DidPopNavViewController(ViewController* controller, bool status) override
     {
-        record("didPop", status);
+        events << QLatin1String(status ? "didPop:YES" : "didPop:NO");
         wasAliveAfterPop = controller->isViewLoaded();
     }
-
-private:
-    void record(const char* event, bool status)
-    {
-        events << QLatin1String(event) + (status ? ":YES" : ":NO");
-    }
-};
-
-class TapCounter : public PropertyViewDelegate
-{
-public:
-    void onPropertyViewTap(PropertyView* view) override { tapped << view; }
-    QList<PropertyView*> tapped;
 };
 
 bool isClear(const PropertyView& view)
 {
     return view.backgroundColor().alpha() == 0;
-}
-
-// Seconds since 1970 of a wall time in Shanghai (UTC+8, no daylight saving).
-double shanghai(int year, int month, int day, int hour, int minute)
-{
-    return LogBuilder::at(year, month, day, hour, minute, "Asia/Shanghai");
 }
 
 } // namespace
@@ -162,80 +141,43 @@ private Q_SLOTS:
         m_data.reset();
     }
 
-    // What is typed goes through the rule into the field; save pops with status YES (cancel,
-    // with NO, is pressed by the screen reader test below).
-    void typingGoesThroughTheRuleAndSavePops()
-    {
-        AmountEditor* editor = pushEditor();
-        // Pressed by a screen reader, the field is tapped.
-        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Amount")));
-        QVERIFY(editor->amount->isActive());
-        QVERIFY(editor->hiddenField->isFirstResponder());
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
-        QCOMPARE(editor->amount->getText(), QStringLiteral("12.34"));
-        // The hidden input has no cursor to move: typing goes on at the end.
-        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
-        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
-        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
-        QCOMPARE(editor->amount->getText(), QStringLiteral("12.35"));
-        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
-        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
-        QVERIFY(m_delegate.wasAliveAfterPop);
-        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
-    }
-
-    // The key bar shows while typing (its clear key is pressed on every editor's screen); a
-    // picker taking the keys puts it away, and a screen pushed over the editor too, for good.
-    void theKeyBarShowsWhileTyping()
-    {
-        AmountEditor* editor = pushEditor();
-        QVERIFY(!editor->shownKeyBar());
-        ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
-        QVERIFY(!editor->shownKeyBar()->decimalKey());
-        editor->grades->setFocus();
-        QVERIFY(!editor->shownKeyBar());
-        ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar());
-        m_host->navigationController()->pushViewController(new ViewController, false);
-        QVERIFY(!editor->shownKeyBar());
-        editor->hiddenField->setFocus();
-        QVERIFY(!editor->shownKeyBar());
-    }
-
     // An editor with its key bar and a date picker, as a screen reader sees it: every control
-    // has a name and an action, and each action does what the hand does.
+    // has a name and an action, and each action does what the hand does. The key bar shows
+    // while typing (its clear key is pressed on every editor's screen); a picker taking the
+    // keys puts it away, and a screen pushed over the editor too, for good.
     void aScreenReaderNamesAndUsesEveryControl()
     {
+        // 10:20 in Shanghai (UTC+8, no daylight saving).
+        const auto shanghai = [](int year, int month, int day) {
+            return LogBuilder::at(year, month, day, 10, 20, "Asia/Shanghai");
+        };
         AmountEditor* editor = pushEditor();
         auto* picker = new CHDatePickerView(editor);
         picker->setGeometry(0, 480, 390, picker->sizeHint().height());
-        picker->setDate(Date(shanghai(2012, 1, 15, 10, 20) + 30), false);
+        picker->setDate(Date(shanghai(2012, 1, 15) + 30), false);
         picker->show();
         TopHelpView* bar = picker->mHelpView();
-        QVERIFY(!bar->isVisible());
+        QVERIFY(!bar->isVisible() && !editor->shownKeyBar());
         picker->AddHelpView();
         ScreenDriver::tap(editor->amount);
-        QVERIFY(editor->shownKeyBar());
+        QVERIFY(editor->shownKeyBar() && editor->shownKeyBar()->isVisible());
+        QVERIFY(!editor->shownKeyBar()->decimalKey());
         QWidget* window = m_host->window();
         AccessibilityWalk::verify(window, false);
+        picker->wheels()->setFocus();
+        QVERIFY(!editor->shownKeyBar());
 
-        QSignalSpy turned(editor->grades, &PickerView::didSelectRow);
-        QVERIFY(AccessibilityWalk::act(
-            window, QStringLiteral("Grade"), QAccessibleActionInterface::increaseAction()));
-        QCOMPARE(turned.count(), 1);
-        QCOMPARE(editor->grades->selectedRowInComponent(0), 1);
         // The date wheels are named by what they turn; the bar's keys by their captions. A key
         // steps like a turn of the wheels, to the minute.
         QSignalSpy changed(picker, &DatePicker::valueChanged);
         QVERIFY(AccessibilityWalk::act(
             window, QStringLiteral("月"), QAccessibleActionInterface::increaseAction()));
         QVERIFY(AccessibilityWalk::act(window, QStringLiteral("下一年")));
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2013, 2, 15, 10, 20));
+        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2013, 2, 15));
         ScreenDriver::tap(bar->key(TopHelpView::YearBack));
         ScreenDriver::tap(bar->key(TopHelpView::MonthBack));
         ScreenDriver::tap(bar->key(TopHelpView::MonthBack));
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2011, 12, 15, 10, 20));
+        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2011, 12, 15));
         QCOMPARE(changed.count(), 5);
         QCOMPARE(picker->wheels()->selectedRowInComponent(0), 11);
         // The bar sits on the picker and follows it; it lives on the screen, but goes with it.
@@ -244,12 +186,19 @@ private Q_SLOTS:
         QPointer<TopHelpView> watched(bar);
         delete picker;
         QVERIFY(watched.isNull());
+        ScreenDriver::tap(editor->amount);
+        QVERIFY(editor->shownKeyBar());
+        m_host->navigationController()->pushViewController(new ViewController, false);
+        QVERIFY(!editor->shownKeyBar());
+        editor->hiddenField->setFocus();
+        QVERIFY(!editor->shownKeyBar());
+        m_host->navigationController()->popViewControllerAnimated(false);
         QVERIFY(AccessibilityWalk::act(window, QStringLiteral("Cancel")));
         QCOMPARE(m_delegate.events, QStringList({ "willPop:NO", "didPop:NO" }));
     }
 
     // Typing into an amount of at most 8 characters and 2 decimals (a leading zero and a third
-    // decimal are typed by the test above).
+    // decimal are typed by the field's test below).
     void amountEntryRule_data()
     {
         QTest::addColumn<QString>("current");
@@ -276,18 +225,23 @@ private Q_SLOTS:
         QTEST(AmountEntryRule::accepts(current, replacement, 8, 2), "accepted");
     }
 
-    // An active field blinks every half second until made inactive. Only an enabled field tells
-    // its delegate of a tap; a long text shrinks to fit, down to 14 points, and is kept whole.
-    void aFieldBlinksTakesTapsAndFitsLongTexts()
+    // Only an enabled field tells its delegate of a tap (the editor's makes it active); an active
+    // field blinks every half second until made inactive. What is typed goes through the rule
+    // into the field; a long text shrinks to fit, down to 14 points, and is kept whole. Save pops
+    // with status YES (cancel, with NO, is pressed by the screen reader test above).
+    void aFieldTakesTapsBlinksAndTypingAndSavePops()
     {
-        TapCounter counter;
-        PropertyView view;
-        view.setDelegate(&counter);
-        view.resize(200, 54);
-        view.show();
+        AmountEditor* editor = pushEditor();
+        PropertyView& view = *editor->amount;
+        view.setEnable(false);
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(isClear(view));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+        QVERIFY(!view.isActive());
+        view.setEnable(true);
         QElapsedTimer clock;
         clock.start();
-        view.setActive(true);
+        ScreenDriver::tap(&view);
         QVERIFY(view.isActive() && isClear(view));
         // Dark, then clear again, each half a second after the one before. Polling sees a change
         // up to a poll or a busy moment late, which can only shorten the second interval as seen.
@@ -304,19 +258,25 @@ private Q_SLOTS:
         QTest::qWait(700);
         QVERIFY(isClear(view));
 
-        view.setEnable(false);
-        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
-        QVERIFY(isClear(view));
-        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
-        QVERIFY(counter.tapped.isEmpty());
-        view.setEnable(true);
-        ScreenDriver::tap(&view);
-        QCOMPARE(counter.tapped, QList<PropertyView*>({ &view }));
+        // Pressed by a screen reader, the field is tapped.
+        QVERIFY(AccessibilityWalk::act(m_host->window(), QStringLiteral("Amount")));
+        QVERIFY(view.isActive() && editor->hiddenField->isFirstResponder());
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("012.345.6"));
+        QCOMPARE(view.getText(), QStringLiteral("12.34"));
+        // The hidden input has no cursor to move: typing goes on at the end.
+        QTest::keyClick(editor->hiddenField, Qt::Key_Left);
+        QTest::keyClick(editor->hiddenField, Qt::Key_Backspace);
+        QTest::keyClicks(editor->hiddenField, QStringLiteral("5"));
+        QCOMPARE(view.getText(), QStringLiteral("12.35"));
 
-        auto* label = view.findChild<QLabel*>();
-        view.setText(QStringLiteral("A much longer text than fits"));
-        QCOMPARE(label->font().pointSizeF(), 14.0);
-        QCOMPARE(view.getText(), QStringLiteral("A much longer text than fits"));
+        const QString text = QStringLiteral("A much longer text than fits on one line of this field");
+        view.setText(text);
+        QCOMPARE(view.findChild<QLabel*>()->font().pointSizeF(), 14.0);
+        QCOMPARE(view.getText(), text);
+        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
+        QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
+        QVERIFY(m_delegate.wasAliveAfterPop);
+        QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));
     }
 };
 
