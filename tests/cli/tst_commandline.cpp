@@ -197,7 +197,7 @@ private Q_SLOTS:
     }
 
     // The stale default is repaired with the first car, as the app does; a name cannot clear
-    // the terminal or fake a line.
+    // the terminal or fake a line; a damaged unit list is reported, not hidden.
     void carsListsEveryCarAndMarksTheCurrentOne()
     {
         const QString golf = LogBuilder::addCar(QStringLiteral("Golf"), 1, 3);
@@ -215,24 +215,18 @@ private Q_SLOTS:
         QCOMPARE(cars.at(1)[QStringLiteral("current")].toBool(), false);
         QCOMPARE(Setting::getDefaultCarID(), golf);
 
+        QVERIFY(m_data->writeFile(QStringLiteral("Unit_Info.plist"), "not a property list"));
         QCOMPARE(run({ "cars" }), 0);
         QVERIFY2(m_out.contains(QLatin1String("* ") + golf), qPrintable(m_out));
         QVERIFY2(m_out.contains(QLatin1String("Zoe\\x1b[2J\\nfake")), qPrintable(m_out));
         QCOMPARE(m_out.count(QLatin1Char('\n')), 3);
-    }
-
-    void aDamagedUnitListIsReportedNotHidden()
-    {
-        LogBuilder::addCar(QStringLiteral("Golf"));
-        QVERIFY(m_data->writeFile(QStringLiteral("Unit_Info.plist"), "not a property list"));
-        QCOMPARE(run({ "cars" }), 0);
         QVERIFY2(m_err.startsWith(QLatin1String("pumpora: warning: ")), qPrintable(m_err));
         QVERIFY(m_err.contains(QLatin1String("Unit_Info.plist")));
-        QVERIFY(m_out.contains(QLatin1String("Golf")));
     }
 
-    // The figures of the overview and the report tab, as their objects give them.
-    void reportGivesTheScreensFigures()
+    // The figures of the overview and the report tab, as their objects give them, and the
+    // report screen's export without a screen; a report that cannot be written is an error.
+    void reportAndExportGiveTheScreensFigures()
     {
         LogBuilder::addCar(QStringLiteral("Other"));
         const QString key = LogBuilder::addCar(QStringLiteral("Golf"), 1);
@@ -263,20 +257,10 @@ private Q_SLOTS:
 
         QCOMPARE(run({ "report", "--car", key }), 0);
         QVERIFY2(m_out.contains(QLatin1String("400 km")), qPrintable(m_out));
-    }
-
-    // export-pdf: the report screen's export without a screen.
-    void exportWritesTheScreensReportAndPrintsItsPath()
-    {
-        const QString golf = LogBuilder::addCar(QStringLiteral("Golf"), 1);
-        Setting::setDefaultCarID(golf);
-        Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1)));
-        LogBuilder::addFillUp(golf, { LogBuilder::at(2011, 5, 3), 201105, 40, 300, 7.5, 1000, 0 });
-        LogBuilder::addFillUp(golf, { LogBuilder::at(2011, 6, 8), 201106, 20, 160, 8, 1500, 0 });
-        LogBuilder::addFillUp(golf, { LogBuilder::at(2011, 6, 28), 201106, 30, 240, 8, 2000, 0 });
-        const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
 
         // Another car to a file of its own, leaving every preference as it was.
+        Setting::setDefaultCarID(key);
+        const QString path = m_data->filePath(QStringLiteral("gas_report.pdf"));
         const QString zoe = LogBuilder::addCar(QStringLiteral("Zoe"), 4);
         const QString file = m_data->filePath(QStringLiteral("zoe.pdf"));
         Setting::setFloatValuePrecisionDigits(2);
@@ -295,6 +279,11 @@ private Q_SLOTS:
         QCOMPARE(pages->size(), 2);
         // The line chart of the chart row.
         QCOMPARE(PdfText::boxesOf(pages->at(0), QStringLiteral("Consumption")).size(), 1);
+
+        QCOMPARE(run({ "export-pdf", "--out", m_data->filePath("no/such/dir/report.pdf") }), 1);
+        QVERIFY2(
+            m_err.contains(QLatin1String("cannot be written: No such file or directory")), qPrintable(m_err));
+        QVERIFY(m_out.isEmpty());
     }
 
     // The statistics start is stored on its first read, from the current car (the first one
@@ -320,15 +309,6 @@ private Q_SLOTS:
         QVERIFY2(
             m_out.contains(QStringLiteral("CarFilterStartDate=%1\n").arg(qint64(LogBuilder::at(2011, 3, 2)))),
             qPrintable(m_out));
-    }
-
-    void exportToAMissingFolderFails()
-    {
-        LogBuilder::addCar(QStringLiteral("Golf"));
-        QCOMPARE(run({ "export-pdf", "--out", m_data->filePath("no/such/dir/report.pdf") }), 1);
-        QVERIFY2(
-            m_err.contains(QLatin1String("cannot be written: No such file or directory")), qPrintable(m_err));
-        QVERIFY(m_out.isEmpty());
     }
 };
 

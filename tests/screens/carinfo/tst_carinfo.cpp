@@ -135,11 +135,9 @@ private Q_SLOTS:
         QTEST(manager->mCurrentCarInfo()->mCarName, "current");
         QCOMPARE(Setting::getDefaultCarID(), manager->mCurrentCarInfo()->carID);
         QCOMPARE(manager->getAllCars().size(), cars - int(deleted));
-        const QString key = m_keys.at(shown);
-        QCOMPARE(LogBuilder::value(
-                     QStringLiteral("select count(*) from car_information where car_id = '%1'").arg(key))
-                + LogBuilder::value(
-                    QStringLiteral("select count(*) from oil_history where car_id = '%1'").arg(key)),
+        QCOMPARE(stored(QStringLiteral("count(*)"), shown)
+                + LogBuilder::value(QStringLiteral("select count(*) from oil_history where car_id = '%1'")
+                                        .arg(m_keys.at(shown))),
             deleted ? QStringLiteral("00") : QStringLiteral("11"));
     }
 
