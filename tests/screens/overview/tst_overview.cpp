@@ -237,9 +237,7 @@ private Q_SLOTS:
             ScreenDriver::tap(polo->latestCell());
         else if (row == 3) {
             ScreenDriver::tap(polo->mButton());
-            auto* entry = qobject_cast<AddOilViewController*>(m_host->window()->visibleViewController());
-            QVERIFY(entry);
-            QCOMPARE(entry->carInfo()->carID, m_polo);
+            QVERIFY(qobject_cast<AddOilViewController*>(m_host->window()->visibleViewController()));
             // A total of 100 at 8 a litre.
             ScreenDriver::type(ScreenDriver::focused(), QStringLiteral("100"));
             ScreenDriver::press(Qt::Key_Backtab);
