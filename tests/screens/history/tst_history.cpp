@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<bool>("desktopOpens");
-        QTest::addColumn<QString>("shown"); // empty: no position row
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("map");
         QTest::newRow("north and east") << 31.2304 << 121.4737 << true << "31.23040, 121.47370"
                                         << "https://www.openstreetmap.org/"
@@ -176,8 +176,6 @@ private Q_SLOTS:
         QTest::newRow("south and west, the desktop cannot open it")
             << -22.9068 << -43.1729 << false << "-22.90680, -43.17290"
             << "https://www.openstreetmap.org/?mlat=-22.90680&mlon=-43.17290#map=16/-22.90680/-43.17290";
-        QTest::newRow("none at 0/0") << 0.0 << 0.0 << true << ""
-                                     << "";
     }
 
     // The detail shows a stored position and, from the keyboard, hands its map to the desktop.
