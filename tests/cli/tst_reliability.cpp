@@ -230,10 +230,9 @@ private Q_SLOTS:
         QTest::newRow("the grade list") << "OilSpec_Info.plist" << ownFile;
         QTest::newRow("the preferences") << "preferences.ini" << ownFile;
         QTest::newRow("a link to the database") << "link.pdf" << ownFile;
-        QTest::newRow("a pipe") << "pipe.pdf"
-                                << "is not a regular file";
-        QTest::newRow("a folder") << "folder"
-                                  << "is not a regular file";
+        const QString notRegular = QStringLiteral("is not a regular file");
+        QTest::newRow("a pipe") << "pipe.pdf" << notRegular;
+        QTest::newRow("a folder") << "folder" << notRegular;
     }
 
     void exportRefusesTheLogsOwnFiles()
@@ -299,41 +298,38 @@ private Q_SLOTS:
     void extremeValuesGiveFiniteFiguresAndReadablePdfs_data()
     {
         QTest::addColumn<int>("unit");
-        QTest::addColumn<QList<double>>("first"); // volume, money, price, reading
-        QTest::addColumn<QList<double>>("second");
+        QTest::addColumn<QList<double>>("fillUps"); // volume, money, price, reading of each
         QTest::addColumn<bool>("damaged");
         const double huge = 1e308;
         const double inf = std::numeric_limits<double>::infinity();
         QTest::newRow("volume 0, distance per volume")
-            << 5 << QList<double> { 0, 0, 0, 1000 } << QList<double> { 0, 0, 0, 1500 } << false;
-        QTest::newRow("negative") << 1 << QList<double> { -40, -300, -7.5, 2000 }
-                                  << QList<double> { -35, -280, -8, 1000 } << false;
-        QTest::newRow("1e308") << 1 << QList<double> { huge, huge, huge, -huge }
-                               << QList<double> { huge, huge, huge, huge } << true;
+            << 5 << QList<double> { 0, 0, 0, 1000, 0, 0, 0, 1500 } << false;
+        QTest::newRow("negative") << 1 << QList<double> { -40, -300, -7.5, 2000, -35, -280, -8, 1000 }
+                                  << false;
+        QTest::newRow("1e308") << 1 << QList<double> { huge, huge, huge, -huge, huge, huge, huge, huge }
+                               << true;
         QTest::newRow("1e300, a consumption far beyond the chart")
-            << 1 << QList<double> { 1e300, 1e300, 1e300, 1000 } << QList<double> { 1, 1, 1, 1001 } << false;
-        QTest::newRow("inf") << 5 << QList<double> { inf, inf, inf, inf }
-                             << QList<double> { 40, 300, 7.5, 1000 } << true;
+            << 1 << QList<double> { 1e300, 1e300, 1e300, 1000, 1, 1, 1, 1001 } << false;
+        QTest::newRow("inf") << 5 << QList<double> { inf, inf, inf, inf, 40, 300, 7.5, 1000 } << true;
     }
 
     void extremeValuesGiveFiniteFiguresAndReadablePdfs()
     {
         QFETCH(int, unit);
-        QFETCH(QList<double>, first);
-        QFETCH(QList<double>, second);
+        QFETCH(QList<double>, fillUps);
         QFETCH(bool, damaged);
         LogBuilder::exec(QStringLiteral("delete from oil_history"));
         // SQLite reads 1e999 as infinity.
-        const QString size = std::isinf(first.at(0)) ? QStringLiteral("1e999") : QString::number(first.at(0));
+        const QString size
+            = std::isinf(fillUps.at(0)) ? QStringLiteral("1e999") : QString::number(fillUps.at(0));
         LogBuilder::exec(
             QStringLiteral("update car_information set unit = %1, car_capacity = %2, maxvolumn = %2")
                 .arg(unit)
                 .arg(size));
-        LogBuilder::addFillUp(m_golf,
-            { LogBuilder::at(2011, 5, 3), 201105, first.at(0), first.at(1), first.at(2), first.at(3), 0 });
-        LogBuilder::addFillUp(m_golf,
-            { LogBuilder::at(2011, 6, 8), 201106, second.at(0), second.at(1), second.at(2), second.at(3),
-                0 });
+        for (int i = 0; i < 2; ++i)
+            LogBuilder::addFillUp(m_golf,
+                { LogBuilder::at(2011, 5 + i, 3), 201105 + i, fillUps.at(4 * i), fillUps.at(4 * i + 1),
+                    fillUps.at(4 * i + 2), fillUps.at(4 * i + 3), 0 });
 
         const Run report = pumpora({ "report", "--json" });
         QCOMPARE(report.exitCode, 0);
@@ -378,9 +374,8 @@ private Q_SLOTS:
                     setters.push_back(start(sets.at(i / 4), &owner));
             }
             for (QProcess* reader : readers) {
-                const QString command = reader->arguments().join(QLatin1Char(' '));
                 const Run run = finish(reader);
-                QVERIFY2(run.exitCode == 0, qPrintable(command + QLatin1Char('\n') + run.err));
+                QVERIFY2(run.exitCode == 0, qPrintable(reader->arguments().join(' ') + '\n' + run.err));
             }
             QStringList confirmed;
             for (QProcess* setter : setters) {
