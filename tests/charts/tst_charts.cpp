@@ -191,7 +191,7 @@ private:
         m_reportChart->renderInContext(painter, QRectF(0, 0, 320, 170));
         QStringList texts;
         for (const Item& text : recorder.itemsOfKind(Item::Text)) {
-            if (qAbs(text.rotation() - 45.0) < 1e-6)
+            if (qAbs(text.rotation - 45.0) < 1e-6)
                 texts.append(text.text);
         }
         return texts;
@@ -526,7 +526,7 @@ private Q_SLOTS:
             QCOMPARE(bars.at(j).bounds,
                 QRectF(20 + 42 + j * barDistance, 540 + 99 - barHeights.at(j), barDistance / 2.0,
                     barHeights.at(j)));
-            QVERIFY(qAbs(texts.at(6 + j).rotation() - 45.0) < 1e-6);
+            QVERIFY(qAbs(texts.at(6 + j).rotation - 45.0) < 1e-6);
         }
     }
 

@@ -1,7 +1,6 @@
 #include "location/WCLocation.h"
 #include "location/WCLocationDelegate.h"
 
-#include <QFile>
 #include <QNmeaPositionInfoSource>
 #include <QtTest>
 
@@ -32,32 +31,31 @@ private:
     int* m_accuracyChanges;
 };
 
-struct Recorder : WCLocationDelegate
-{
-    QList<LocationError> errors;
-    QList<std::pair<QGeoCoordinate, QGeoCoordinate>> fixes;
-
-    void localtionError(const LocationError& error) override { errors << error; }
-    void Location(const QGeoCoordinate& newLocation, const QGeoCoordinate& oldLocation) override
-    {
-        fixes.append({ newLocation, oldLocation });
-    }
-};
-
 } // namespace
 
-class TestWCLocation : public QObject
+// The test is the service's delegate, recording the errors and fixes handed to it.
+class TestWCLocation : public QObject, public WCLocationDelegate
 {
     Q_OBJECT
 
 private:
-    WCLocation m_service;
-    Recorder m_recorder;
+    std::unique_ptr<WCLocation> m_service; // a fresh one for each test
+    QStringList m_errors; // "domain code"
+    QList<std::pair<QGeoCoordinate, QGeoCoordinate>> m_fixes;
     QString m_log;
     bool m_machineHasSource = true;
     int m_sourcesMade = 0;
     int m_accuracyChanges = 0;
     int m_fixesGiven = 0;
+
+    void localtionError(const LocationError& error) override
+    {
+        m_errors << QStringLiteral("%1 %2").arg(error.domain).arg(error.code);
+    }
+    void Location(const QGeoCoordinate& newLocation, const QGeoCoordinate& oldLocation) override
+    {
+        m_fixes.append({ newLocation, oldLocation });
+    }
 
 private Q_SLOTS:
     void init()
@@ -65,22 +63,16 @@ private Q_SLOTS:
         m_log = QStringLiteral(PUMPORA_NMEA_LOG);
         m_machineHasSource = true;
         m_sourcesMade = m_accuracyChanges = m_fixesGiven = 0;
-        m_recorder.errors.clear();
-        m_recorder.fixes.clear();
-        m_service.setDelegate(&m_recorder);
-        m_service.setSourceFactory([this]() -> std::unique_ptr<QGeoPositionInfoSource> {
+        m_errors.clear();
+        m_fixes.clear();
+        m_service = std::make_unique<WCLocation>();
+        m_service->setDelegate(this);
+        m_service->setSourceFactory([this]() -> std::unique_ptr<QGeoPositionInfoSource> {
             if (!m_machineHasSource)
                 return nullptr;
             ++m_sourcesMade;
             return std::make_unique<ReplayedSource>(m_log, &m_accuracyChanges, &m_fixesGiven);
         });
-    }
-
-    void cleanup()
-    {
-        m_service.stopUpdatingLocation();
-        m_service.SetDesiredAccuracy(WCLocation::kAccuracyBest);
-        m_service.SetDistanceFilter(WCLocation::kDistanceFilterNone);
     }
 
     // Each step runs with the events it causes; every failure reaches the delegate as the same
@@ -116,13 +108,13 @@ private Q_SLOTS:
         QFETCH(int, accuracyChanges);
         for (const QString& step : steps.split(QLatin1Char(' '))) {
             if (step == QLatin1String("start")) {
-                QVERIFY(m_service.startUpdatingLocation());
+                QVERIFY(m_service->startUpdatingLocation());
             } else if (step == QLatin1String("stop")) {
-                m_service.stopUpdatingLocation();
+                m_service->stopUpdatingLocation();
             } else if (step.startsWith(QLatin1String("accuracy:"))) {
-                m_service.SetDesiredAccuracy(step.section(QLatin1Char(':'), 1).toDouble());
+                m_service->SetDesiredAccuracy(step.section(QLatin1Char(':'), 1).toDouble());
             } else if (step == QLatin1String("fail")) {
-                static_cast<ReplayedSource*>(m_service.locationManager())
+                static_cast<ReplayedSource*>(m_service->locationManager())
                     ->setError(QGeoPositionInfoSource::ClosedError);
             } else if (step == QLatin1String("unreadable")) {
                 m_log = QStringLiteral("/nonexistent/three_fixes.nmea");
@@ -134,13 +126,9 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
         }
         QCOMPARE(m_sourcesMade, sourcesMade);
-        QCOMPARE(m_service.isLuanching(), running);
-        QCOMPARE(m_service.locationManager() != nullptr, running);
-        QCOMPARE(m_recorder.errors.size(), errors);
-        for (const LocationError& error : std::as_const(m_recorder.errors)) {
-            QCOMPARE(error.domain, QStringLiteral("CLLocationManager"));
-            QCOMPARE(error.code, 1);
-        }
+        QCOMPARE(m_service->isLuanching(), running);
+        QCOMPARE(m_service->locationManager() != nullptr, running);
+        QCOMPARE(m_errors, QStringList(errors, QStringLiteral("CLLocationManager 1")));
         QCOMPARE(m_accuracyChanges, accuracyChanges);
     }
 
@@ -158,15 +146,15 @@ private Q_SLOTS:
     {
         QFETCH(double, filter);
         QFETCH(int, fixes);
-        m_service.SetDistanceFilter(filter);
-        m_service.startUpdatingLocation();
+        m_service->SetDistanceFilter(filter);
+        m_service->startUpdatingLocation();
         QTRY_COMPARE(m_fixesGiven, 3);
-        QCOMPARE(m_recorder.fixes.size(), fixes);
-        QCOMPARE(m_recorder.fixes.constFirst().first, QGeoCoordinate(31.2304, 121.4737, 12));
-        QVERIFY(!m_recorder.fixes.constFirst().second.isValid());
-        for (qsizetype i = 1; i < m_recorder.fixes.size(); ++i)
-            QCOMPARE(m_recorder.fixes.at(i).second, m_recorder.fixes.at(i - 1).first);
-        QVERIFY(m_recorder.errors.isEmpty());
+        QCOMPARE(m_fixes.size(), fixes);
+        QCOMPARE(m_fixes.constFirst().first, QGeoCoordinate(31.2304, 121.4737, 12));
+        QVERIFY(!m_fixes.constFirst().second.isValid());
+        for (qsizetype i = 1; i < m_fixes.size(); ++i)
+            QCOMPARE(m_fixes.at(i).second, m_fixes.at(i - 1).first);
+        QVERIFY(m_errors.isEmpty());
     }
 };
 

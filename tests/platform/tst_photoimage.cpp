@@ -1,8 +1,6 @@
 #include "platform/PhotoImage.h"
 
-#include <QBuffer>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -12,11 +10,8 @@ namespace {
 QByteArray cameraJpeg(QSize stored, int exifOrientation)
 {
     QImage bitmap(stored, QImage::Format_RGB32);
-    QPainter painter(&bitmap);
-    painter.fillRect(QRect(0, 0, stored.width(), stored.height() / 2), Qt::red);
-    painter.fillRect(
-        QRect(0, stored.height() / 2, stored.width(), stored.height() - stored.height() / 2), Qt::blue);
-    painter.end();
+    bitmap.fill(Qt::blue);
+    QPainter(&bitmap).fillRect(QRect(0, 0, stored.width(), stored.height() / 2), Qt::red);
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
@@ -55,13 +50,15 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("stored");
         QTest::addColumn<int>("exifOrientation"); // 0: no EXIF data
         QTest::addColumn<QSize>("shown");
-        QTest::addColumn<QString>("redSide");
-        QTest::newRow("1200x1600 tall") << QSize(1200, 1600) << 0 << QSize(240, 320) << "top";
+        QTest::addColumn<QPoint>("red"); // a pixel near the red side's edge; its mirror is blue
+        QTest::newRow("1200x1600 tall, red on top")
+            << QSize(1200, 1600) << 0 << QSize(240, 320) << QPoint(120, 5);
         QTest::newRow("800x700, only the longer side bounded")
-            << QSize(800, 700) << 0 << QSize(480, 420) << "top";
-        QTest::newRow("portrait, EXIF orientation 6") << QSize(1600, 1200) << 6 << QSize(360, 480) << "right";
+            << QSize(800, 700) << 0 << QSize(480, 420) << QPoint(240, 5);
+        QTest::newRow("portrait, EXIF orientation 6, red on the right")
+            << QSize(1600, 1200) << 6 << QSize(360, 480) << QPoint(355, 240);
         QTest::newRow("upside down, EXIF orientation 3, small enough as it is")
-            << QSize(400, 300) << 3 << QSize(400, 300) << "bottom";
+            << QSize(400, 300) << 3 << QSize(400, 300) << QPoint(200, 295);
     }
 
     void aPhotoIsScaledAndTurnedUprightOnce()
@@ -69,30 +66,23 @@ private Q_SLOTS:
         QFETCH(QSize, stored);
         QFETCH(int, exifOrientation);
         QFETCH(QSize, shown);
-        QFETCH(QString, redSide);
-        QTemporaryDir directory;
-        QFile file(directory.filePath(QStringLiteral("photo.jpg")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cameraJpeg(stored, exifOrientation)) > 0);
-        file.close();
+        QFETCH(QPoint, red);
+        QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.jpg"));
+        QVERIFY(file.open() && file.write(cameraJpeg(stored, exifOrientation)) > 0 && file.flush());
 
         const std::optional<PhotoImage> photo = PhotoImage::imageWithContentsOfFile(file.fileName());
         QVERIFY(photo);
         QCOMPARE(photo->bitmap().size(), stored);
         const QImage upright = photo->scaledCopyOfSize(QSize(480, 320));
         QCOMPARE(upright.size(), shown);
-        const QPoint probe = redSide == QLatin1String("top") ? QPoint(shown.width() / 2, 5)
-            : redSide == QLatin1String("right")              ? QPoint(shown.width() - 5, shown.height() / 2)
-                                                             : QPoint(shown.width() / 2, shown.height() - 5);
-        QVERIFY(isRed(upright.pixel(probe)));
-        QVERIFY(!isRed(upright.pixel(QPoint(shown.width(), shown.height()) - probe)));
+        QVERIFY(isRed(upright.pixel(red)));
+        QVERIFY(!isRed(upright.pixel(QPoint(shown.width(), shown.height()) - red)));
     }
 
     void aFileThatIsNoPictureSaysWhy()
     {
-        QTemporaryDir directory;
-        QFile file(directory.filePath(QStringLiteral("notes.jpg")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
-        file.close();
+        QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.jpg"));
+        QVERIFY(file.open() && file.write("not a picture") > 0 && file.flush());
         QString error;
         QVERIFY(!PhotoImage::imageWithContentsOfFile(file.fileName(), &error));
         QVERIFY(!error.isEmpty());

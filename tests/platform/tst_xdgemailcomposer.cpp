@@ -2,7 +2,6 @@
 #include "platform/MainBundle.h"
 #include "platform/XdgEmailComposer.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>

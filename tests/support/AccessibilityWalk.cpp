@@ -1,8 +1,6 @@
 #include "support/AccessibilityWalk.h"
 
 #include <QAccessible>
-#include <QMetaEnum>
-#include <QTranslator>
 #include <QWidget>
 #include <QtTest>
 
@@ -29,15 +27,10 @@ bool looksLikeAControl(QAccessibleInterface* element)
         && ((widget->focusPolicy() & Qt::TabFocus) || widget->cursor().shape() == Qt::PointingHandCursor);
 }
 
-bool isShown(QAccessibleInterface* control)
-{
-    return !control->state().invisible && !control->rect().isEmpty();
-}
-
 // Calls the visitor on every shown element under the root, the root first.
 void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit)
 {
-    if (!root || !isShown(root))
+    if (!root || root->state().invisible || root->rect().isEmpty())
         return;
     visit(root);
     for (int i = 0; i < root->childCount(); ++i)

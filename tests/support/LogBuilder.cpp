@@ -3,9 +3,6 @@
 #include "store/StoreStatement.h"
 #include "store/Utility.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QTimeZone>
 #include <QtTest>
 
 double LogBuilder::at(int year, int month, int day, int hour, int minute, const char* zone)
@@ -79,19 +76,14 @@ QString LogBuilder::value(const QString& sql)
 
 void LogBuilder::corruptTable(const QString& table)
 {
-    QList<qint64> rootPages;
-    {
-        StoreStatement roots(
-            QStringLiteral("select rootpage from sqlite_master where tbl_name = '%1'").arg(table));
-        while (roots.nextRow())
-            rootPages << roots.columnInt(0);
-    }
+    const QString rootPages = value(
+        QStringLiteral("select group_concat(rootpage) from sqlite_master where tbl_name = '%1'").arg(table));
     const qint64 pageSize = value(QStringLiteral("pragma page_size")).toLongLong();
     QFile file(Utility::getDBPath());
-    if (rootPages.isEmpty() || !file.open(QIODevice::ReadWrite))
+    if (rootPages.isEmpty() || rootPages == QLatin1String("NULL") || !file.open(QIODevice::ReadWrite))
         qFatal("LogBuilder: cannot corrupt %s", qPrintable(table));
-    for (const qint64 page : rootPages) {
-        file.seek((page - 1) * pageSize);
+    for (const QString& page : rootPages.split(QLatin1Char(','))) {
+        file.seek((page.toLongLong() - 1) * pageSize);
         file.write(QByteArray(pageSize, '\xa5'));
     }
 }

@@ -26,8 +26,6 @@ public:
             m_transform = changed.transform();
         if (dirty & DirtyPen)
             m_pen = changed.pen();
-        if (dirty & DirtyFont)
-            m_font = changed.font();
     }
 
     void drawRects(const QRectF* rects, int rectCount) override
@@ -66,21 +64,14 @@ private:
     {
         PaintRecorder::Item item;
         item.kind = kind;
-        item.font = m_font;
         item.penColor = m_pen.color();
-        item.transform = m_transform;
+        item.rotation = -qRadiansToDegrees(std::atan2(m_transform.m12(), m_transform.m11()));
         return item;
     }
 
     QTransform m_transform;
     QPen m_pen;
-    QFont m_font;
 };
-
-qreal PaintRecorder::Item::rotation() const
-{
-    return -qRadiansToDegrees(std::atan2(transform.m12(), transform.m11()));
-}
 
 PaintRecorder::PaintRecorder(const QSize& size)
     : m_size(size)

@@ -6,16 +6,15 @@
 #include <QPaintDevice>
 #include <QRectF>
 #include <QString>
-#include <QTransform>
 
 #include <memory>
 
 class RecordingPaintEngine;
 
 // A paint device that shows nothing but records what is painted on it, so a drawing can be
-// checked shape by shape: each rectangle, line and text with the painter's pen colour, font and
-// transform at that moment. Curves, markers and pictures are not recorded. Resolution 72 dpi,
-// as a PDF page.
+// checked shape by shape: each rectangle, line and text with the painter's pen colour and
+// rotation at that moment, and a text's font. Curves, markers and pictures are not recorded. Resolution 72
+// dpi, as a PDF page.
 class PaintRecorder : public QPaintDevice
 {
 public:
@@ -33,10 +32,8 @@ public:
         QString text;
         QFont font;
         QColor penColor;
-        QTransform transform;
-
-        // The angle of the transform's x axis, in degrees, counter-clockwise on screen positive.
-        qreal rotation() const;
+        // The angle of the painter's x axis, in degrees, counter-clockwise on screen positive.
+        qreal rotation = 0;
     };
 
     explicit PaintRecorder(const QSize& size = QSize(612, 792));

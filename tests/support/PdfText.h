@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <poppler-qt6.h>
@@ -78,13 +79,9 @@ public:
     // drawing may differ by in the font's ascent.
     static bool hasWordAt(const Page& page, const QString& text, const QPointF& topLeft)
     {
-        for (const QRectF& box : boxesOf(page, text)) {
-            if (qAbs(box.left() - topLeft.x()) < 1.0 && qAbs(box.top() - topLeft.y()) < kAscentSpread)
-                return true;
-        }
-        return false;
+        const QList<QRectF> boxes = boxesOf(page, text);
+        return std::any_of(boxes.cbegin(), boxes.cend(), [&topLeft](const QRectF& box) {
+            return qAbs(box.left() - topLeft.x()) < 1.0 && qAbs(box.top() - topLeft.y()) < 1.5;
+        });
     }
-
-private:
-    static constexpr qreal kAscentSpread = 1.5;
 };

@@ -5,7 +5,6 @@
 #include "widgets/PickerView.h"
 
 #include <QPushButton>
-#include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -42,13 +41,8 @@ QString ScreenDriver::alertText()
 
 bool ScreenDriver::pressButton(PopupView* popup, const QString& title)
 {
-    if (!popup)
-        return false;
-    const int index = int(popup->buttonTitles().indexOf(title));
-    if (index < 0)
-        return false;
-    QTest::mouseClick(popup->buttonAtIndex(index), Qt::LeftButton);
-    return true;
+    const int index = popup ? int(popup->buttonTitles().indexOf(title)) : -1;
+    return index >= 0 && tap(popup->buttonAtIndex(index));
 }
 
 QWidget* ScreenDriver::focused()
@@ -62,9 +56,12 @@ void ScreenDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(focused(), key, modifiers);
 }
 
-void ScreenDriver::tap(QWidget* widget)
+bool ScreenDriver::tap(QWidget* widget)
 {
+    if (!widget)
+        return false;
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    return true;
 }
 
 void ScreenDriver::type(QWidget* widget, const QString& text)
@@ -76,14 +73,6 @@ void ScreenDriver::type(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
-}
-
-bool ScreenDriver::pressBarButton(QToolButton* button)
-{
-    if (!button)
-        return false;
-    QTest::mouseClick(button, Qt::LeftButton);
-    return true;
 }
 
 void ScreenDriver::turnWheel(PickerView* picker, int component, int row)

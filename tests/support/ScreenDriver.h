@@ -7,10 +7,9 @@ class ActionSheet;
 class AlertView;
 class PickerView;
 class PopupView;
-class QToolButton;
 class QWidget;
 
-// What a user does to the screens, for tests: tapping, pressing bar buttons and popup buttons,
+// What a user does to the screens, for tests: tapping widgets and bar buttons, pressing popup buttons,
 // turning wheels. Each goes through the real widgets' input events.
 namespace ScreenDriver {
 
@@ -30,15 +29,11 @@ QWidget* focused();
 // A key pressed and released on what has the keys.
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// A click in the middle of the widget.
-void tap(QWidget* widget);
+// A click in the middle of the widget; false when there is none (a bar that shows no such button).
+bool tap(QWidget* widget);
 
 // Types the text key by key into the widget, any characters (QTest::keyClicks takes ASCII only).
 void type(QWidget* widget, const QString& text);
-
-// Presses a navigation bar's button (its left, right or back button); false when the bar
-// shows no such button.
-bool pressBarButton(QToolButton* button);
 
 // Turns the wheel with the mouse wheel until the row is selected.
 void turnWheel(PickerView* picker, int component, int row);

@@ -3,15 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/DeviceLocale.h"
 
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
-namespace {
-
-const char* const kDefaultDirectory = "PUMPORA_DATA_DIR";
-
-} // namespace
+constexpr char kDefaultDirectory[] = "PUMPORA_DATA_DIR";
 
 TestDataDirectory::TestDataDirectory(const QString& locale, const QString& timeZone)
     : m_previousDefault(qgetenv(kDefaultDirectory))

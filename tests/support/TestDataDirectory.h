@@ -18,9 +18,7 @@ class TestDataDirectory
 public:
     explicit TestDataDirectory(
         const QString& locale = QStringLiteral("en_US"), const QString& timeZone = QStringLiteral("UTC"));
-    ~TestDataDirectory();
-    TestDataDirectory(const TestDataDirectory&) = delete;
-    TestDataDirectory& operator=(const TestDataDirectory&) = delete;
+    ~TestDataDirectory(); // not copyable, as the temporary directory it owns
 
     QString path() const { return m_directory.path(); }
     QString filePath(const QString& fileName) const { return m_directory.filePath(fileName); }

@@ -273,7 +273,7 @@ private Q_SLOTS:
         view.setText(text);
         QCOMPARE(view.findChild<QLabel*>()->font().pointSizeF(), 14.0);
         QCOMPARE(view.getText(), text);
-        QVERIFY(ScreenDriver::pressBarButton(m_host->navigationController()->navigationBar()->rightButton()));
+        QVERIFY(ScreenDriver::tap(m_host->navigationController()->navigationBar()->rightButton()));
         QCOMPARE(m_delegate.events, QStringList({ "willPop:YES", "didPop:YES" }));
         QVERIFY(m_delegate.wasAliveAfterPop);
         QVERIFY(!m_host->navigationController()->viewControllers().contains(editor));

@@ -100,7 +100,7 @@ private:
     // The share button, then that choice of the action sheet; waits until the export is done.
     void exportWith(const char* choice)
     {
-        QVERIFY(ScreenDriver::pressBarButton(bar()->rightButton()));
+        QVERIFY(ScreenDriver::tap(bar()->rightButton()));
         QVERIFY(
             ScreenDriver::pressButton(ScreenDriver::shownActionSheet(), MainBundle::localizedString(choice)));
         QTRY_VERIFY_WITH_TIMEOUT(!m_screen->isShowingActive(), 20000);

@@ -270,8 +270,7 @@ private Q_SLOTS:
             if (save)
                 press(Qt::Key_Return);
             else
-                QVERIFY(ScreenDriver::pressBarButton(
-                    m_host->navigationController()->navigationBar()->backButton()));
+                QVERIFY(ScreenDriver::tap(m_host->navigationController()->navigationBar()->backButton()));
             QTRY_VERIFY(!isOpen(editor));
         }
         QCOMPARE(cells.at(SettingFigures::PrecisionRow)->detail(), QStringLiteral("3"));
