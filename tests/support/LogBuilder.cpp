@@ -76,14 +76,19 @@ QString LogBuilder::value(const QString& sql)
 
 void LogBuilder::corruptTable(const QString& table)
 {
-    const QString rootPages = value(
-        QStringLiteral("select group_concat(rootpage) from sqlite_master where tbl_name = '%1'").arg(table));
+    QList<qint64> rootPages;
+    {
+        StoreStatement roots(
+            QStringLiteral("select rootpage from sqlite_master where tbl_name = '%1'").arg(table));
+        while (roots.nextRow())
+            rootPages << roots.columnInt(0);
+    }
     const qint64 pageSize = value(QStringLiteral("pragma page_size")).toLongLong();
     QFile file(Utility::getDBPath());
-    if (rootPages.isEmpty() || rootPages == QLatin1String("NULL") || !file.open(QIODevice::ReadWrite))
+    if (rootPages.isEmpty() || !file.open(QIODevice::ReadWrite))
         qFatal("LogBuilder: cannot corrupt %s", qPrintable(table));
-    for (const QString& page : rootPages.split(QLatin1Char(','))) {
-        file.seek((page.toLongLong() - 1) * pageSize);
+    for (const qint64 page : rootPages) {
+        file.seek((page - 1) * pageSize);
         file.write(QByteArray(pageSize, '\xa5'));
     }
 }

@@ -13,8 +13,8 @@ class RecordingPaintEngine;
 
 // A paint device that shows nothing but records what is painted on it, so a drawing can be
 // checked shape by shape: each rectangle, line and text with the painter's pen colour and
-// rotation at that moment, and a text's font. Curves, markers and pictures are not recorded. Resolution 72
-// dpi, as a PDF page.
+// rotation at that moment, and a text's font. Curves, markers and pictures are not recorded.
+// Resolution 72 dpi, as a PDF page.
 class PaintRecorder : public QPaintDevice
 {
 public:
