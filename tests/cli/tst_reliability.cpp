@@ -93,19 +93,6 @@ private:
 
     QString reportPath() const { return m_data->filePath(QStringLiteral("gas_report.pdf")); }
 
-    // n fill-ups of the current car, one every 13 hours from 2000 on: a large log, quickly.
-    void addManyFillUps(int n)
-    {
-        LogBuilder::exec(QStringLiteral(
-            "insert into oil_history (car_id, oil_money, oil_price, oil_volumn, oil_spec, oil_date, "
-            "car_mileage, oil_month, longitude, latitude) with recursive n(i) as (select 0 union "
-            "all select i + 1 from n where i < %1) select '%2', 300, 7.5, 40, 0, 946728000 + i * "
-            "46800, 1000 + i * 10, cast(strftime('%Y%m', 946728000 + i * 46800, 'unixepoch') as "
-            "integer), 0, 0 from n")
-                             .arg(n - 1)
-                             .arg(m_golf));
-    }
-
 private Q_SLOTS:
     // Golf, the default car, with two fill-ups in the period, and nothing else.
     void init()
@@ -133,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(
             QJsonDocument::fromJson(quiet.at(1).out.toUtf8())["report"]["mRPtotalMoney"].toDouble(), 300.0);
 
-        const std::unique_ptr<QProcess> writer = startWriter("loop");
+        std::unique_ptr<QProcess> writer = startWriter("loop");
         int succeeded = 0;
         for (int round = 0; round < 8; ++round) {
             for (qsizetype i = 0; i < commands.size(); ++i) {
@@ -147,8 +134,7 @@ private Q_SLOTS:
                 }
             }
         }
-        writer->kill();
-        writer->waitForFinished();
+        writer.reset(); // killed, and waited for
         QVERIFY(succeeded > 0);
         QCOMPARE(
             count(QStringLiteral("select count(*) from oil_history where car_id = '%1'").arg(m_golf)), 2);
@@ -166,10 +152,9 @@ private Q_SLOTS:
     void aLockHeldTooLongSaysBusy()
     {
         QFETCH(QStringList, command);
-        const std::unique_ptr<QProcess> writer = startWriter("hold");
+        std::unique_ptr<QProcess> writer = startWriter("hold");
         const Run run = pumpora(command);
-        writer->kill();
-        writer->waitForFinished();
+        writer.reset(); // killed, and waited for
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QStringLiteral("pumpora: ") + kBusy + QLatin1Char('\n'));
         QVERIFY(run.out.isEmpty());
@@ -273,7 +258,14 @@ private Q_SLOTS:
         QFETCH(QString, shellPrefix);
         QCOMPARE(pumpora({ "export-pdf" }).exitCode, 0);
         const QByteArray previous = m_data->readFile(reportPath());
-        addManyFillUps(20000);
+        // 20000 fill-ups, one every 13 hours from 2000 on: a large log, quickly.
+        LogBuilder::exec(QStringLiteral(
+            "insert into oil_history (car_id, oil_money, oil_price, oil_volumn, oil_spec, oil_date, "
+            "car_mileage, oil_month, longitude, latitude) with recursive n(i) as (select 0 union "
+            "all select i + 1 from n where i < 19999) select '%1', 300, 7.5, 40, 0, 946728000 + i * "
+            "46800, 1000 + i * 10, cast(strftime('%Y%m', 946728000 + i * 46800, 'unixepoch') as "
+            "integer), 0, 0 from n")
+                             .arg(m_golf));
 
         QObject owner;
         QProcess* export_ = start({ "export-pdf" }, &owner, shellPrefix);
@@ -340,8 +332,7 @@ private Q_SLOTS:
             = QStringLiteral("pumpora: warning: the fuel log holds numbers that are not finite");
         QCOMPARE(report.err.count(warning), damaged ? 1 : 0);
 
-        const Run exported = pumpora({ "export-pdf" });
-        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(pumpora({ "export-pdf" }).exitCode, 0);
         const QStringList errors = PdfText::readerErrors(reportPath());
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
         const std::optional<QList<PdfText::Page>> pages = PdfText::read(reportPath());

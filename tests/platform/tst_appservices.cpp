@@ -153,22 +153,15 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
-    void bundledFacesAnswerToTheirNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("family");
-        QTest::newRow("seven-segment") << QStringLiteral("DBLCDTempBlack") << QStringLiteral("DSEG7 Classic");
-        QTest::newRow("rounded sans") << QStringLiteral("ArialRoundedMTBold") << QStringLiteral("Comfortaa");
-        QTest::newRow("Helvetica") << QStringLiteral("Helvetica") << QStringLiteral("DejaVu Sans");
-    }
-
+    // The faces the screens name by their original names, and a system font that covers Chinese.
     void bundledFacesAnswerToTheirNames()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, family);
         QVERIFY(FontCatalog::install());
-        QCOMPARE(QFontInfo(FontCatalog::fontWithName(name, 12)).family(), family);
-        // The system font covers Chinese.
+        const std::pair<const char*, const char*> faces[] = { { "DBLCDTempBlack", "DSEG7 Classic" },
+            { "ArialRoundedMTBold", "Comfortaa" }, { "Helvetica", "DejaVu Sans" } };
+        for (const auto& [name, family] : faces)
+            QCOMPARE(QFontInfo(FontCatalog::fontWithName(QLatin1String(name), 12)).family(),
+                QLatin1String(family));
         QVERIFY(FontCatalog::systemFontOfSize(12).families().contains(QStringLiteral("WenQuanYi Micro Hei")));
     }
 
