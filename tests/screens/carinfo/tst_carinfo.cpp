@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 // A car's information screen, presented over the app's tabs as the overview presents it, shown
@@ -64,13 +65,13 @@ private:
 
     ViewController* shownEditor() const { return m_screen->navigationController()->topViewController(); }
 
-    // A screen reader's press; the button shows being pressed before it acts.
+    // A screen reader's press: the button shows being pressed and acts when it is let go, which
+    // a busy machine may put off past any fixed wait.
     bool act(const QString& name)
     {
-        if (!AccessibilityWalk::act(window(), name))
-            return false;
-        QTest::qWait(150);
-        return true;
+        return AccessibilityWalk::act(window(), name) && QTest::qWaitFor([this] {
+            return std::ranges::none_of(window()->findChildren<QAbstractButton*>(), &QAbstractButton::isDown);
+        });
     }
 
     QString stored(const QString& columns, int car = 0) const

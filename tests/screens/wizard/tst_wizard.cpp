@@ -13,11 +13,9 @@
 #include "widgets/AlertView.h"
 #include "widgets/Application.h"
 #include "widgets/NavigationBar.h"
-#include "widgets/TabBar.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -175,24 +173,6 @@ private Q_SLOTS:
         LogBuilder::accept();
         press(Qt::Key_Return);
         QCOMPARE(storedCar(), QStringLiteral("   ||0|5.2|0.0|0"));
-    }
-
-    // A wizard opened by the settings' add-a-car row offers Cancel, and leaves without a car.
-    void aFurtherCarsWizardCanBeCancelled()
-    {
-        QVERIFY(LogBuilder::createStore());
-        LogBuilder::addCar(QStringLiteral("Golf"));
-        PumporaAppDelegate* app = launch();
-        ScreenDriver::tap(app->mainTabBarController()->tabBar()->button(PumporaAppDelegate::SettingsTab));
-        QVERIFY(AccessibilityWalk::act(app->window(), QStringLiteral("新增车辆")));
-        QTRY_VERIFY(app->window()->visibleViewController() != app->mainNavController());
-        auto* wizard = qobject_cast<NavigationController*>(app->window()->visibleViewController());
-        QCOMPARE(wizard->navigationBar()->leftButton()->text(), QStringLiteral("取消"));
-        ScreenDriver::type(focused(), QStringLiteral("Polo"));
-        press(Qt::Key_Escape);
-        QCOMPARE(app->window()->visibleViewController(), app->mainNavController());
-        QCOMPARE(
-            LogBuilder::value(QStringLiteral("select count(*) from car_information")), QStringLiteral("1"));
     }
 
     void theOdometerWheelsMakeTheReading()
