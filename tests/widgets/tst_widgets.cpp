@@ -74,8 +74,7 @@ private:
     // A blank screen in a shown window, for the inputs.
     QWidget* page()
     {
-        if (!m_host)
-            m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_host = std::make_unique<ScreenHost>(new ViewController);
         return m_host->window()->rootViewController();
     }
 
@@ -236,15 +235,15 @@ private Q_SLOTS:
 
     void keyboardKindsLimitWhatIsTyped_data()
     {
+        using Kind = TextField::KeyboardType;
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << QStringLiteral("4a.5,")
+        QTest::newRow("number pad") << int(Kind::NumberPad) << QStringLiteral("4a.5,")
                                     << QStringLiteral("45");
         QTest::newRow("decimal pad: a comma types the point")
-            << int(TextField::KeyboardType::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
-        QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
-                               << QStringLiteral("A-1");
+            << int(Kind::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
+        QTest::newRow("ASCII") << int(Kind::ASCIICapable) << QStringLiteral("Aé-1") << QStringLiteral("A-1");
     }
 
     void keyboardKindsLimitWhatIsTyped()
