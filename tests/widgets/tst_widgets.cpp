@@ -49,12 +49,6 @@ private:
     QStringList* m_log;
 };
 
-// Seconds since 1970 of a wall time in Shanghai.
-double shanghai(int year, int month, int day, int hour, int minute)
-{
-    return LogBuilder::at(year, month, day, hour, minute, "Asia/Shanghai");
-}
-
 } // namespace
 
 // The app's window and what moves between its screens: navigation stacks, tabs and presented
@@ -279,11 +273,12 @@ private Q_SLOTS:
         picker->resize(360, picker->sizeHint().height());
         picker->show();
         QSignalSpy changed(picker, &DatePicker::valueChanged);
-        picker->setDate(Date(shanghai(2012, 1, 31, 23, 30) + 0.25), false);
+        picker->setDate(Date(LogBuilder::at(2012, 1, 31, 23, 30, "Asia/Shanghai") + 0.25), false);
         PickerView* wheels = picker->wheels();
         ScreenDriver::turnWheel(wheels, monthWheel, 1);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2012, 2, 29, 23, 30) + 0.25);
+        QCOMPARE(picker->date().timeIntervalSince1970(),
+            LogBuilder::at(2012, 2, 29, 23, 30, "Asia/Shanghai") + 0.25);
         const QRect day = wheels->rectForComponent(monthWheel + 1);
         QTest::mouseClick(wheels, Qt::LeftButton, Qt::NoModifier,
             QPoint(day.center().x(), wheels->height() / 2 - PickerView::kRowHeight));
