@@ -136,11 +136,9 @@ private Q_SLOTS:
     {
         QFETCH(QList<double>, volumns);
         const bool noCar = volumns.isEmpty();
-        if (!noCar) {
-            const QString key = LogBuilder::addCar(QStringLiteral("Golf"));
-            for (const double volumn : volumns)
-                addFillUp(key, volumn);
-        }
+        const QString key = noCar ? QString() : LogBuilder::addCar(QStringLiteral("Golf"));
+        for (const double volumn : volumns)
+            addFillUp(key, volumn);
         show();
         QCOMPARE(m_overview->allPages().size(), 1);
         PageView* shown = page(0);
