@@ -119,7 +119,6 @@ private Q_SLOTS:
         m_golf = LogBuilder::addCar(QStringLiteral("Golf"));
         m_polo = LogBuilder::addCar(QStringLiteral("Polo"), 0);
         Setting::setStartDate(Date(LogBuilder::at(2010, 12, 1)));
-        Setting::setDefaultCarID(m_golf);
         CarManage::sharedCarManage()->loadDefaultCar();
 
         auto composer = std::make_unique<FakeComposer>();
