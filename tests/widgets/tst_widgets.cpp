@@ -72,13 +72,6 @@ private:
         return m_host->window()->rootViewController();
     }
 
-    static TextField* focused(TextField* field)
-    {
-        field->show();
-        field->becomeFirstResponder();
-        return field;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -200,13 +193,13 @@ private Q_SLOTS:
         QFETCH(bool, sheet);
         QFETCH(QString, button);
         QFETCH(QStringList, titles);
-        TextField* field = focused(new TextField(page()));
+        auto* field = new TextField(page());
         field->setAccessibleName(QStringLiteral("Amount"));
+        field->show();
+        field->becomeFirstResponder();
         PopupView* popup = sheet
-            ? static_cast<PopupView*>(new ActionSheet(QStringLiteral("Export"), QStringLiteral("Cancel"),
-                QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") }))
-            : new AlertView(QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"),
-                { QStringLiteral("Confirm") });
+            ? static_cast<PopupView*>(new ActionSheet("Export", "Cancel", "Delete", { "PDF", "Preview" }))
+            : new AlertView("Delete?", QString(), "Cancel", { "Confirm" });
         QSignalSpy clicked(popup, &PopupView::clickedButtonAtIndex);
         popup->present();
         QCOMPARE(popup->buttonTitles(), titles);
@@ -245,7 +238,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, typed);
         QFETCH(QString, text);
-        TextField* field = focused(new TextField(page()));
+        auto* field = new TextField(page());
         field->setKeyboardType(TextField::KeyboardType(kind));
         ScreenDriver::type(field, typed);
         QCOMPARE(field->text(), text);
