@@ -129,8 +129,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data
-            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
+        m_data = std::make_unique<TestDataDirectory>("en_US", "Asia/Shanghai");
         m_host = std::make_unique<ScreenHost>(new ViewController);
         m_delegate = DelegateLog();
     }

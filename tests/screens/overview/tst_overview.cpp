@@ -109,8 +109,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data
-            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        m_data = std::make_unique<TestDataDirectory>("zh_CN", "Asia/Shanghai");
         QVERIFY(LogBuilder::createStore());
         QVERIFY(Setting::setStartDate(Date(LogBuilder::at(2011, 1, 1))));
         Clock::setFixedNow(Date(LogBuilder::at(2011, 6, 15)));

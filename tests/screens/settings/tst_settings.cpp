@@ -96,8 +96,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data
-            = std::make_unique<TestDataDirectory>(QStringLiteral("zh_CN"), QStringLiteral("Asia/Shanghai"));
+        m_data = std::make_unique<TestDataDirectory>("zh_CN", "Asia/Shanghai");
         QVERIFY(LogBuilder::createStore());
         m_host = std::make_unique<ScreenHost>(new ViewController);
         m_mail = std::make_shared<FakeMailProgram>();
@@ -145,8 +144,7 @@ private Q_SLOTS:
         QCOMPARE(isOpen(editor), refused);
         QCOMPARE(ScreenDriver::alertText().startsWith(QStringLiteral("失败|油耗单位没有保存。\n")), refused);
         QCOMPARE(car->unit, Unit::unitAtPosition(stored.left(1).toInt()));
-        QCOMPARE(LogBuilder::value(QStringLiteral("select unit || '|' || update_date from car_information")),
-            stored);
+        QCOMPARE(LogBuilder::value("select unit || '|' || update_date from car_information"), stored);
     }
 
     // The date the picker shows is stored as it is, with its seconds, also across a year.
