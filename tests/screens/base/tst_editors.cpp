@@ -203,8 +203,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<bool>("accepted");
         const auto row = [](const char* name, const char* current, const char* replacement, bool accepted) {
-            QTest::newRow(name) << QString::fromLatin1(current) << QString::fromLatin1(replacement)
-                                << accepted;
+            QTest::newRow(name) << QString(current) << QString(replacement) << accepted;
         };
         row("L-th character", "1234567", "8", true);
         row("character past L refused", "12345678", "9", false);
