@@ -49,12 +49,6 @@ private:
     QStringList* m_log;
 };
 
-// Seconds since 1970 of a wall time in Shanghai.
-double shanghai(int year, int month, int day, int hour, int minute)
-{
-    return LogBuilder::at(year, month, day, hour, minute, "Asia/Shanghai");
-}
-
 } // namespace
 
 // The app's window and what moves between its screens: navigation stacks, tabs and presented
@@ -74,16 +68,8 @@ private:
     // A blank screen in a shown window, for the inputs.
     QWidget* page()
     {
-        if (!m_host)
-            m_host = std::make_unique<ScreenHost>(new ViewController);
+        m_host = std::make_unique<ScreenHost>(new ViewController);
         return m_host->window()->rootViewController();
-    }
-
-    static TextField* focused(TextField* field)
-    {
-        field->show();
-        field->becomeFirstResponder();
-        return field;
     }
 
 private Q_SLOTS:
@@ -95,8 +81,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_data
-            = std::make_unique<TestDataDirectory>(QStringLiteral("en_US"), QStringLiteral("Asia/Shanghai"));
+        m_data = std::make_unique<TestDataDirectory>("en_US", "Asia/Shanghai");
         m_log.clear();
     }
 
@@ -207,13 +192,13 @@ private Q_SLOTS:
         QFETCH(bool, sheet);
         QFETCH(QString, button);
         QFETCH(QStringList, titles);
-        TextField* field = focused(new TextField(page()));
+        auto* field = new TextField(page());
         field->setAccessibleName(QStringLiteral("Amount"));
+        field->show();
+        field->becomeFirstResponder();
         PopupView* popup = sheet
-            ? static_cast<PopupView*>(new ActionSheet(QStringLiteral("Export"), QStringLiteral("Cancel"),
-                QStringLiteral("Delete"), { QStringLiteral("PDF"), QStringLiteral("Preview") }))
-            : new AlertView(QStringLiteral("Delete?"), QString(), QStringLiteral("Cancel"),
-                { QStringLiteral("Confirm") });
+            ? static_cast<PopupView*>(new ActionSheet("Export", "Cancel", "Delete", { "PDF", "Preview" }))
+            : new AlertView("Delete?", QString(), "Cancel", { "Confirm" });
         QSignalSpy clicked(popup, &PopupView::clickedButtonAtIndex);
         popup->present();
         QCOMPARE(popup->buttonTitles(), titles);
@@ -236,15 +221,15 @@ private Q_SLOTS:
 
     void keyboardKindsLimitWhatIsTyped_data()
     {
+        using Kind = TextField::KeyboardType;
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number pad") << int(TextField::KeyboardType::NumberPad) << QStringLiteral("4a.5,")
+        QTest::newRow("number pad") << int(Kind::NumberPad) << QStringLiteral("4a.5,")
                                     << QStringLiteral("45");
         QTest::newRow("decimal pad: a comma types the point")
-            << int(TextField::KeyboardType::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
-        QTest::newRow("ASCII") << int(TextField::KeyboardType::ASCIICapable) << QStringLiteral("Aé-1")
-                               << QStringLiteral("A-1");
+            << int(Kind::DecimalPad) << QStringLiteral("4a,5") << QStringLiteral("4.5");
+        QTest::newRow("ASCII") << int(Kind::ASCIICapable) << QStringLiteral("Aé-1") << QStringLiteral("A-1");
     }
 
     void keyboardKindsLimitWhatIsTyped()
@@ -252,7 +237,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, typed);
         QFETCH(QString, text);
-        TextField* field = focused(new TextField(page()));
+        auto* field = new TextField(page());
         field->setKeyboardType(TextField::KeyboardType(kind));
         ScreenDriver::type(field, typed);
         QCOMPARE(field->text(), text);
@@ -280,11 +265,12 @@ private Q_SLOTS:
         picker->resize(360, picker->sizeHint().height());
         picker->show();
         QSignalSpy changed(picker, &DatePicker::valueChanged);
-        picker->setDate(Date(shanghai(2012, 1, 31, 23, 30) + 0.25), false);
+        picker->setDate(Date(LogBuilder::at(2012, 1, 31, 23, 30, "Asia/Shanghai") + 0.25), false);
         PickerView* wheels = picker->wheels();
         ScreenDriver::turnWheel(wheels, monthWheel, 1);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(picker->date().timeIntervalSince1970(), shanghai(2012, 2, 29, 23, 30) + 0.25);
+        QCOMPARE(picker->date().timeIntervalSince1970(),
+            LogBuilder::at(2012, 2, 29, 23, 30, "Asia/Shanghai") + 0.25);
         const QRect day = wheels->rectForComponent(monthWheel + 1);
         QTest::mouseClick(wheels, Qt::LeftButton, Qt::NoModifier,
             QPoint(day.center().x(), wheels->height() / 2 - PickerView::kRowHeight));

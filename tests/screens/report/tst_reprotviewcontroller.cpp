@@ -51,14 +51,12 @@ public:
 
     void canSendMail(QObject* receiver, CanSendAnswer answer) override
     {
-        QMetaObject::invokeMethod(
-            receiver, [answer, can = canSend] { answer(can); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, receiver, [answer, can = canSend] { answer(can); });
     }
     void compose(const Message& message, QObject* receiver, Finished finished) override
     {
         composed << message;
-        QMetaObject::invokeMethod(
-            receiver, [finished, r = result, e = error] { finished(r, e); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, receiver, [finished, r = result, e = error] { finished(r, e); });
     }
 };
 
@@ -81,12 +79,10 @@ private:
     // A fill-up a day from the given day, n of them, 40 litres and 600 km apart.
     void addFillUps(const QString& car, int month, int count, double volumn = 40)
     {
-        for (int j = 0; j < count; ++j) {
-            const double odometer = 600.0 * (month * 10 + j);
+        for (int j = 0; j < count; ++j)
             LogBuilder::addFillUp(car,
-                { LogBuilder::at(2011, month, 1 + j), 201100 + month, volumn, volumn * 1.5, 1.5, odometer,
-                    0 });
-        }
+                { LogBuilder::at(2011, month, 1 + j), 201100 + month, volumn, volumn * 1.5, 1.5,
+                    600.0 * (month * 10 + j) });
     }
 
     void showReportTab()
@@ -123,7 +119,6 @@ private Q_SLOTS:
         m_golf = LogBuilder::addCar(QStringLiteral("Golf"));
         m_polo = LogBuilder::addCar(QStringLiteral("Polo"), 0);
         Setting::setStartDate(Date(LogBuilder::at(2010, 12, 1)));
-        Setting::setDefaultCarID(m_golf);
         CarManage::sharedCarManage()->loadDefaultCar();
 
         auto composer = std::make_unique<FakeComposer>();
@@ -207,39 +202,37 @@ private Q_SLOTS:
     // no fill-ups and so no chart row at all.
     void theReportIsOfTheCarOnScreen_data()
     {
-        QTest::addColumn<bool>("poloHasFillUps");
-        QTest::newRow("B with fill-ups") << true;
-        QTest::newRow("B without fill-ups") << false;
+        QTest::addColumn<int>("poloMonths");
+        QTest::newRow("B with two months") << 2;
+        QTest::newRow("B without fill-ups") << 0;
     }
 
     void theReportIsOfTheCarOnScreen()
     {
-        QFETCH(bool, poloHasFillUps);
+        QFETCH(int, poloMonths);
         addFillUps(m_golf, 1, 3);
         addFillUps(m_golf, 2, 3);
-        if (poloHasFillUps) {
-            addFillUps(m_polo, 6, 2);
-            addFillUps(m_polo, 7, 2);
-        }
+        for (int month = 6; month < 6 + poloMonths; ++month)
+            addFillUps(m_polo, month, 2);
         showReportTab();
         QVERIFY(m_screen->chartRow());
         m_tabs->setSelectedIndex(0);
         CarManage* cars = CarManage::sharedCarManage();
         cars->setDefaultCar(cars->getAllCars().at(1));
         showReportTab();
-        QCOMPARE(m_screen->reportCells().size(), poloHasFillUps ? 2 : 0);
+        QCOMPARE(m_screen->reportCells().size(), poloMonths);
 
         m_composer->result = Result::Cancelled;
         exportWith("导出PDF格式");
         const QList<PdfText::Page> pages = writtenReport();
-        QCOMPARE(pages.size(), poloHasFillUps ? 2 : 1);
+        QCOMPARE(pages.size(), poloMonths ? 2 : 1);
         const auto count = [&pages](const char* word) {
             return PdfText::boxesOf(pages.first(), QLatin1String(word)).size();
         };
         QCOMPARE(count("Polo"), 1);
         QCOMPARE(count("Golf") + count("L/100km"), 0);
         // The line chart, titled with B's unit (A's is L/100km), only when B has months.
-        QCOMPARE(count("Consumption") + count("km/L"), poloHasFillUps ? 2 : 0);
+        QCOMPARE(count("Consumption") + count("km/L"), poloMonths ? 2 : 0);
         QVERIFY(!ScreenDriver::shownAlert());
     }
 
@@ -282,11 +275,9 @@ private Q_SLOTS:
         QCOMPARE(QStringList({ pdf.filePath, pdf.mimeType, pdf.fileName }),
             QStringList({ ExportPDF::defaultPath(), "application/pdf", "gas_report.pdf" }));
         QCOMPARE(writtenReport().size(), 2);
-        if (message.isEmpty()) {
+        // Nothing to say must stay unsaid, also a moment later.
+        if (message.isEmpty())
             QTest::qWait(50);
-            QVERIFY(!ScreenDriver::shownAlert());
-            return;
-        }
         QTRY_COMPARE(ScreenDriver::alertText(), message);
     }
 
@@ -335,7 +326,6 @@ private Q_SLOTS:
         PDFDocumentView* view = preview->mWebView();
         QCOMPARE(view->document()->pageCount(), writtenReport().size());
         QCOMPARE(view->document()->pageCount(), 3);
-        QCOMPARE(view->pageMode(), QPdfView::PageMode::MultiPage);
         // Scrolled through: three pages one below the other, each taller than the view is wide.
         QVERIFY(view->verticalScrollBar()->maximum() + view->viewport()->height()
             > 3 * view->viewport()->width());
