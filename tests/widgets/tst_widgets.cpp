@@ -192,8 +192,13 @@ private Q_SLOTS:
         QFETCH(bool, sheet);
         QFETCH(QString, button);
         QFETCH(QStringList, titles);
-        auto* field = new TextField(page());
+        // Two inputs: when the popup goes, Qt alone would pass the keys to the first of them.
+        QWidget* screen = page();
+        auto* other = new TextField(screen);
+        auto* field = new TextField(screen);
+        other->setAccessibleName(QStringLiteral("Price"));
         field->setAccessibleName(QStringLiteral("Amount"));
+        other->show();
         field->show();
         field->becomeFirstResponder();
         PopupView* popup = sheet
