@@ -366,16 +366,21 @@ double firstPaintMilliseconds(QWidget& window)
     return painted.wait() ? double(timer.nsecsElapsed()) / 1e6 : -1;
 }
 
+// A bare window of the app's size, shown and gone: the first frame of the process, which every
+// probe sets its own first frame against.
+double bareWindowMilliseconds()
+{
+    QWidget bare;
+    bare.resize(AppWindow::kDefaultSize);
+    return firstPaintMilliseconds(bare);
+}
+
 // The bare window of the app's size, the first frame of the process; then, in the same process,
 // from the application delegate's launch to the first paint of a car page's chart on the
 // overview of the log in directory. Prints both.
 int probeApp(const QString& directory)
 {
-    auto bare = std::make_unique<QWidget>();
-    bare->resize(AppWindow::kDefaultSize);
-    const double bareMilliseconds = firstPaintMilliseconds(*bare);
-    bare.reset();
-
+    const double bareMilliseconds = bareWindowMilliseconds();
     Session session(directory);
     Application application(std::make_unique<PumporaAppDelegate>());
     FirstPaint chart([](QObject* watched) { return qobject_cast<ChartView*>(watched) != nullptr; });
@@ -497,10 +502,7 @@ private:
 // overview. Prints both.
 int probeHandDrawn()
 {
-    auto bare = std::make_unique<QWidget>();
-    bare->resize(AppWindow::kDefaultSize);
-    const double bareMilliseconds = firstPaintMilliseconds(*bare);
-    bare.reset();
+    const double bareMilliseconds = bareWindowMilliseconds();
     HandDrawnOverview overview;
     overview.resize(AppWindow::kDefaultSize);
     const double milliseconds = firstPaintMilliseconds(overview);
